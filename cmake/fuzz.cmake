@@ -1,0 +1,10 @@
+# libFuzzer targets: each tests/fuzz/*_fuzz.cpp links the same portable core.
+target_compile_options(tikolvo_core PRIVATE -fsanitize=fuzzer-no-link,address,undefined -g)
+file(GLOB FUZZ_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/fuzz/*_fuzz.cpp)
+foreach(src ${FUZZ_SOURCES})
+  get_filename_component(name ${src} NAME_WE)
+  add_executable(${name} ${src})
+  target_compile_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined -g)
+  target_link_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
+  target_link_libraries(${name} PRIVATE tikolvo_core)
+endforeach()

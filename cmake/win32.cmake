@@ -1,0 +1,28 @@
+# The product: Tikolvo.exe, i686, static, loads on Windows XP.
+enable_language(RC)
+set(WIN_DEFS UNICODE _UNICODE WINVER=0x0501 _WIN32_WINNT=0x0501 NOMINMAX WIN32_LEAN_AND_MEAN)
+target_compile_definitions(tikolvo_core PUBLIC ${WIN_DEFS})
+
+add_executable(Tikolvo WIN32 ${WIN_SOURCES} ${CMAKE_SOURCE_DIR}/res/Tikolvo.rc)
+target_include_directories(Tikolvo PRIVATE ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/res ${CMAKE_BINARY_DIR}/generated)
+target_link_options(Tikolvo PRIVATE -static -static-libgcc -static-libstdc++ -municode)
+target_link_libraries(Tikolvo PRIVATE tikolvo_core comctl32 shell32 ole32 uuid gdi32 user32 advapi32 msimg32)
+tikolvo_warnings(Tikolvo)
+set_target_properties(Tikolvo PROPERTIES OUTPUT_NAME Tikolvo)
+
+# Win32-side tests (doctest; GoogleTest does not build with this compiler) and
+# the probe that end-to-end tests use to look at the program's windows.
+set(WIN_LIB_SOURCES ${WIN_SOURCES})
+list(FILTER WIN_LIB_SOURCES EXCLUDE REGEX "/app/win/win_main\\.cpp$")
+file(GLOB WIN_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win/*_test.cpp)
+if(WIN_TEST_SOURCES)
+  add_executable(win_tests ${WIN_TEST_SOURCES} ${WIN_LIB_SOURCES} ${CMAKE_SOURCE_DIR}/tests/win/doctest_main.cpp)
+  target_include_directories(win_tests PRIVATE ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/res)
+  target_link_options(win_tests PRIVATE -static -static-libgcc -static-libstdc++ -municode)
+  target_link_libraries(win_tests PRIVATE tikolvo_core comctl32 shell32 ole32 uuid gdi32 user32 advapi32 msimg32)
+endif()
+if(EXISTS ${CMAKE_SOURCE_DIR}/tests/e2e/probe.cpp)
+  add_executable(probe ${CMAKE_SOURCE_DIR}/tests/e2e/probe.cpp)
+  target_link_options(probe PRIVATE -static -static-libgcc -static-libstdc++ -municode)
+  target_link_libraries(probe PRIVATE user32 gdi32)
+endif()
