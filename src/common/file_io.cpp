@@ -23,14 +23,6 @@ FileReplacer& Replacer() {
   return replacer;
 }
 
-std::optional<std::string> ReadWholeFile(const std::string& path) {
-  std::ifstream in(PathOf(path), std::ios::binary);
-  if (!in) return std::nullopt;
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) return std::nullopt;
-  return bytes;
-}
-
 bool IsReadOnly(const std::string& path) {
   std::error_code ec;
   auto status = std::filesystem::status(PathOf(path), ec);
@@ -39,6 +31,14 @@ bool IsReadOnly(const std::string& path) {
 }
 
 }  // namespace
+
+std::optional<std::string> ReadWholeFile(const std::string& path) {
+  std::ifstream in(PathOf(path), std::ios::binary);
+  if (!in) return std::nullopt;
+  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  if (in.bad()) return std::nullopt;
+  return bytes;
+}
 
 bool SaveFileAtomically(const std::string& path, std::string_view bytes) {
   // A read-only target keeps its content: replacing it by rename would
