@@ -26,3 +26,17 @@ if(EXISTS ${CMAKE_SOURCE_DIR}/tests/e2e/probe.cpp)
   target_link_options(probe PRIVATE -static -static-libgcc -static-libstdc++ -municode)
   target_link_libraries(probe PRIVATE user32 gdi32)
 endif()
+
+# The program icon is drawn by a generator script (no hand-edited binaries).
+set(GENERATED_DIR ${CMAKE_BINARY_DIR}/generated)
+file(MAKE_DIRECTORY ${GENERATED_DIR})
+if(EXISTS ${CMAKE_SOURCE_DIR}/tools/make_icon.py)
+  find_package(Python3 REQUIRED COMPONENTS Interpreter)
+  add_custom_command(OUTPUT ${GENERATED_DIR}/Tikolvo.ico
+    COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tools/make_icon.py ${GENERATED_DIR}/Tikolvo.ico
+    DEPENDS ${CMAKE_SOURCE_DIR}/tools/make_icon.py)
+  add_custom_target(generated_resources DEPENDS ${GENERATED_DIR}/Tikolvo.ico)
+  add_dependencies(Tikolvo generated_resources)
+  set_source_files_properties(${CMAKE_SOURCE_DIR}/res/Tikolvo.rc PROPERTIES OBJECT_DEPENDS ${GENERATED_DIR}/Tikolvo.ico)
+endif()
+target_include_directories(Tikolvo PRIVATE ${GENERATED_DIR})
