@@ -1,0 +1,328 @@
+#!/usr/bin/env bash
+# The one entry point: setup | build | run | test | bench | dist
+set -euo pipefail
+
+ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+BUILD=$ROOT/build
+NATIVE=$BUILD/native
+WIN32=$BUILD/win32
+FUZZ=$BUILD/fuzz
+DEPS=$BUILD/deps
+JPEG_PREFIX=$DEPS/libjpeg-turbo-mingw
+
+export WINEPREFIX=$BUILD/wineprefix WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+
+NATIVE_PACKAGES=(g++ cmake ninja-build make python3 zip locales dpkg-dev
+  libgtest-dev libgmock-dev googletest libbenchmark-dev zlib1g-dev libjpeg-dev
+  clang libclang-rt-14-dev)
+WIN_PACKAGES=(g++-mingw-w64-i686-win32 mingw-w64-tools libz-mingw-w64-dev nasm doctest-dev)
+WINE_PACKAGES=(wine wine32:i386 wine64 fonts-wine fonts-liberation
+  xvfb xauth xcompmgr x11-xserver-utils x11-apps xdotool imagemagick)
+
+say() { printf '\033[1m==> %s\033[0m\n' "$*"; }
+die() { printf 'make.sh: %s\n' "$*" >&2; exit 1; }
+
+as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
+
+# ---------------------------------------------------------------- setup
+
+missing_packages() {
+  local pkg
+  for pkg in "$@"; do
+    dpkg-query -W -f='${Status}\n' "$pkg" 2>/dev/null | grep -q 'install ok installed' || echo "$pkg"
+  done
+}
+
+enable_sources() {
+  # i386 for 32-bit Wine; deb-src for the libjpeg-turbo source package.
+  local changed=0
+  if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    as_root dpkg --add-architecture i386; changed=1
+  fi
+  if ! grep -rqs '^Types:.*deb-src' /etc/apt/sources.list.d/ && ! grep -qs '^deb-src' /etc/apt/sources.list; then
+    local list=/etc/apt/sources.list.d/debian.sources
+    [ -f "$list" ] || die "no $list to derive the deb-src entry from"
+    sed 's/^Types: deb$/Types: deb-src/' "$list" | as_root tee /etc/apt/sources.list.d/tikolvo-src.sources >/dev/null
+    changed=1
+  fi
+  return $changed
+}
+
+install_packages() {
+  local missing
+  missing=$(missing_packages "${NATIVE_PACKAGES[@]}" "${WIN_PACKAGES[@]}" "${WINE_PACKAGES[@]}")
+  local sources_changed=0
+  enable_sources || sources_changed=1
+  [ -z "$missing" ] && [ $sources_changed -eq 0 ] && return 0
+  say "installing packages: $(echo $missing | tr '\n' ' ')"
+  as_root apt-get update -qq
+  [ -n "$missing" ] && DEBIAN_FRONTEND=noninteractive as_root apt-get install -y -qq --no-install-recommends $missing >/dev/null
+  return 0
+}
+
+ensure_locale() {
+  # Wine takes its user locale from LC_ALL; the program's users run Russian.
+  locale -a 2>/dev/null | grep -qix 'ru_RU.utf8' && return 0
+  say "generating the ru_RU.UTF-8 locale"
+  as_root localedef -i ru_RU -f UTF-8 ru_RU.UTF-8
+}
+
+build_libjpeg() {
+  [ -f "$JPEG_PREFIX/lib/libjpeg.a" ] && return 0
+  say "building libjpeg-turbo for MinGW from Debian's source package"
+  local work=$DEPS/libjpeg-turbo-src
+  rm -rf "$work" && mkdir -p "$work"
+  (cd "$work" && apt-get source --download-only -qq libjpeg-turbo >/dev/null 2>&1) \
+    || { as_root apt-get update -qq; (cd "$work" && apt-get source --download-only -qq libjpeg-turbo >/dev/null 2>&1); }
+  local dsc
+  dsc=$(ls "$work"/libjpeg-turbo_*.dsc | head -n 1)
+  (cd "$work" && dpkg-source -x "$(basename "$dsc")" src >/dev/null 2>&1)
+  cmake -S "$work/src" -B "$work/build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-i686.cmake" \
+    -DCMAKE_BUILD_TYPE=Release -DENABLE_SHARED=OFF -DENABLE_STATIC=ON -DWITH_TURBOJPEG=OFF \
+    -DWITH_SIMD=ON -DCMAKE_INSTALL_PREFIX="$JPEG_PREFIX" >"$work/configure.log" 2>&1 \
+    || die "libjpeg-turbo configure failed (see $work/configure.log)"
+  cmake --build "$work/build" --target install >"$work/build.log" 2>&1 \
+    || die "libjpeg-turbo build failed (see $work/build.log)"
+}
+
+ensure_wineprefix() {
+  [ -f "$WINEPREFIX/system.reg" ] && return 0
+  say "creating the 32-bit Wine prefix"
+  mkdir -p "$WINEPREFIX"
+  wineboot -i >/dev/null 2>&1 || true
+  wineserver -w
+  [ -f "$WINEPREFIX/system.reg" ] || die "wineboot did not create $WINEPREFIX"
+}
+
+cmd_setup() {
+  install_packages
+  ensure_locale
+  mkdir -p "$DEPS"
+  build_libjpeg
+  ensure_wineprefix
+}
+
+# ---------------------------------------------------------------- build
+
+configure() { # dir, extra cmake args...
+  local dir=$1; shift
+  [ -f "$dir/build.ninja" ] && return 0
+  cmake -S "$ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null
+}
+
+cmd_build() {
+  configure "$NATIVE"
+  configure "$WIN32" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-i686.cmake" -DTIKOLVO_JPEG_PREFIX="$JPEG_PREFIX"
+  say "building native (core, unit tests, tools)"
+  cmake --build "$NATIVE"
+  say "building win32 (Tikolvo.exe)"
+  cmake --build "$WIN32"
+}
+
+build_fuzz() {
+  [ -f "$FUZZ/build.ninja" ] || CC=clang CXX=clang++ cmake -S "$ROOT" -B "$FUZZ" -G Ninja \
+    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTIKOLVO_FUZZ=ON >/dev/null
+  cmake --build "$FUZZ"
+}
+
+# ---------------------------------------------------------------- dist
+
+lay_out_program() { # destination folder: exe plus the shipped plug\ and skins\ content
+  local dest=$1
+  mkdir -p "$dest/plug" "$dest/skins"
+  cp "$WIN32/Tikolvo.exe" "$dest/"
+  if [ -d "$ROOT/dist" ]; then cp -r "$ROOT/dist/." "$dest/"; fi
+  local generated
+  for generated in "$WIN32"/dist/*; do [ -e "$generated" ] && cp -r "$generated" "$dest/"; done
+  return 0
+}
+
+cmd_dist() {
+  cmd_build
+  local out=$BUILD/dist
+  rm -rf "$out" && mkdir -p "$out"
+  lay_out_program "$out/Tikolvo"
+  (cd "$out" && zip -qr Tikolvo.zip Tikolvo)
+  say "laid out $out/Tikolvo and $out/Tikolvo.zip"
+}
+
+# ---------------------------------------------------------------- virtual display
+
+XVFB_PID="" COMPMGR_PID="" DISPLAY_NUM=""
+
+start_display() {
+  local n
+  for n in $(seq 90 130); do
+    [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
+    DISPLAY_NUM=$n; break
+  done
+  [ -n "$DISPLAY_NUM" ] || die "no free X display number"
+  Xvfb ":$DISPLAY_NUM" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+  XVFB_PID=$!
+  export DISPLAY=":$DISPLAY_NUM"
+  local i
+  for i in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
+  xdpyinfo >/dev/null 2>&1 || die "Xvfb did not start"
+  # Layered windows show black without a compositing manager.
+  xcompmgr >/dev/null 2>&1 &
+  COMPMGR_PID=$!
+}
+
+stop_display() {
+  wineserver -k >/dev/null 2>&1 || true
+  [ -n "$COMPMGR_PID" ] && kill "$COMPMGR_PID" 2>/dev/null || true
+  [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
+  [ -n "$XVFB_PID" ] && wait "$XVFB_PID" 2>/dev/null || true
+  XVFB_PID="" COMPMGR_PID=""
+}
+
+# ---------------------------------------------------------------- run
+
+cmd_run() {
+  cmd_setup
+  cmd_build
+  local folder=$BUILD/run/Tikolvo
+  lay_out_program "$folder"
+  trap 'stop_display; exit 130' INT TERM
+  if [ -n "${DISPLAY:-}" ]; then
+    say "starting Tikolvo on $DISPLAY (Ctrl-C ends it)"
+    (cd "$folder" && LC_ALL=ru_RU.UTF-8 wine ./Tikolvo.exe) || true
+    wineserver -k >/dev/null 2>&1 || true
+    return 0
+  fi
+  start_display
+  trap 'stop_display; exit 130' INT TERM
+  trap stop_display EXIT
+  wineserver -p >/dev/null 2>&1
+  (cd "$folder" && exec env LC_ALL=ru_RU.UTF-8 wine ./Tikolvo.exe) >/dev/null 2>&1 &
+  local program=$!
+  if [ -f "$WIN32/probe.exe" ]; then
+    wine "$WIN32/probe.exe" wait TMainForm 30 >/dev/null 2>&1 || true
+  fi
+  sleep 1.5
+  import -window root "$BUILD/run/screenshot.png"
+  say "screenshot: $BUILD/run/screenshot.png"
+  if [ -t 0 ]; then
+    say "Tikolvo runs in the virtual display $DISPLAY; Ctrl-C ends it"
+    wait "$program" || true
+  fi
+}
+
+# ---------------------------------------------------------------- test
+
+PASSED=0 FAILED=0 STAGES=()
+
+record() { # stage name, passed count, failed count
+  PASSED=$((PASSED + $2)); FAILED=$((FAILED + $3))
+  if [ "$3" -eq 0 ]; then STAGES+=("ok    $1 ($2 passed)"); else STAGES+=("FAIL  $1 ($3 of $(( $2 + $3 )) failed)"); fi
+}
+
+test_unit() {
+  say "native unit tests"
+  local log=$BUILD/unit.log
+  if (cd "$NATIVE" && ctest --output-on-failure -j2 2>&1 | tee "$log" | grep -E 'tests passed|tests failed|\*\*\*Failed|Failed  ' ); then :; fi
+  local total failed
+  total=$(grep -oE 'out of [0-9]+' "$log" | tail -n 1 | grep -oE '[0-9]+' || echo 0)
+  failed=$(grep -oE '[0-9]+ tests failed' "$log" | tail -n 1 | grep -oE '^[0-9]+' || echo 0)
+  [ -n "$total" ] || total=0
+  [ "$total" -gt 0 ] || failed=1
+  record "native unit tests" $((total - failed)) "$failed"
+}
+
+test_fuzz() {
+  say "fuzz smoke runs"
+  build_fuzz >"$BUILD/fuzz-build.log" 2>&1 || { record "fuzz build" 0 1; return; }
+  local target name ok=0 bad=0
+  for target in "$FUZZ"/*_fuzz; do
+    [ -x "$target" ] || continue
+    name=$(basename "$target")
+    mkdir -p "$FUZZ/corpus/$name"
+    if "$target" -max_total_time="${FUZZ_SECONDS:-15}" -timeout=10 -rss_limit_mb=2048 \
+        "$FUZZ/corpus/$name" "$ROOT/tests/fuzz/seeds/$name" >"$FUZZ/$name.log" 2>&1; then
+      ok=$((ok + 1)); echo "  $name: $(grep -oE 'Done [0-9]+ runs' "$FUZZ/$name.log" | tail -n 1)"
+    else
+      bad=$((bad + 1)); echo "  $name: FAILED (see $FUZZ/$name.log)"; tail -n 20 "$FUZZ/$name.log"
+    fi
+  done
+  record "fuzz smoke runs" $ok $bad
+}
+
+test_imports() {
+  say "import table: nothing newer than Windows XP"
+  if "$ROOT/tests/imports/check_imports.sh" "$WIN32/Tikolvo.exe"; then record "XP import check" 1 0; else record "XP import check" 0 1; fi
+}
+
+test_wine() {
+  say "end-to-end tests under Wine"
+  start_display
+  trap stop_display EXIT
+  wineserver -p >/dev/null 2>&1
+  export SCREENS_DIR=$BUILD/screens
+  mkdir -p "$SCREENS_DIR"
+  if [ -f "$WIN32/win_tests.exe" ]; then
+    local log=$BUILD/win_tests.log
+    if (cd "$WIN32" && LC_ALL=ru_RU.UTF-8 wine ./win_tests.exe >"$log" 2>&1); then
+      record "Win32-side tests" "$(doctest_count passed "$log")" 0
+    else
+      cat "$log"; record "Win32-side tests" "$(doctest_count passed "$log")" "$(doctest_count failed "$log" 1)"
+    fi
+    grep -E 'test cases:' "$log" || true
+  fi
+  local log=$BUILD/e2e.log
+  if TIKOLVO_EXE=$WIN32/Tikolvo.exe PROBE_EXE=$WIN32/probe.exe python3 "$ROOT/tests/e2e/run_e2e.py" 2>&1 | tee "$log"; then :; fi
+  local line
+  line=$(grep -E '^[0-9]+ passed, [0-9]+ failed' "$log" | tail -n 1)
+  if [ -n "$line" ]; then
+    record "end-to-end tests" "$(echo "$line" | cut -d' ' -f1)" "$(echo "$line" | cut -d' ' -f3)"
+  else
+    record "end-to-end tests" 0 1
+  fi
+  stop_display
+  trap - EXIT
+}
+
+doctest_count() { # passed|failed, log, fallback
+  local n
+  n=$(grep -E 'test cases:' "$2" | grep -oE "[0-9]+ $1" | grep -oE '^[0-9]+' | tail -n 1)
+  echo "${n:-${3:-0}}"
+}
+
+cmd_test() {
+  local started=$SECONDS
+  cmd_setup
+  cmd_build
+  test_unit
+  test_fuzz
+  test_imports
+  test_wine
+  echo
+  say "summary ($((SECONDS - started)) s)"
+  printf '  %s\n' "${STAGES[@]}"
+  echo "total: $PASSED passed, $FAILED failed"
+  [ "$FAILED" -eq 0 ]
+}
+
+# ---------------------------------------------------------------- bench
+
+cmd_bench() {
+  cmd_setup
+  cmd_build
+  local bench found=0
+  for bench in "$NATIVE"/*_bench; do
+    [ -x "$bench" ] || continue
+    found=1
+    say "$(basename "$bench")"
+    "$bench" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+  done
+  [ $found -eq 1 ] || say "no benchmarks yet"
+}
+
+case "${1:-}" in
+  setup) cmd_setup ;;
+  build) cmd_build ;;
+  run) cmd_run ;;
+  test) cmd_test ;;
+  bench) cmd_bench ;;
+  dist) cmd_dist ;;
+  *) echo "usage: $0 setup|build|run|test|bench|dist" >&2; exit 2 ;;
+esac

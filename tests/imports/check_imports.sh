@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Fails when the exe imports a DLL we do not ship with every Windows from XP
+# on, or a function that XP lacks (listed in post_xp_functions.txt).
+set -euo pipefail
+exe=${1:?usage: check_imports.sh Tikolvo.exe}
+here=$(cd "$(dirname "$0")" && pwd)
+dump=$(i686-w64-mingw32-objdump -p "$exe")
+
+dlls=$(printf '%s\n' "$dump" | sed -n 's/^\s*DLL Name: //p' | tr 'A-Z' 'a-z' | sort -u)
+functions=$(printf '%s\n' "$dump" | awk '/DLL Name:/{inside=1; next} inside && /^\s+[0-9a-f]+\s+[0-9]+\s+\S+/{print $3} /^$/{inside=0}' | sort -u)
+
+status=0
+# The C/C++ runtime must be linked in statically: no MinGW DLL may be needed.
+for dll in $dlls; do
+  case "$dll" in
+    libgcc*|libstdc++*|libwinpthread*|api-ms-win-*|ucrtbase.dll|vcruntime*)
+      echo "imports $dll: the exe would not start without it"; status=1 ;;
+  esac
+done
+while read -r name; do
+  [ -z "$name" ] || [ "${name:0:1}" = "#" ] && continue
+  if printf '%s\n' "$functions" | grep -qx "$name"; then
+    echo "imports $name, which Windows XP does not have"; status=1
+  fi
+done < "$here/post_xp_functions.txt"
+
+count=$(printf '%s\n' "$functions" | grep -c . || true)
+echo "  $(printf '%s\n' "$dlls" | tr '\n' ' ')— $count functions checked"
+exit $status
