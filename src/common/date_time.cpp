@@ -7,7 +7,7 @@ namespace {
 
 // Days from 1970-01-01 in the proleptic Gregorian calendar (the well-known
 // era-based algorithm; exact for any year).
-std::int64_t DaysFromCivil(std::int64_t year, unsigned month, unsigned day) {
+constexpr std::int64_t DaysFromCivil(std::int64_t year, unsigned month, unsigned day) {
   year -= month <= 2;
   const std::int64_t era = (year >= 0 ? year : year - 399) / 400;
   const auto yearOfEra = static_cast<unsigned>(year - era * 400);
@@ -28,7 +28,9 @@ void CivilFromDays(std::int64_t days, int& year, int& month, int& day) {
   year = static_cast<int>(static_cast<std::int64_t>(yearOfEra) + era * 400 + (month <= 2));
 }
 
-const std::int64_t kDaysTo1899_12_30 = DaysFromCivil(1899, 12, 30);
+// constexpr so that dates computed during static initialisation of other
+// files are right too.
+constexpr std::int64_t kDaysTo1899_12_30 = DaysFromCivil(1899, 12, 30);
 
 // Whole days from 1899-12-30 and milliseconds into that day, rounded to the
 // millisecond the way the stored values were written.
