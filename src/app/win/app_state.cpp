@@ -1,0 +1,53 @@
+#include "app/win/app_state.h"
+
+#include <windows.h>
+
+#include "common/file_io.h"
+#include "common/win/system_locale.h"
+#include "settings/window_position.h"
+
+namespace tikolvo {
+namespace {
+
+DateTime Today() {
+  SYSTEMTIME now;
+  GetLocalTime(&now);
+  return EncodeDate(now.wYear, now.wMonth, now.wDay);
+}
+
+// The system configuration tool exists on NT systems from Windows XP on.
+bool MsconfigAllowed() {
+  OSVERSIONINFOW version{};
+  version.dwOSVersionInfoSize = sizeof(version);
+  if (!GetVersionExW(&version)) return false;
+  return version.dwPlatformId == VER_PLATFORM_WIN32_NT && version.dwMajorVersion > 4 &&
+         version.dwMinorVersion > 0;
+}
+
+SettingsContext MakeContext(const std::string& programFolder) {
+  SettingsContext context;
+  context.screenWidth = GetSystemMetrics(SM_CXSCREEN);
+  context.screenHeight = GetSystemMetrics(SM_CYSCREEN);
+  context.programFolder = programFolder;
+  context.today = Today();
+  context.messageAllExists = FileExists(programFolder + "message_all.db");
+  context.msconfigAllowed = MsconfigAllowed();
+  context.locale = ReadSystemLocale();
+  return context;
+}
+
+}  // namespace
+
+void LoadAppSettings(AppState& app) {
+  app.context = MakeContext(app.programFolder);
+  app.settings = LoadSettingsFile(app.ConfigPath(), app.context);
+  app.settings.pos = RepairStartPosition(app.settings.pos, app.context.screenWidth,
+                                         app.context.screenHeight);
+  app.settingsLoaded = true;
+}
+
+bool SaveAppSettings(const AppState& app) {
+  return SaveSettingsFile(app.ConfigPath(), app.settings, app.context.locale);
+}
+
+}  // namespace tikolvo

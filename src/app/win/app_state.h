@@ -1,0 +1,39 @@
+#pragma once
+// What the whole program shares while it runs: where it lives, the settings
+// loaded from config.cfg, and the hooks later subsystems attach to the
+// program's start and end.
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "settings/settings_model.h"
+
+namespace tikolvo {
+
+struct ClosingHooks {
+  // Writes out the dial-up session being logged, if any.
+  std::function<void()> flushConnectionLog;
+  // Appends the "system stopped" record to the work log.
+  std::function<void()> appendWorkLogStopRecord;
+};
+
+struct AppState {
+  std::string programFolder;  // with its trailing backslash
+  SettingsContext context;
+  Settings settings;
+  bool settingsLoaded = false;
+  ClosingHooks closing;
+  // Receives the paths dropped on the clock, in the order given.
+  std::function<void(const std::vector<std::string>&)> filesDropped;
+
+  std::string ConfigPath() const { return programFolder + "config.cfg"; }
+};
+
+// Fills the context from the system and reads config.cfg; the stored window
+// position is pulled back onto the screen.
+void LoadAppSettings(AppState& app);
+
+// Writes config.cfg; false when the file could not be replaced.
+bool SaveAppSettings(const AppState& app);
+
+}  // namespace tikolvo

@@ -1,0 +1,17 @@
+#pragma once
+// Whole-window opacity through the layered-window function, looked up at run
+// time: systems without it simply keep an opaque clock.
+#include <windows.h>
+
+namespace tikolvo {
+
+// The colour a skin paints where the face should be see-through.
+inline constexpr COLORREF kTransparentKeyColour = 0x0001FF;
+
+bool LayeredWindowsAvailable();
+
+// Makes the window layered with the given opacity (1..255); with keyColour
+// the pixels of kTransparentKeyColour become fully transparent too.
+bool SetWindowOpacity(HWND hwnd, int alpha, bool keyColour);
+
+}  // namespace tikolvo

@@ -1,0 +1,169 @@
+#include "app/win/main_form.h"
+
+#include <shellapi.h>
+#include <windowsx.h>
+
+#include <vector>
+
+#include "app/win/single_instance.h"
+#include "common/win/gdi.h"
+#include "common/win/wide_text.h"
+#include "resource_ids.h"
+
+namespace tikolvo {
+namespace {
+
+constexpr UINT_PTR kTickTimer = 1;
+constexpr UINT kTickMilliseconds = 500;
+constexpr int kHintIconSize = 32;
+
+std::wstring FormatNow(const wchar_t* dateFormat) {
+  SYSTEMTIME now;
+  GetLocalTime(&now);
+  wchar_t text[96] = L"";
+  GetDateFormatW(LOCALE_USER_DEFAULT, 0, &now, dateFormat, text, 96);
+  return text;
+}
+
+std::wstring TimeNow() {
+  SYSTEMTIME now;
+  GetLocalTime(&now);
+  wchar_t text[16];
+  wsprintfW(text, L"%02u:%02u:%02u", now.wHour, now.wMinute, now.wSecond);
+  return text;
+}
+
+}  // namespace
+
+bool MainForm::FormCreate() {
+  appIcon_ = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_TIKOLVO));
+  if (!face_.Create()) return false;
+  hint_.SetIconFromApplicationIcon(appIcon_, kHintIconSize);
+  taskbarCreated_ = RegisterWindowMessageW(L"TaskbarCreated");
+  if (!RegisterWindowClass(kMainWindowClass, CS_DBLCLKS, appIcon_, nullptr, nullptr)) return false;
+  const WindowPosition pos = app_.settings.pos;
+  normalPosition_ = POINT{pos.left, pos.top};
+  // A tool window has no taskbar button; minimising swaps the style.
+  const DWORD exStyle = WS_EX_ACCEPTFILES | WS_EX_TOOLWINDOW;
+  const DWORD style = WS_POPUP | WS_SYSMENU | WS_MINIMIZEBOX;
+  if (!CreateWindowFor(exStyle, kMainWindowClass, L"Tikolvo", style, pos.left, pos.top, face_.width(),
+                       face_.height(), nullptr))
+    return false;
+  SetWindowRgn(hwnd(), face_.CreateShapeRegion(), FALSE);
+  UpdateReadout();
+  SetTimer(hwnd(), kTickTimer, kTickMilliseconds, nullptr);
+  ApplyLoadedSettings();
+  return true;
+}
+
+void MainForm::ApplyLoadedSettings() {
+  const InterfaceSettings& inter = app_.settings.inter;
+  ChooseStacking(StackingFromFlags(inter.stackTopmost, inter.stackNeutral, inter.stackBottommost));
+  SetAutoHide(inter.autoHide, false);
+  SetPinned(inter.pinWindow, false);
+  SetSticky(inter.stickyWindow);
+  trans(inter.opacity);
+}
+
+void MainForm::FormShow() {
+  ShowWindow(hwnd(), SW_SHOWNOACTIVATE);
+  UpdateWindow(hwnd());
+  if (app_.settings.inter.startMinimised) MinimizeApp();
+}
+
+void MainForm::Paint() {
+  PaintDc paint(hwnd());
+  face_.Paint(paint.get(), paint.dirty());
+}
+
+void MainForm::UpdateReadout() {
+  if (!face_.SetReadout(TimeNow(), FormatNow(L"d MMMM yyyy"))) return;
+  if (!hwnd()) return;
+  const RECT readout = face_.ReadoutRect();
+  InvalidateRect(hwnd(), &readout, FALSE);
+}
+
+// The clock tick: hands and labels arrive with the face renderer; for now
+// the readout under the dial follows the time.
+void MainForm::TimerTimer() { UpdateReadout(); }
+
+void MainForm::OnDropFiles(HDROP drop) {
+  const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
+  std::vector<std::string> paths;
+  for (UINT i = 0; i < count; ++i) {
+    std::wstring path(DragQueryFileW(drop, i, nullptr, 0) + 1, L'\0');
+    const UINT length = DragQueryFileW(drop, i, path.data(), static_cast<UINT>(path.size()));
+    path.resize(length);
+    paths.push_back(Narrow(path));
+  }
+  DragFinish(drop);
+  if (app_.filesDropped && !paths.empty()) app_.filesDropped(paths);
+}
+
+// Connection log first, then the work log, then the settings: the settings
+// file must record what the logs ended with.
+void MainForm::RunClosingSteps() {
+  if (closingStepsDone_) return;
+  closingStepsDone_ = true;
+  if (app_.closing.flushConnectionLog) app_.closing.flushConnectionLog();
+  if (app_.closing.appendWorkLogStopRecord) app_.closing.appendWorkLogStopRecord();
+  RememberNormalPosition();
+  app_.settings.pos = WindowPosition{normalPosition_.y, normalPosition_.x};
+  SaveAppSettings(app_);
+}
+
+void MainForm::FormClose() {
+  KillTimer(hwnd(), kTickTimer);
+  hint_.Hide();
+  RunClosingSteps();
+  DestroyWindow(hwnd());
+}
+
+// The session ends: agree, save like a normal close, and leave at once, as
+// the system may not wait for an orderly shutdown.
+void MainForm::OnQueryEndSession() {
+  RunClosingSteps();
+  ExitProcess(0);
+}
+
+LRESULT MainForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == taskbarCreated_ && taskbarCreated_ != 0) return 0;  // the tray icon re-adds itself here
+  switch (message) {
+    case WM_PAINT: Paint(); return 0;
+    case WM_ERASEBKGND: return 1;
+    case WM_TIMER:
+      if (wParam == kTickTimer) TimerTimer();
+      else Timer_1Timer();
+      return 0;
+    case WM_WINDOWPOSCHANGING: OnWindowPosChanging(*reinterpret_cast<WINDOWPOS*>(lParam)); break;
+    case WM_WINDOWPOSCHANGED:
+      Default(message, wParam, lParam);
+      OnWindowPosChanged(*reinterpret_cast<const WINDOWPOS*>(lParam));
+      return 0;
+    case WM_LBUTTONDOWN: MainFormImageMouseDown(MouseButton::Left); return 0;
+    case WM_MBUTTONDOWN: MainFormImageMouseDown(MouseButton::Middle); return 0;
+    case WM_RBUTTONDOWN: hint_.Hide(); return 0;
+    case WM_MOUSEMOVE: OnMouseMove(); return 0;
+    case WM_MOUSEHOVER: OnMouseHover(); return 0;
+    case WM_MOUSELEAVE: OnMouseLeave(); return 0;
+    case WM_CONTEXTMENU: ShowContextMenu(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}); return 0;
+    case WM_COMMAND: RunCommand(static_cast<Command>(LOWORD(wParam))); return 0;
+    case WM_SYSCOMMAND:
+      if ((wParam & 0xFFF0) == SC_MINIMIZE) { MinimizeApp(); return 0; }
+      break;
+    case WM_SIZE:
+      if (wParam == SIZE_RESTORED && minimizedToTaskbar_) OnRestoredFromMinimized();
+      break;
+    case kHideTaskbarButtonMessage: TrayRestoreApp(); return 0;
+    case WM_DROPFILES: OnDropFiles(reinterpret_cast<HDROP>(wParam)); return 0;
+    case WM_CLOSE: FormClose(); return 0;  // closing is always allowed
+    case WM_QUERYENDSESSION: OnQueryEndSession(); return TRUE;
+    case WM_ENDSESSION:
+      if (wParam) OnQueryEndSession();
+      return 0;
+    case WM_DESTROY: PostQuitMessage(0); return 0;
+  }
+  return Default(message, wParam, lParam);
+}
+
+}  // namespace tikolvo

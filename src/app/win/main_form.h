@@ -1,0 +1,98 @@
+#pragma once
+// The clock's main window "TMainForm": a borderless, shaped window showing
+// the face. It keeps its place (sticky edges, confinement, stored position),
+// its stacking mode, dragging and pinning, auto-hide, opacity, accepts
+// dropped files, and runs the program's closing steps.
+#include <windows.h>
+#include <shellapi.h>
+
+#include <string>
+
+#include "app/auto_hide.h"
+#include "app/placement.h"
+#include "app/stacking.h"
+#include "app/win/app_state.h"
+#include "app/win/face_view.h"
+#include "app/win/hint_window.h"
+#include "app/win/main_menu.h"
+#include "common/win/window_base.h"
+
+namespace tikolvo {
+
+// Posted to finish a restore from the taskbar by taking the button away.
+inline constexpr UINT kHideTaskbarButtonMessage = WM_APP + 1;
+
+class MainForm : public Window {
+ public:
+  explicit MainForm(AppState& app) : app_(app) {}
+
+  // Registers the class, creates the window at the stored position and
+  // applies the loaded settings. False when the window could not be made.
+  bool FormCreate();
+  void FormShow();
+
+  // Opacity 1..255 for the whole window.
+  void trans(int alpha);
+  void ChooseStacking(StackingMode mode);
+  // byUser: the change came from a click, so the Shift notice is shown.
+  void SetAutoHide(bool on, bool byUser);
+  void SetPinned(bool on, bool byUser);
+  void SetSticky(bool on);
+  void SetSnapEdges(SnapEdges edges) { edges_ = edges; }
+  void SetHintLayout(int layout) { hint_.SetLayout(layout); }
+
+  // Minimised with a taskbar button; restoring takes the button away again.
+  void MinimizeApp();
+  void TrayRestoreApp();
+
+  // Notifies later subsystems that the shell's taskbar came back.
+  UINT taskbarCreatedMessage() const { return taskbarCreated_; }
+
+ protected:
+  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  // Creation and life.
+  void ApplyLoadedSettings();
+  void FormClose();
+  void RunClosingSteps();
+  void OnQueryEndSession();
+  void Paint();
+  void TimerTimer();
+  void UpdateReadout();
+  void OnDropFiles(HDROP drop);
+
+  // Placement and stacking.
+  void OnWindowPosChanging(WINDOWPOS& pos);
+  void OnWindowPosChanged(const WINDOWPOS& pos);
+  void ApplyZOrder(ZOrderAction action);
+  void RememberNormalPosition();
+
+  // Mouse.
+  void MainFormImageMouseDown(MouseButton button);
+  void OnMouseMove();
+  void OnMouseEnter();
+  void OnMouseHover();
+  void OnMouseLeave();
+  void Timer_1Timer();
+  void ShowContextMenu(POINT screen);
+  void RunCommand(Command command);
+  void OnRestoredFromMinimized();
+
+  AppState& app_;
+  FaceView face_;
+  IconHintWindow hint_;
+  Stacking stacking_;
+  SnapEdges edges_;  // all on until a skin says otherwise
+  UINT taskbarCreated_ = 0;
+  bool trackingMouse_ = false;
+  bool hiddenByAutoHide_ = false;
+  ScreenRect hiddenRect_;
+  bool minimizedToTaskbar_ = false;
+  bool reassertingTopmost_ = false;
+  bool closingStepsDone_ = false;
+  POINT normalPosition_{0, 0};
+  HICON appIcon_ = nullptr;
+};
+
+}  // namespace tikolvo

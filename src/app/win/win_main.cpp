@@ -1,0 +1,54 @@
+// Program entry: one copy only, then the clock window and the message loop.
+#include <windows.h>
+#include <commctrl.h>
+
+#include "app/win/app_state.h"
+#include "app/win/main_form.h"
+#include "app/win/single_instance.h"
+#include "common/win/error_report.h"
+#include "common/win/file_replacer.h"
+#include "common/win/system_folders.h"
+
+namespace {
+
+int RunMessageLoop() {
+  MSG message;
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+  return static_cast<int>(message.wParam);
+}
+
+int RunProgram() {
+  using namespace tikolvo;
+  InstallWindowsFileReplacer();
+  INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
+  InitCommonControlsEx(&controls);
+
+  AppState app;
+  app.programFolder = ProgramFolder();
+  LoadAppSettings(app);
+  MainForm mainForm(app);
+  if (!mainForm.FormCreate()) {
+    ReportError("Не удалось создать главное окно программы.");
+    return 1;
+  }
+  mainForm.FormShow();
+  return RunMessageLoop();
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  if (!tikolvo::ClaimSingleInstance()) {
+    tikolvo::RestorePreviousInstance();
+    return 0;
+  }
+  try {
+    return RunProgram();
+  } catch (...) {
+    tikolvo::ReportError("Непредвиденная ошибка при запуске программы.");
+    return 1;
+  }
+}
