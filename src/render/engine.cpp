@@ -1,0 +1,165 @@
+#include "render/engine.h"
+
+#include <algorithm>
+
+#include "render/layer.h"
+
+namespace tikolvo {
+namespace {
+
+int Side(int from, int to) { return std::clamp(to - from, 0, Engine::kMaxRectSide); }
+
+}  // namespace
+
+void Engine::SizeFor(const Bitmap24& face, bool keyColour) {
+  const int width = Side(rect_.left, rect_.right), height = Side(rect_.top, rect_.bottom);
+  keyColour_ = keyColour;
+  output_.Resize(width, height);
+  face_.Resize(width, height);
+  CutRectangle(face, rect_.left, rect_.top, face_);
+  // Key-colour drawing works on the output itself; only supersampling needs
+  // the large buffers.
+  const int bufferWidth = keyColour ? 0 : width, bufferHeight = keyColour ? 0 : height;
+  canvas_.Resize(bufferWidth, bufferHeight);
+  mask_.Resize(bufferWidth, bufferHeight);
+}
+
+void Engine::SetBackground(const Bitmap24& face) { SizeFor(face, false); }
+
+void Engine::SetKeyColourBackground(const Bitmap24& face) { SizeFor(face, true); }
+
+void Engine::SetLayerBackground(const Bitmap32& layer) {
+  Bitmap24 colours(layer.Width(), layer.Height());
+  for (int y = 0; y < layer.Height(); ++y) {
+    const std::uint8_t* source = layer.Row(y);
+    std::uint8_t* target = colours.Row(y);
+    for (int x = 0; x < layer.Width(); ++x, source += 4, target += 3) {
+      target[0] = source[0];
+      target[1] = source[1];
+      target[2] = source[2];
+    }
+  }
+  SizeFor(colours, false);
+}
+
+void Engine::SetDayPicture(const Bitmap24& picture) {
+  day_.Resize(Side(rect_.left, rect_.right), Side(rect_.top, rect_.bottom));
+  CutRectangle(picture, rect_.left, rect_.top, day_);
+  hasDay_ = picture.Width() >= kMinPictureWidth;
+}
+
+void Engine::SetNightPicture(const Bitmap24& picture) {
+  night_.Resize(Side(rect_.left, rect_.right), Side(rect_.top, rect_.bottom));
+  CutRectangle(picture, rect_.left, rect_.top, night_);
+  hasNight_ = picture.Width() >= kMinPictureWidth;
+}
+
+const Bitmap24& Engine::ChooseBackground(Backdrop backdrop) const {
+  auto fits = [this](const Bitmap24& b) {
+    return b.Width() == face_.Width() && b.Height() == face_.Height();
+  };
+  if (backdrop == Backdrop::Day && hasDay_ && fits(day_)) return day_;
+  if (backdrop == Backdrop::Night && hasNight_ && fits(night_)) return night_;
+  return face_;
+}
+
+SimpleScene Engine::Scene() const {
+  return {simple_, angles_, Centre(), options_.fullDrawing, options_.alarmShown};
+}
+
+const Bitmap24& Engine::Draw(Backdrop backdrop) {
+  if (output_.Empty()) return output_;
+  const Bitmap24& background = ChooseBackground(backdrop);
+  if (keyColour_) {
+    DrawKeyColour(background);
+  } else {
+    DrawSupersampled(background);
+  }
+  return output_;
+}
+
+void Engine::DrawIntoLayer(int left, int top, Bitmap32& layer) {
+  LayerBlit(Draw(Backdrop::Face), left, top, layer);
+}
+
+const Bitmap24& Engine::DrawMiniature() {
+  if (output_.Empty()) return output_;
+  if (canvas_.Width() == 0) {
+    CopyBitmap(face_, output_, 0, 0);
+    return output_;
+  }
+  canvas_.Begin(face_);
+  DrawMiniatureHands(canvas_, Scene());
+  canvas_.ReduceInto(output_);
+  return output_;
+}
+
+void Engine::DrawSupersampled(const Bitmap24& background) {
+  canvas_.Begin(background);
+  if (options_.enhanced) {
+    DrawEnhancedSupersampled();
+  } else {
+    DrawSimpleSupersampled();
+  }
+  canvas_.ReduceInto(output_);
+}
+
+void Engine::DrawKeyColour(const Bitmap24& background) {
+  CopyBitmap(background, output_, 0, 0);
+  BitmapSurface surface(output_);
+  if (options_.enhanced) {
+    DrawEnhancedHands(surface, 1, false);
+  } else {
+    DrawSimpleHandsKeyColour(surface, Scene());
+  }
+}
+
+void Engine::DrawSimpleSupersampled() {
+  const SimpleScene scene = Scene();
+  if (options_.shadow && options_.fullDrawing) {
+    mask_.Clear();
+    DrawSimpleShadows(mask_, scene);
+    DarkenUnderMask(kSimpleShadowFraction);
+  }
+  DrawSimpleHands(canvas_, scene);
+}
+
+// With shadows, the month and weekday hands go down first so that the other
+// hands' shadows fall across them; they are not drawn again afterwards.
+void Engine::DrawEnhancedSupersampled() {
+  if (!options_.shadow) {
+    DrawEnhancedHands(canvas_, kSupersample, false);
+    return;
+  }
+  DrawEnhancedHand(canvas_, Hand(HandId::Month), angles_.month, kSupersample);
+  DrawEnhancedHand(canvas_, Hand(HandId::Weekday), angles_.weekday, kSupersample);
+  mask_.Clear();
+  DrawEnhancedShadow(mask_, Hand(HandId::Hour24), angles_.hour24);
+  if (options_.alarmShown) DrawEnhancedShadow(mask_, Hand(HandId::Alarm), angles_.alarm);
+  DrawEnhancedShadow(mask_, Hand(HandId::Hour), angles_.hour);
+  DrawEnhancedShadow(mask_, Hand(HandId::Minute), angles_.minute);
+  DrawEnhancedShadow(mask_, Hand(HandId::Second), angles_.second);
+  DarkenUnderMask(ShadowFraction(options_.shadowPercent));
+  DrawEnhancedHands(canvas_, kSupersample, true);
+}
+
+void Engine::DrawEnhancedHands(Surface& surface, int factor, bool skipCalendarHands) {
+  if (!skipCalendarHands) {
+    DrawEnhancedHand(surface, Hand(HandId::Month), angles_.month, factor);
+    DrawEnhancedHand(surface, Hand(HandId::Weekday), angles_.weekday, factor);
+  }
+  DrawEnhancedHand(surface, Hand(HandId::Hour24), angles_.hour24, factor);
+  if (options_.alarmShown) DrawEnhancedHand(surface, Hand(HandId::Alarm), angles_.alarm, factor);
+  const HandRecord& second = Hand(HandId::Second);
+  if (options_.secondBeneath) DrawEnhancedHand(surface, second, angles_.second, factor);
+  DrawEnhancedHand(surface, Hand(HandId::Hour), angles_.hour, factor);
+  DrawEnhancedHand(surface, Hand(HandId::Minute), angles_.minute, factor);
+  if (!options_.secondBeneath) DrawEnhancedHand(surface, second, angles_.second, factor);
+}
+
+void Engine::DarkenUnderMask(double fraction) {
+  const DarkenTable table(fraction);
+  canvas_.Darken(mask_, table);
+}
+
+}  // namespace tikolvo

@@ -1,0 +1,54 @@
+#pragma once
+// Shadows: the hands' shadow shapes are drawn into a mask at supersampled
+// size; every sample under the mask is then darkened before the hands
+// themselves are drawn.
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "render/block_span.h"
+#include "render/rasterizer.h"
+
+namespace tikolvo {
+
+// The simple model always darkens by 11 %.
+constexpr double kSimpleShadowFraction = 0.11;
+
+// A skin's shadow percent as a fraction: below 0 counts as 0, above 100 as 100.
+double ShadowFraction(int percent);
+
+// Channel value c becomes c - round(c * fraction), ties to even.
+class DarkenTable {
+ public:
+  explicit DarkenTable(double fraction);
+  std::uint8_t operator[](std::uint8_t c) const { return table_[c]; }
+
+ private:
+  std::array<std::uint8_t, 256> table_{};
+};
+
+// One byte a sample: 1 where a shadow shape was drawn. Clearing wipes only
+// the blocks the previous picture touched.
+class ShadowMask final : public Surface {
+ public:
+  // Sized for an output picture; the mask itself is kSupersample times larger.
+  void Resize(int outputWidth, int outputHeight);
+  int Width() const override { return width_; }
+  int Height() const override { return height_; }
+  void FillSpan(int y, int x0, int x1, Colour c) override;
+  void Clear();
+
+  bool Covered(int x, int y) const { return Row(y)[x] != 0; }
+  const std::uint8_t* Row(int y) const {
+    return cover_.data() + static_cast<std::size_t>(y) * width_;
+  }
+  const BlockSpan& Touched(int blockRow) const { return touched_[blockRow]; }
+
+ private:
+  int width_ = 0;
+  int height_ = 0;
+  std::vector<std::uint8_t> cover_;
+  std::vector<BlockSpan> touched_;
+};
+
+}  // namespace tikolvo

@@ -1,0 +1,130 @@
+#include "render/supersample.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace tikolvo {
+namespace {
+
+constexpr int kBlockBytes = kSupersample * Bitmap24::kBytesPerPixel;
+
+// Reduces blocks first..last of one block row into `out` (an output row).
+void ReduceBlocks(const Bitmap24& samples, int blockRow, int first, int last, std::uint8_t* out) {
+  const int y = blockRow * kSupersample;
+  const std::uint8_t* rows[kSupersample];
+  for (int k = 0; k < kSupersample; ++k) rows[k] = samples.Row(y + k);
+  for (int i = first; i <= last; ++i) {
+    const int offset = i * kBlockBytes;
+    unsigned blue = 0, green = 0, red = 0;
+    for (const std::uint8_t* row : rows) {
+      const std::uint8_t* p = row + offset;
+      blue += p[0] + p[3] + p[6] + p[9];
+      green += p[1] + p[4] + p[7] + p[10];
+      red += p[2] + p[5] + p[8] + p[11];
+    }
+    std::uint8_t* o = out + i * Bitmap24::kBytesPerPixel;
+    o[0] = static_cast<std::uint8_t>(blue / 16);
+    o[1] = static_cast<std::uint8_t>(green / 16);
+    o[2] = static_cast<std::uint8_t>(red / 16);
+  }
+}
+
+}  // namespace
+
+void Reduce4x4(const Bitmap24& samples, Bitmap24& output) {
+  const int width = samples.Width() / kSupersample, height = samples.Height() / kSupersample;
+  if (output.Width() != width || output.Height() != height) output.Resize(width, height);
+  for (int j = 0; j < height; ++j) ReduceBlocks(samples, j, 0, width - 1, output.Row(j));
+}
+
+void SupersampledCanvas::Resize(int outputWidth, int outputHeight) {
+  outputWidth = std::max(outputWidth, 0);
+  outputHeight = std::max(outputHeight, 0);
+  samples_.Resize(outputWidth * kSupersample, outputHeight * kSupersample);
+  stretched_.assign(outputHeight, BlockSpan{});
+  background_ = nullptr;
+}
+
+void SupersampledCanvas::Begin(const Bitmap24& background) {
+  background_ = &background;
+  for (BlockSpan& span : stretched_) span.Clear();
+}
+
+void SupersampledCanvas::Stretch(int blockRow, int first, int last) {
+  const std::uint8_t* source = background_->Row(blockRow) + first * Bitmap24::kBytesPerPixel;
+  const int y = blockRow * kSupersample;
+  std::uint8_t* target = samples_.Row(y) + first * kBlockBytes;
+  for (int i = first; i <= last; ++i, source += 3) {
+    for (int k = 0; k < kSupersample; ++k, target += 3) {
+      target[0] = source[0];
+      target[1] = source[1];
+      target[2] = source[2];
+    }
+  }
+  const std::size_t bytes = static_cast<std::size_t>(last - first + 1) * kBlockBytes;
+  for (int k = 1; k < kSupersample; ++k) {
+    std::memcpy(samples_.Row(y + k) + first * kBlockBytes, samples_.Row(y) + first * kBlockBytes,
+                bytes);
+  }
+}
+
+void SupersampledCanvas::EnsureStretched(int blockRow, int first, int last) {
+  BlockSpan& span = stretched_[blockRow];
+  if (span.Empty()) {
+    Stretch(blockRow, first, last);
+    span = {first, last};
+    return;
+  }
+  if (first < span.first) {
+    Stretch(blockRow, first, span.first - 1);
+    span.first = first;
+  }
+  if (last > span.last) {
+    Stretch(blockRow, span.last + 1, last);
+    span.last = last;
+  }
+}
+
+void SupersampledCanvas::FillSpan(int y, int x0, int x1, Colour c) {
+  EnsureStretched(y / kSupersample, x0 / kSupersample, (x1 - 1) / kSupersample);
+  std::uint8_t* p = samples_.Row(y) + x0 * Bitmap24::kBytesPerPixel;
+  const std::uint8_t b = BlueOf(c), g = GreenOf(c), r = RedOf(c);
+  for (int x = x0; x < x1; ++x, p += 3) {
+    p[0] = b;
+    p[1] = g;
+    p[2] = r;
+  }
+}
+
+void SupersampledCanvas::Darken(const ShadowMask& mask, const DarkenTable& table) {
+  for (int blockRow = 0; blockRow < static_cast<int>(stretched_.size()); ++blockRow) {
+    const BlockSpan& touched = mask.Touched(blockRow);
+    if (touched.Empty()) continue;
+    EnsureStretched(blockRow, touched.first, touched.last);
+    const int x0 = touched.first * kSupersample, x1 = (touched.last + 1) * kSupersample;
+    for (int k = 0; k < kSupersample; ++k) {
+      const int y = blockRow * kSupersample + k;
+      const std::uint8_t* cover = mask.Row(y);
+      std::uint8_t* p = samples_.Row(y);
+      for (int x = x0; x < x1; ++x) {
+        if (!cover[x]) continue;
+        std::uint8_t* s = p + x * Bitmap24::kBytesPerPixel;
+        s[0] = table[s[0]];
+        s[1] = table[s[1]];
+        s[2] = table[s[2]];
+      }
+    }
+  }
+}
+
+void SupersampledCanvas::ReduceInto(Bitmap24& output) {
+  for (int blockRow = 0; blockRow < static_cast<int>(stretched_.size()); ++blockRow) {
+    std::memcpy(output.Row(blockRow), background_->Row(blockRow), output.Stride());
+    BlockSpan& span = stretched_[blockRow];
+    if (span.Empty()) continue;
+    ReduceBlocks(samples_, blockRow, span.first, span.last, output.Row(blockRow));
+    span.Clear();
+  }
+}
+
+}  // namespace tikolvo

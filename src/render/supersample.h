@@ -1,0 +1,48 @@
+#pragma once
+// Smooth edges by supersampling: a picture is drawn kSupersample times larger
+// in each direction with aliased primitives and then reduced, each output
+// channel being the sum of its 4 x 4 samples divided by 16, truncated.
+//
+// SupersampledCanvas produces exactly what stretching the background over the
+// whole buffer, drawing, darkening and reducing everything would, but it only
+// stretches and reduces the 4 x 4 blocks that something was drawn into. An
+// untouched block holds 16 copies of its background pixel and reduces to that
+// pixel, so it is copied instead.
+#include <vector>
+
+#include "render/bitmap.h"
+#include "render/block_span.h"
+#include "render/rasterizer.h"
+#include "render/shadow.h"
+
+namespace tikolvo {
+
+// The whole reduction: `output` is resized to a quarter of `samples` in each
+// direction (any leftover rows or columns of samples are ignored).
+void Reduce4x4(const Bitmap24& samples, Bitmap24& output);
+
+class SupersampledCanvas final : public Surface {
+ public:
+  void Resize(int outputWidth, int outputHeight);
+  int Width() const override { return samples_.Width(); }
+  int Height() const override { return samples_.Height(); }
+
+  // Starts a picture over `background`, which must have the output size and
+  // must stay alive and unchanged until ReduceInto.
+  void Begin(const Bitmap24& background);
+  void FillSpan(int y, int x0, int x1, Colour c) override;
+  // Darkens every sample the mask covers.
+  void Darken(const ShadowMask& mask, const DarkenTable& table);
+  // Writes the finished picture; `output` must have the output size.
+  void ReduceInto(Bitmap24& output);
+
+ private:
+  void EnsureStretched(int blockRow, int first, int last);
+  void Stretch(int blockRow, int first, int last);
+
+  const Bitmap24* background_ = nullptr;
+  Bitmap24 samples_;
+  std::vector<BlockSpan> stretched_;  // per block row: blocks holding live samples
+};
+
+}  // namespace tikolvo
