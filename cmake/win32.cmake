@@ -44,6 +44,6 @@ target_include_directories(Tikolvo PRIVATE ${GENERATED_DIR})
 # zlib from Debian's MinGW package; libjpeg-turbo built by make.sh setup.
 set(TIKOLVO_JPEG_PREFIX "${CMAKE_SOURCE_DIR}/build/deps/libjpeg-turbo-mingw" CACHE PATH "libjpeg-turbo for MinGW")
 find_library(MINGW_ZLIB NAMES libz.a z REQUIRED)
-find_library(MINGW_JPEG NAMES libjpeg.a PATHS ${TIKOLVO_JPEG_PREFIX}/lib NO_DEFAULT_PATH REQUIRED)
+find_library(MINGW_JPEG NAMES libjpeg.a PATHS ${TIKOLVO_JPEG_PREFIX}/lib NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH REQUIRED)
 target_include_directories(tikolvo_core PUBLIC ${TIKOLVO_JPEG_PREFIX}/include)
 target_link_libraries(tikolvo_core PUBLIC ${MINGW_JPEG} ${MINGW_ZLIB})
