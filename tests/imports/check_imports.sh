@@ -7,7 +7,8 @@ here=$(cd "$(dirname "$0")" && pwd)
 dump=$(i686-w64-mingw32-objdump -p "$exe")
 
 dlls=$(printf '%s\n' "$dump" | sed -n 's/^\s*DLL Name: //p' | tr 'A-Z' 'a-z' | sort -u)
-functions=$(printf '%s\n' "$dump" | awk '/DLL Name:/{inside=1; next} inside && /^\s+[0-9a-f]+\s+[0-9]+\s+\S+/{print $3} /^$/{inside=0}' | sort -u)
+# Import lines read "<tab>vma<tab>  hint  Name" under each "DLL Name:".
+functions=$(printf '%s\n' "$dump" | grep -E '^[[:space:]]+[0-9a-f]+[[:space:]]+[0-9]+[[:space:]]+[A-Za-z_][A-Za-z0-9_@]*$' | awk '{print $3}' | sort -u)
 
 status=0
 # The C/C++ runtime must be linked in statically: no MinGW DLL may be needed.
