@@ -17,6 +17,8 @@
 //  - "About"/"Ver" and "Data" are written only, as fixed texts.
 //  - "MESS"/"ADD" reads as off when message_all.db is missing.
 //  - "menuG"/"20" (Msconfig) reads as off where the tool is not available.
+//  - "Inter"/"Tranc" and "CAL"/"wid", "hei" are clamped to their controls'
+//    ranges, as the track bar and up-downs that receive them would do.
 #include <array>
 #include <cstdint>
 #include <optional>

@@ -13,12 +13,10 @@ TEST(PowerConfig, MissingFileOrKeyMeansPowerOff) {
   EXPECT_EQ(ActionOf("[Power]\r\ntype=sleep\r\n"), PowerButtonAction::PowerOff);
 }
 
-TEST(PowerConfig, TypeChoosesActionAndQuestion) {
+TEST(PowerConfig, TypeChoosesTheAction) {
   EXPECT_EQ(ActionOf("[power]\r\nTYPE=1\r\n"), PowerButtonAction::Restart);
   EXPECT_EQ(ActionOf("[Power]\r\ntype=2\r\n"), PowerButtonAction::Hibernate);
   EXPECT_EQ(ActionOf("[Power]\r\ntype=$3\r\n"), PowerButtonAction::Standby);
-  EXPECT_EQ(PowerButtonQuestion(PowerButtonAction::Hibernate), "Активировать спящий режим?");
-  EXPECT_EQ(PowerButtonQuestion(PowerButtonAction::Standby), "Активировать ждущий режим?");
 }
 
 TEST(PowerConfig, OtherValuesDoNothing) {
