@@ -12,7 +12,7 @@ namespace {
 constexpr int kFrame = 2;
 constexpr int kDistanceBelowCursor = 20;
 constexpr UINT kDropShadowStyle = 0x00020000;  // CS_DROPSHADOW, XP and later
-constexpr UINT kTextFormat = DT_LEFT | DT_NOPREFIX | DT_EXPANDTABS;
+constexpr UINT kTextFormat = DT_LEFT | DT_NOPREFIX | DT_EXPANDTABS | DT_NOCLIP;
 
 HFONT CreateStatusFont() {
   NONCLIENTMETRICSW metrics{};
@@ -49,7 +49,8 @@ SIZE IconHintWindow::MeasureText(const std::wstring& text) const {
   SelectGuard select(screen.get(), font_.get());
   RECT box{0, 0, 400, 0};
   DrawTextW(screen.get(), text.c_str(), static_cast<int>(text.size()), &box, kTextFormat | DT_CALCRECT);
-  return SIZE{box.right - box.left, box.bottom - box.top};
+  // A little room for glyphs that overhang their advance width.
+  return SIZE{box.right - box.left + 2, box.bottom - box.top};
 }
 
 void IconHintWindow::ShowAt(POINT cursor, const std::wstring& text) {

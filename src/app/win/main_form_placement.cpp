@@ -115,9 +115,7 @@ void MainForm::OnMouseHover() {
   GetLocalTime(&now);
   wchar_t date[96] = L"";
   GetDateFormatW(LOCALE_USER_DEFAULT, DATE_LONGDATE, &now, nullptr, date, 96);
-  wchar_t day[32] = L"";
-  GetDateFormatW(LOCALE_USER_DEFAULT, 0, &now, L"dddd", day, 32);
-  hint_.ShowAt(cursor, std::wstring(L"Tikolvo\n") + day + L", " + date);
+  hint_.ShowAt(cursor, std::wstring(L"Tikolvo\n") + date);
 }
 
 void MainForm::OnMouseLeave() {

@@ -1,0 +1,128 @@
+// probe.exe: looks at and pokes the program's windows for the end-to-end
+// tests, which run it under Wine beside Tikolvo.exe.
+//
+//   probe rect CLASS            left top right bottom of the window
+//   probe count CLASS           number of top-level windows of that class
+//   probe wait CLASS SECONDS    waits until such a window exists
+//   probe waitgone CLASS SECS   waits until none exists
+//   probe close CLASS           posts WM_CLOSE
+//   probe move CLASS X Y        moves it (the window sees WM_WINDOWPOSCHANGING)
+//   probe minimize CLASS        asks it to minimise (system command)
+//   probe iconic CLASS          1 when minimised, else 0
+//   probe visible CLASS         1 when visible, else 0
+//   probe exstyle CLASS         extended style, hexadecimal
+//   probe topmost CLASS         1 when in the topmost band, else 0
+//   probe command CLASS ID      posts WM_COMMAND with that id
+//   probe screen                screen width and height
+//   probe workarea              left top right bottom of the work area
+//
+// Exit code 0 on success, 1 when the window is missing or a wait timed out,
+// 2 on bad arguments.
+#include <windows.h>
+
+#include <cstdio>
+#include <cwchar>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Search {
+  std::wstring className;
+  std::vector<HWND> found;
+};
+
+BOOL CALLBACK Collect(HWND hwnd, LPARAM param) {
+  auto* search = reinterpret_cast<Search*>(param);
+  wchar_t name[256];
+  if (GetClassNameW(hwnd, name, 256) && search->className == name) search->found.push_back(hwnd);
+  return TRUE;
+}
+
+std::vector<HWND> WindowsOfClass(const wchar_t* className) {
+  Search search{className, {}};
+  EnumWindows(Collect, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+HWND FirstOfClass(const wchar_t* className) {
+  const std::vector<HWND> all = WindowsOfClass(className);
+  return all.empty() ? nullptr : all.front();
+}
+
+bool WaitFor(const wchar_t* className, double seconds, bool present) {
+  const DWORD deadline = GetTickCount() + static_cast<DWORD>(seconds * 1000);
+  for (;;) {
+    if ((FirstOfClass(className) != nullptr) == present) return true;
+    if (static_cast<LONG>(GetTickCount() - deadline) >= 0) return false;
+    Sleep(50);
+  }
+}
+
+int PrintRect(HWND hwnd) {
+  RECT r;
+  GetWindowRect(hwnd, &r);
+  std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right, r.bottom);
+  return 0;
+}
+
+int PrintFlag(bool flag) {
+  std::printf("%d\n", flag ? 1 : 0);
+  return 0;
+}
+
+int Screen() {
+  std::printf("%d %d\n", GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+  return 0;
+}
+
+int WorkArea() {
+  RECT r;
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &r, 0);
+  std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right, r.bottom);
+  return 0;
+}
+
+int Move(HWND hwnd, int x, int y) {
+  SetWindowPos(hwnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  return PrintRect(hwnd);
+}
+
+int OnWindow(const std::wstring& verb, HWND hwnd, int argc, wchar_t** argv) {
+  if (verb == L"rect") return PrintRect(hwnd);
+  if (verb == L"close") return PostMessageW(hwnd, WM_CLOSE, 0, 0) ? 0 : 1;
+  if (verb == L"minimize") return PostMessageW(hwnd, WM_SYSCOMMAND, SC_MINIMIZE, 0) ? 0 : 1;
+  if (verb == L"iconic") return PrintFlag(IsIconic(hwnd));
+  if (verb == L"visible") return PrintFlag(IsWindowVisible(hwnd));
+  if (verb == L"topmost") return PrintFlag(GetWindowLongW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST);
+  if (verb == L"exstyle") {
+    std::printf("%08lx\n", static_cast<unsigned long>(GetWindowLongW(hwnd, GWL_EXSTYLE)));
+    return 0;
+  }
+  if (verb == L"move" && argc >= 5) return Move(hwnd, _wtoi(argv[3]), _wtoi(argv[4]));
+  if (verb == L"command" && argc >= 4)
+    return PostMessageW(hwnd, WM_COMMAND, static_cast<WPARAM>(_wtoi(argv[3])), 0) ? 0 : 1;
+  return 2;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  if (argc < 2) return 2;
+  const std::wstring verb = argv[1];
+  if (verb == L"screen") return Screen();
+  if (verb == L"workarea") return WorkArea();
+  if (argc < 3) return 2;
+  const wchar_t* className = argv[2];
+  if (verb == L"count") {
+    std::printf("%u\n", static_cast<unsigned>(WindowsOfClass(className).size()));
+    return 0;
+  }
+  if (verb == L"wait" || verb == L"waitgone") {
+    const double seconds = argc >= 4 ? _wtof(argv[3]) : 10.0;
+    return WaitFor(className, seconds, verb == L"wait") ? 0 : 1;
+  }
+  HWND hwnd = FirstOfClass(className);
+  if (!hwnd) return 1;
+  return OnWindow(verb, hwnd, argc, argv);
+}
