@@ -155,6 +155,41 @@ class Stacking(ClockTestCase):
         wait_until(lambda: not flag("topmost"), what="the window to leave the topmost band")
 
 
+def xdotool(*args):
+    subprocess.run(["xdotool"] + [str(a) for a in args], check=True)
+
+
+class MouseBehaviour(ClockTestCase):
+    def _drag_face_by(self, dx, dy):
+        left, top, _, _ = window_rect()
+        x, y = left + 120, top + 60
+        xdotool("mousemove", x, y, "mousedown", 1, "sleep", 0.2, "mousemove", x + dx // 2, y + dy // 2,
+                "sleep", 0.2, "mousemove", x + dx, y + dy, "sleep", 0.2, "mouseup", 1)
+
+    def test_left_drag_moves_the_window(self):
+        self.folder.start_and_wait()
+        left, top, _, _ = window_rect()
+        self._drag_face_by(-150, -70)
+        wait_until(lambda: window_rect()[:2] == (left - 150, top - 70), what="the window to follow the drag")
+
+    def test_pinned_window_does_not_move(self):
+        self.folder.write_config("[Inter]\nzakrWind=1\n")
+        self.folder.start_and_wait()
+        before = window_rect()
+        self._drag_face_by(-150, -70)
+        self.assertEqual(window_rect(), before)
+
+    def test_auto_hide_hides_on_enter_and_shows_once_the_cursor_left(self):
+        xdotool("mousemove", 5, 5)
+        self.folder.write_config("[Inter]\nAutoHide=1\n")
+        self.folder.start_and_wait()
+        left, top, _, _ = window_rect()
+        xdotool("mousemove", left + 100, top + 100, "sleep", 0.1, "mousemove", left + 104, top + 104)
+        wait_until(lambda: not flag("visible"), what="the clock to hide")
+        xdotool("mousemove", 5, 5)
+        wait_until(lambda: flag("visible"), timeout=5, what="the clock to come back")
+
+
 class HintWindow(ClockTestCase):
     def test_hovering_over_the_face_shows_the_hint(self):
         self.folder.start_and_wait()

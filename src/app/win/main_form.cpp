@@ -140,10 +140,10 @@ LRESULT MainForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       Default(message, wParam, lParam);
       OnWindowPosChanged(*reinterpret_cast<const WINDOWPOS*>(lParam));
       return 0;
-    case WM_LBUTTONDOWN: MainFormImageMouseDown(MouseButton::Left); return 0;
-    case WM_MBUTTONDOWN: MainFormImageMouseDown(MouseButton::Middle); return 0;
+    case WM_LBUTTONDOWN: MainFormImageMouseDown(MouseButton::Left, wParam & MK_SHIFT); return 0;
+    case WM_MBUTTONDOWN: MainFormImageMouseDown(MouseButton::Middle, wParam & MK_SHIFT); return 0;
     case WM_RBUTTONDOWN: hint_.Hide(); return 0;
-    case WM_MOUSEMOVE: OnMouseMove(); return 0;
+    case WM_MOUSEMOVE: OnMouseMove(wParam & MK_SHIFT); return 0;
     case WM_MOUSEHOVER: OnMouseHover(); return 0;
     case WM_MOUSELEAVE: OnMouseLeave(); return 0;
     case WM_CONTEXTMENU: ShowContextMenu(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}); return 0;

@@ -69,9 +69,10 @@ class MainForm : public Window {
   void RememberNormalPosition();
 
   // Mouse.
-  void MainFormImageMouseDown(MouseButton button);
-  void OnMouseMove();
-  void OnMouseEnter();
+  // shiftHeld comes from the mouse message: the key state at that moment.
+  void MainFormImageMouseDown(MouseButton button, bool shiftHeld);
+  void OnMouseMove(bool shiftHeld);
+  void OnMouseEnter(bool shiftHeld);
   void OnMouseHover();
   void OnMouseLeave();
   void Timer_1Timer();

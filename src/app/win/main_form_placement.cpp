@@ -11,8 +11,6 @@ constexpr UINT kAutoHideMilliseconds = 500;
 constexpr int kParkedCoordinate = -30000;
 constexpr UINT kNoMoveNoSize = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
 
-bool ShiftHeld() { return (GetKeyState(VK_SHIFT) & 0x8000) != 0; }
-
 WorkArea DesktopWorkArea() {
   RECT r{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
   SystemParametersInfoW(SPI_GETWORKAREA, 0, &r, 0);
@@ -82,23 +80,23 @@ void MainForm::ChooseStacking(StackingMode mode) {
   if (hwnd()) ApplyZOrder(action);
 }
 
-void MainForm::MainFormImageMouseDown(MouseButton button) {
+void MainForm::MainFormImageMouseDown(MouseButton button, bool shiftHeld) {
   hint_.Hide();
-  if (!StartsWindowDrag(button, app_.settings.inter.pinWindow, ShiftHeld())) return;
+  if (!StartsWindowDrag(button, app_.settings.inter.pinWindow, shiftHeld)) return;
   // Moving by the caption lets the system drag the borderless window.
   ReleaseCapture();
   SendMessageW(hwnd(), WM_SYSCOMMAND, SC_MOVE | HTCAPTION, 0);
 }
 
-void MainForm::OnMouseMove() {
+void MainForm::OnMouseMove(bool shiftHeld) {
   if (trackingMouse_) return;
   TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE | TME_HOVER, hwnd(), HOVER_DEFAULT};
   trackingMouse_ = TrackMouseEvent(&track) != 0;
-  OnMouseEnter();
+  OnMouseEnter(shiftHeld);
 }
 
-void MainForm::OnMouseEnter() {
-  if (!HideOnMouseEnter(app_.settings.inter.autoHide, ShiftHeld())) return;
+void MainForm::OnMouseEnter(bool shiftHeld) {
+  if (!HideOnMouseEnter(app_.settings.inter.autoHide, shiftHeld)) return;
   RECT r;
   GetWindowRect(hwnd(), &r);
   hiddenRect_ = ScreenRect{r.left, r.top, r.right - r.left, r.bottom - r.top};
@@ -115,7 +113,11 @@ void MainForm::OnMouseHover() {
   GetLocalTime(&now);
   wchar_t date[96] = L"";
   GetDateFormatW(LOCALE_USER_DEFAULT, DATE_LONGDATE, &now, nullptr, date, 96);
-  hint_.ShowAt(cursor, std::wstring(L"Tikolvo\n") + date);
+  std::wstring text = std::wstring(L"Tikolvo\n") + date;
+  // Some locales put no-break spaces in dates that hint fonts may lack.
+  for (wchar_t& c : text)
+    if (c == 0x00A0 || c == 0x202F) c = L' ';
+  hint_.ShowAt(cursor, text);
 }
 
 void MainForm::OnMouseLeave() {
