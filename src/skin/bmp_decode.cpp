@@ -138,19 +138,25 @@ class PixelRowReader {
   std::uint32_t masks_[4] = {0, 0, 0, 0};
 };
 
-bool DecodeUncompressed(std::string_view data, const BmpLayout& bmp, const std::vector<std::uint32_t>& palette,
-                        Picture& picture) {
-  const std::uint64_t stride = (static_cast<std::uint64_t>(bmp.width) * bmp.bits + 31) / 32 * 4;
+std::uint64_t RowStride(const BmpLayout& bmp) {
+  return (static_cast<std::uint64_t>(bmp.width) * bmp.bits + 31) / 32 * 4;
+}
+
+// The last row's padding may be missing; its pixels may not.
+bool HoldsAllRows(std::string_view data, const BmpLayout& bmp) {
   const std::uint64_t last_row_bytes = (static_cast<std::uint64_t>(bmp.width) * bmp.bits + 7) / 8;
-  // The last row's padding may be missing; its pixels may not.
-  if (stride * (bmp.height - 1) + last_row_bytes > data.size()) return false;
+  return RowStride(bmp) * (bmp.height - 1) + last_row_bytes <= data.size();
+}
+
+void DecodeUncompressed(std::string_view data, const BmpLayout& bmp, const std::vector<std::uint32_t>& palette,
+                        Picture& picture) {
+  const std::uint64_t stride = RowStride(bmp);
   const PixelRowReader reader(bmp, palette);
   for (int r = 0; r < bmp.height; ++r) {
     const int y = bmp.top_down ? r : bmp.height - 1 - r;
     const auto* row = reinterpret_cast<const unsigned char*>(data.data()) + stride * r;
     reader.Decode(row, picture.pixels.data() + static_cast<std::size_t>(y) * bmp.width);
   }
-  return true;
 }
 
 bool DecodeRle(std::string_view data, const BmpLayout& bmp, const std::vector<std::uint32_t>& palette,
@@ -194,15 +200,20 @@ std::optional<Picture> DecodeBmp(std::string_view file) {
   if (bmp.pixel_offset >= kFileHeaderSize + header_size && bmp.pixel_offset < file.size()) {
     pixels_at = bmp.pixel_offset;
   }
+  const std::string_view data = file.substr(pixels_at);
+  const bool rle = bmp.compression == kRle8 || bmp.compression == kRle4;
+  // Checked before allocating, so a header cannot claim megabytes the file
+  // does not have.
+  if (!rle && !HoldsAllRows(data, bmp)) return std::nullopt;
   Picture picture;
   picture.width = bmp.width;
   picture.height = bmp.height;
   picture.source_bits = bmp.bits;
   picture.pixels.assign(static_cast<std::size_t>(bmp.width) * bmp.height, 0);
-  const std::string_view data = file.substr(pixels_at);
-  const bool rle = bmp.compression == kRle8 || bmp.compression == kRle4;
-  if (!(rle ? DecodeRle(data, bmp, *palette, picture) : DecodeUncompressed(data, bmp, *palette, picture))) {
-    return std::nullopt;
+  if (rle) {
+    if (!DecodeRle(data, bmp, *palette, picture)) return std::nullopt;
+  } else {
+    DecodeUncompressed(data, bmp, *palette, picture);
   }
   return picture;
 }
