@@ -1,0 +1,69 @@
+// Text conversion, file replacement, folders and memory on the real system.
+#include "win_test.h"
+#include <windows.h>
+
+#include <string>
+
+#include "common/file_io.h"
+#include "common/win/file_replacer.h"
+#include "common/win/system_folders.h"
+#include "common/win/wide_text.h"
+
+namespace tikolvo {
+namespace {
+
+std::string TempFolder() {
+  wchar_t buffer[MAX_PATH];
+  GetTempPathW(MAX_PATH, buffer);
+  std::string folder = Narrow(buffer) + "tikolvo-win-tests\\";
+  CreateDirectoryW(Widen(folder).c_str(), nullptr);
+  return folder;
+}
+
+TEST_CASE("UTF-8 and UTF-16 convert both ways, beyond the basic plane too") {
+  const std::string text = "Часы \xF0\x9F\x95\x90 Tikolvo";  // includes U+1F550
+  const std::wstring wide = Widen(text);
+  CHECK(wide.size() == 5 + 2 + 8);
+  CHECK(wide[0] == L'Ч');
+  CHECK(Narrow(wide) == text);
+  CHECK(Widen("").empty());
+  CHECK(Narrow(L"").empty());
+}
+
+TEST_CASE("an atomic save replaces an existing file and leaves no temporary behind") {
+  InstallWindowsFileReplacer();
+  const std::string path = TempFolder() + "замена.cfg";
+  REQUIRE(SaveFileAtomically(path, "old"));
+  REQUIRE(SaveFileAtomically(path, "new content"));
+  CHECK(ReadWholeFile(path).value_or("") == "new content");
+  CHECK_FALSE(FileExists(path + ".tmp~"));
+  DeleteFileW(Widen(path).c_str());
+}
+
+TEST_CASE("the replacer fails without touching the target when the source is missing") {
+  const std::string folder = TempFolder();
+  const std::string target = folder + "target.txt";
+  REQUIRE(SaveFileAtomically(target, "kept"));
+  CHECK_FALSE(ReplaceFileWriteThrough((folder + "missing.tmp~").c_str(), target.c_str()));
+  CHECK(ReadWholeFile(target).value_or("") == "kept");
+  DeleteFileW(Widen(target).c_str());
+}
+
+TEST_CASE("folders end with a backslash and the program folder holds the running exe") {
+  const std::string program = ProgramFolder();
+  REQUIRE_FALSE(program.empty());
+  CHECK(program.back() == '\\');
+  CHECK(FileExists(program + "win_tests.exe"));
+  CHECK(WindowsFolder().back() == '\\');
+  CHECK(FolderExists(SystemFolder()));
+}
+
+TEST_CASE("memory figures are plausible") {
+  const MemoryFigures figures = ReadMemoryFigures();
+  CHECK(figures.totalPhysical > 16u * 1024 * 1024);
+  CHECK(figures.availablePhysical <= figures.totalPhysical);
+  CHECK(ReadMemInfo().totalPhysical == FormatKb(figures.totalPhysical));
+}
+
+}  // namespace
+}  // namespace tikolvo
