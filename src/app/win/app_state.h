@@ -23,6 +23,8 @@ struct AppState {
   Settings settings;
   bool settingsLoaded = false;
   ClosingHooks closing;
+  // The shell's taskbar was re-created: the tray icon must be added again.
+  std::function<void()> taskbarCreated;
   // Receives the paths dropped on the clock, in the order given.
   std::function<void(const std::vector<std::string>&)> filesDropped;
 

@@ -127,7 +127,10 @@ void MainForm::OnQueryEndSession() {
 }
 
 LRESULT MainForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == taskbarCreated_ && taskbarCreated_ != 0) return 0;  // the tray icon re-adds itself here
+  if (message == taskbarCreated_ && taskbarCreated_ != 0) {
+    if (app_.taskbarCreated) app_.taskbarCreated();
+    return 0;
+  }
   switch (message) {
     case WM_PAINT: Paint(); return 0;
     case WM_ERASEBKGND: return 1;
