@@ -117,9 +117,9 @@ void Engine::DrawKeyColour(const Bitmap24& background) {
 void Engine::DrawSimpleSupersampled() {
   const SimpleScene scene = Scene();
   if (options_.shadow && options_.fullDrawing) {
-    mask_.Clear();
-    DrawSimpleShadows(mask_, scene);
-    DarkenUnderMask(kSimpleShadowFraction);
+    const DarkenTable table(kSimpleShadowFraction);
+    ShadowPainter shadows = StartShadows(table);
+    DrawSimpleShadows(shadows, scene);
   }
   DrawSimpleHands(canvas_, scene);
 }
@@ -133,13 +133,13 @@ void Engine::DrawEnhancedSupersampled() {
   }
   DrawEnhancedHand(canvas_, Hand(HandId::Month), angles_.month, kSupersample);
   DrawEnhancedHand(canvas_, Hand(HandId::Weekday), angles_.weekday, kSupersample);
-  mask_.Clear();
-  DrawEnhancedShadow(mask_, Hand(HandId::Hour24), angles_.hour24);
-  if (options_.alarmShown) DrawEnhancedShadow(mask_, Hand(HandId::Alarm), angles_.alarm);
-  DrawEnhancedShadow(mask_, Hand(HandId::Hour), angles_.hour);
-  DrawEnhancedShadow(mask_, Hand(HandId::Minute), angles_.minute);
-  DrawEnhancedShadow(mask_, Hand(HandId::Second), angles_.second);
-  DarkenUnderMask(ShadowFraction(options_.shadowPercent));
+  const DarkenTable table(ShadowFraction(options_.shadowPercent));
+  ShadowPainter shadows = StartShadows(table);
+  DrawEnhancedShadow(shadows, Hand(HandId::Hour24), angles_.hour24);
+  if (options_.alarmShown) DrawEnhancedShadow(shadows, Hand(HandId::Alarm), angles_.alarm);
+  DrawEnhancedShadow(shadows, Hand(HandId::Hour), angles_.hour);
+  DrawEnhancedShadow(shadows, Hand(HandId::Minute), angles_.minute);
+  DrawEnhancedShadow(shadows, Hand(HandId::Second), angles_.second);
   DrawEnhancedHands(canvas_, kSupersample, true);
 }
 
@@ -157,9 +157,9 @@ void Engine::DrawEnhancedHands(Surface& surface, int factor, bool skipCalendarHa
   if (!options_.secondBeneath) DrawEnhancedHand(surface, second, angles_.second, factor);
 }
 
-void Engine::DarkenUnderMask(double fraction) {
-  const DarkenTable table(fraction);
-  canvas_.Darken(mask_, table);
+ShadowPainter Engine::StartShadows(const DarkenTable& table) {
+  mask_.Clear();
+  return ShadowPainter(canvas_, mask_, table);
 }
 
 }  // namespace tikolvo

@@ -83,7 +83,7 @@ class Engine {
   void DrawSimpleSupersampled();
   void DrawEnhancedSupersampled();
   void DrawEnhancedHands(Surface& surface, int factor, bool skipCalendarHands);
-  void DarkenUnderMask(double fraction);
+  ShadowPainter StartShadows(const DarkenTable& table);
 
   HandRect rect_;
   bool keyColour_ = false;

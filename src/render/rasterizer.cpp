@@ -117,6 +117,9 @@ struct Stroke {
   std::int64_t dx, dy, lengthSquared;
   std::int64_t radius;  // the pen width, which is the radius in doubled units
   int offset;           // 1 for even widths: samples sit half a pixel right and down
+  bool smallProducts;   // radius^2 * length^2 fits in 64 bits
+  double length;
+  double inverseDx, inverseDy;
 
   Stroke(Point a, Point b, int width)
       : ax(2 * static_cast<std::int64_t>(a.x)),
@@ -127,7 +130,11 @@ struct Stroke {
         dy(by - ay),
         lengthSquared(dx * dx + dy * dy),
         radius(width),
-        offset(width % 2 == 0 ? 1 : 0) {}
+        offset(width % 2 == 0 ? 1 : 0),
+        smallProducts(radius < (1 << 15) && lengthSquared < (std::int64_t{1} << 32)),
+        length(std::sqrt(static_cast<double>(lengthSquared))),
+        inverseDx(dx != 0 ? 1.0 / static_cast<double>(dx) : 0),
+        inverseDy(dy != 0 ? 1.0 / static_cast<double>(dy) : 0) {}
 
   // Exact: is the sample of pixel x on the row with doubled coordinate Y
   // within the pen's reach of the segment?
@@ -143,6 +150,9 @@ struct Stroke {
     }
     const std::int64_t cross = vx * dy - vy * dx;
     const std::uint64_t across = static_cast<std::uint64_t>(cross < 0 ? -cross : cross);
+    if (across < (1u << 31) && smallProducts) {
+      return across * across <= static_cast<std::uint64_t>(r2 * lengthSquared);
+    }
     return raster::ProductAtMost(across, across, static_cast<std::uint64_t>(r2),
                                  static_cast<std::uint64_t>(lengthSquared));
   }
@@ -169,16 +179,14 @@ struct Stroke {
   // The body of the stroke meets the row where the distance across the
   // segment is within the radius and the position along it within [0, 1].
   void AddBody(std::int64_t Y, double& low, double& high) const {
-    const double length = std::sqrt(static_cast<double>(lengthSquared));
     const double rows = static_cast<double>(Y - ay);
     const double inf = std::numeric_limits<double>::infinity();
     double from = -inf, to = inf;
-    if (!Slab(static_cast<double>(dy), rows * dx - radius * length, rows * dx + radius * length,
-              from, to)) {
+    if (!Slab(dy, inverseDy, rows * dx - radius * length, rows * dx + radius * length, from, to)) {
       return;
     }
-    if (!Slab(static_cast<double>(dx), -rows * dy, static_cast<double>(lengthSquared) - rows * dy,
-              from, to)) {
+    if (!Slab(dx, inverseDx, -rows * dy, static_cast<double>(lengthSquared) - rows * dy, from,
+              to)) {
       return;
     }
     if (from > to) return;
@@ -187,9 +195,10 @@ struct Stroke {
   }
 
   // Narrows [from, to] to the u with lowBound <= u * slope <= highBound.
-  static bool Slab(double slope, double lowBound, double highBound, double& from, double& to) {
+  static bool Slab(std::int64_t slope, double inverse, double lowBound, double highBound,
+                   double& from, double& to) {
     if (slope == 0) return lowBound <= 0 && 0 <= highBound;
-    double a = lowBound / slope, b = highBound / slope;
+    double a = lowBound * inverse, b = highBound * inverse;
     if (a > b) std::swap(a, b);
     from = std::max(from, a);
     to = std::min(to, b);
@@ -208,11 +217,12 @@ void DrawWideLine(Surface& surface, Point a, Point b, int width, Colour colour) 
     const std::int64_t Y = 2 * y + stroke.offset;
     double low, high;
     if (!stroke.EstimateRow(Y, low, high)) continue;
-    // The estimate is within a fraction of a pixel; the exact test settles
-    // the ends (the covered pixels of a row are contiguous: the pen's shape
-    // is convex).
-    std::int64_t left = static_cast<std::int64_t>(std::floor((low - stroke.offset) / 2)) - 1;
-    std::int64_t right = static_cast<std::int64_t>(std::ceil((high - stroke.offset) / 2)) + 1;
+    // The estimate is within a tiny fraction of a pixel; the exact test
+    // settles the ends (the covered pixels of a row are contiguous: the pen's
+    // shape is convex).
+    std::int64_t left = static_cast<std::int64_t>(std::ceil((low - stroke.offset) / 2));
+    std::int64_t right = static_cast<std::int64_t>(std::floor((high - stroke.offset) / 2));
+    if (left > right) std::swap(left, right);
     while (left <= right && !stroke.Covers(left, Y)) ++left;
     while (right >= left && !stroke.Covers(right, Y)) --right;
     if (left > right) continue;

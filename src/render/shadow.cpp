@@ -17,37 +17,17 @@ DarkenTable::DarkenTable(double fraction) {
 }
 
 void ShadowMask::Resize(int outputWidth, int outputHeight) {
-  const int blockRows = std::max(outputHeight, 0);
   width_ = std::max(outputWidth, 0) * kSupersample;
-  height_ = blockRows * kSupersample;
+  height_ = std::max(outputHeight, 0) * kSupersample;
   cover_.assign(static_cast<std::size_t>(width_) * height_, 0);
-  touched_.assign(blockRows, BlockSpan{});
-}
-
-void ShadowMask::FillSpan(int y, int x0, int x1, Colour) {
-  std::memset(cover_.data() + static_cast<std::size_t>(y) * width_ + x0, 1,
-              static_cast<std::size_t>(x1 - x0));
-  BlockSpan& span = touched_[y / kSupersample];
-  const int first = x0 / kSupersample, last = (x1 - 1) / kSupersample;
-  if (span.Empty()) {
-    span = {first, last};
-  } else {
-    span.first = std::min(span.first, first);
-    span.last = std::max(span.last, last);
-  }
+  stamp_ = 1;
 }
 
 void ShadowMask::Clear() {
-  for (std::size_t blockRow = 0; blockRow < touched_.size(); ++blockRow) {
-    BlockSpan& span = touched_[blockRow];
-    if (span.Empty()) continue;
-    const std::size_t bytes = static_cast<std::size_t>(span.last - span.first + 1) * kSupersample;
-    for (int k = 0; k < kSupersample; ++k) {
-      const std::size_t y = blockRow * kSupersample + k;
-      std::memset(cover_.data() + y * width_ + span.first * kSupersample, 0, bytes);
-    }
-    span.Clear();
-  }
+  if (++stamp_ != 0) return;
+  // Once in 255 pictures the stamps run out and the buffer is wiped.
+  std::memset(cover_.data(), 0, cover_.size());
+  stamp_ = 1;
 }
 
 }  // namespace tikolvo

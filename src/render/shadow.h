@@ -27,28 +27,43 @@ class DarkenTable {
   std::array<std::uint8_t, 256> table_{};
 };
 
-// One byte a sample: 1 where a shadow shape was drawn. Clearing wipes only
-// the blocks the previous picture touched.
+// One byte a sample, holding the number of the picture that covered it, so
+// starting a new picture is one increment instead of wiping the buffer.
 class ShadowMask final : public Surface {
  public:
   // Sized for an output picture; the mask itself is kSupersample times larger.
   void Resize(int outputWidth, int outputHeight);
   int Width() const override { return width_; }
   int Height() const override { return height_; }
-  void FillSpan(int y, int x0, int x1, Colour c) override;
+  void FillSpan(int y, int x0, int x1, Colour) override {
+    Cover(y, x0, x1, [](int) {});
+  }
+  // Forgets every shape drawn so far.
   void Clear();
 
-  bool Covered(int x, int y) const { return Row(y)[x] != 0; }
+  bool Covered(int x, int y) const { return Row(y)[x] == stamp_; }
+
+  // Marks a span covered and calls onFirstCover(x) for each sample of it that
+  // was not covered yet.
+  template <class OnFirstCover>
+  void Cover(int y, int x0, int x1, OnFirstCover&& onFirstCover) {
+    std::uint8_t* row = cover_.data() + static_cast<std::size_t>(y) * width_;
+    for (int x = x0; x < x1; ++x) {
+      if (row[x] == stamp_) continue;
+      row[x] = stamp_;
+      onFirstCover(x);
+    }
+  }
+
+ private:
   const std::uint8_t* Row(int y) const {
     return cover_.data() + static_cast<std::size_t>(y) * width_;
   }
-  const BlockSpan& Touched(int blockRow) const { return touched_[blockRow]; }
 
- private:
   int width_ = 0;
   int height_ = 0;
+  std::uint8_t stamp_ = 1;
   std::vector<std::uint8_t> cover_;
-  std::vector<BlockSpan> touched_;
 };
 
 }  // namespace tikolvo

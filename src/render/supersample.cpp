@@ -96,25 +96,16 @@ void SupersampledCanvas::FillSpan(int y, int x0, int x1, Colour c) {
   }
 }
 
-void SupersampledCanvas::Darken(const ShadowMask& mask, const DarkenTable& table) {
-  for (int blockRow = 0; blockRow < static_cast<int>(stretched_.size()); ++blockRow) {
-    const BlockSpan& touched = mask.Touched(blockRow);
-    if (touched.Empty()) continue;
-    EnsureStretched(blockRow, touched.first, touched.last);
-    const int x0 = touched.first * kSupersample, x1 = (touched.last + 1) * kSupersample;
-    for (int k = 0; k < kSupersample; ++k) {
-      const int y = blockRow * kSupersample + k;
-      const std::uint8_t* cover = mask.Row(y);
-      std::uint8_t* p = samples_.Row(y);
-      for (int x = x0; x < x1; ++x) {
-        if (!cover[x]) continue;
-        std::uint8_t* s = p + x * Bitmap24::kBytesPerPixel;
-        s[0] = table[s[0]];
-        s[1] = table[s[1]];
-        s[2] = table[s[2]];
-      }
-    }
-  }
+void SupersampledCanvas::DarkenSpan(int y, int x0, int x1, ShadowMask& mask,
+                                    const DarkenTable& table) {
+  EnsureStretched(y / kSupersample, x0 / kSupersample, (x1 - 1) / kSupersample);
+  std::uint8_t* row = samples_.Row(y);
+  mask.Cover(y, x0, x1, [row, &table](int x) {
+    std::uint8_t* s = row + x * Bitmap24::kBytesPerPixel;
+    s[0] = table[s[0]];
+    s[1] = table[s[1]];
+    s[2] = table[s[2]];
+  });
 }
 
 void SupersampledCanvas::ReduceInto(Bitmap24& output) {

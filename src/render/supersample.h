@@ -31,8 +31,8 @@ class SupersampledCanvas final : public Surface {
   // must stay alive and unchanged until ReduceInto.
   void Begin(const Bitmap24& background);
   void FillSpan(int y, int x0, int x1, Colour c) override;
-  // Darkens every sample the mask covers.
-  void Darken(const ShadowMask& mask, const DarkenTable& table);
+  // Covers a span in the mask and darkens the samples it covers first.
+  void DarkenSpan(int y, int x0, int x1, ShadowMask& mask, const DarkenTable& table);
   // Writes the finished picture; `output` must have the output size.
   void ReduceInto(Bitmap24& output);
 
@@ -43,6 +43,25 @@ class SupersampledCanvas final : public Surface {
   const Bitmap24* background_ = nullptr;
   Bitmap24 samples_;
   std::vector<BlockSpan> stretched_;  // per block row: blocks holding live samples
+};
+
+// Where shadow shapes are drawn: every sample under them is darkened once,
+// however many shapes overlap there, exactly as if the shapes were collected
+// in the mask first and the darkening done afterwards.
+class ShadowPainter final : public Surface {
+ public:
+  ShadowPainter(SupersampledCanvas& canvas, ShadowMask& mask, const DarkenTable& table)
+      : canvas_(canvas), mask_(mask), table_(table) {}
+  int Width() const override { return canvas_.Width(); }
+  int Height() const override { return canvas_.Height(); }
+  void FillSpan(int y, int x0, int x1, Colour) override {
+    canvas_.DarkenSpan(y, x0, x1, mask_, table_);
+  }
+
+ private:
+  SupersampledCanvas& canvas_;
+  ShadowMask& mask_;
+  const DarkenTable& table_;
 };
 
 }  // namespace tikolvo

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
+#include <algorithm>
+#include <cmath>
+#include <random>
 
 namespace tikolvo {
 namespace {
@@ -104,6 +106,44 @@ TEST(Raster, LinesAreSymmetricUnderSwappingTheAxes) {
     const Bitmap24 a = Line(48, {4, 7}, {40, 29}, width);
     const Bitmap24 b = Line(48, {7, 4}, {29, 40}, width);
     EXPECT_TRUE(Transposed(a) == b) << "width " << width;
+  }
+}
+
+// The pen's definition checked directly: a pixel is painted exactly when its
+// sample point lies within width / 2 of the segment. Long segments reaching
+// far outside the picture take the rasteriser's wide-arithmetic path.
+TEST(Raster, WideLinesMatchTheDistanceDefinition) {
+  std::mt19937 random(11);
+  for (int trial = 0; trial < 300; ++trial) {
+    auto spread = [&](int reach) { return static_cast<int>(random() % (2 * reach + 1)) - reach; };
+    Point a{20 + spread(40), 20 + spread(40)}, b{20 + spread(40), 20 + spread(40)};
+    if (trial % 2 == 1) {  // far ends on either side of a point near the picture
+      const Point near{20 + spread(25), 20 + spread(25)};
+      a = {near.x + spread(400000), near.y + spread(400000)};
+      b = {2 * near.x - a.x + spread(3), 2 * near.y - a.y + spread(3)};
+    }
+    int width = 2 + static_cast<int>(random() % 14);
+    if (trial % 10 == 9) {  // a huge pen whose edge runs through the picture
+      width = 60000 + spread(5000);
+      a = {-400000, 20 + width / 2 + spread(20)};
+      b = {400000, a.y + spread(3)};
+    }
+    const Bitmap24 picture = Line(40, a, b, width);
+    const long double offset = width % 2 == 0 ? 0.5L : 0.0L;
+    for (int y = 0; y < 40; ++y) {
+      for (int x = 0; x < 40; ++x) {
+        const long double px = x + offset - a.x, py = y + offset - a.y;
+        const long double dx = static_cast<long double>(b.x) - a.x, dy = static_cast<long double>(b.y) - a.y;
+        const long double length2 = dx * dx + dy * dy;
+        long double t = length2 == 0 ? 0 : (px * dx + py * dy) / length2;
+        t = std::clamp(t, 0.0L, 1.0L);
+        const long double ex = px - t * dx, ey = py - t * dy;
+        const long double distance2 = ex * ex + ey * ey, limit = static_cast<long double>(width) * width / 4;
+        if (std::fabs(distance2 - limit) < 1e-6L) continue;  // a tie: either way
+        ASSERT_EQ(picture.Pixel(x, y) == kInk, distance2 < limit)
+            << "trial " << trial << " pixel " << x << "," << y;
+      }
+    }
   }
 }
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "render/supersample.h"
+
 namespace tikolvo {
 namespace {
 
@@ -25,16 +27,43 @@ TEST(Shadow, PercentIsClampedToNothingOrBlack) {
   }
 }
 
-TEST(Shadow, ClearingForgetsEveryShapeOfThePreviousPicture) {
+bool AnythingCovered(const ShadowMask& mask) {
+  for (int y = 0; y < mask.Height(); ++y) {
+    for (int x = 0; x < mask.Width(); ++x) {
+      if (mask.Covered(x, y)) return true;
+    }
+  }
+  return false;
+}
+
+TEST(Shadow, ClearingForgetsEveryShapeEvenAfterManyPictures) {
   ShadowMask mask;
   mask.Resize(10, 8);
-  DrawLine(mask, {0, 0}, {39, 31}, 7, 0);
-  DrawEllipse(mask, 20, 2, 36, 12, 0, 0);
-  mask.Clear();
-  for (int y = 0; y < mask.Height(); ++y) {
-    for (int x = 0; x < mask.Width(); ++x) ASSERT_FALSE(mask.Covered(x, y));
+  // Enough pictures for the mask's picture counter to wrap around.
+  for (int picture = 0; picture < 600; ++picture) {
+    mask.Clear();
+    ASSERT_FALSE(AnythingCovered(mask)) << picture;
+    DrawLine(mask, {0, picture % 32}, {39, 31}, 7, 0);
+    DrawEllipse(mask, 20, 2, 36, 12, 0, 0);
+    ASSERT_TRUE(mask.Covered(28, 7));
   }
-  for (int row = 0; row < 8; ++row) EXPECT_TRUE(mask.Touched(row).Empty());
+}
+
+TEST(Shadow, OverlappingShapesDarkenASampleOnlyOnce) {
+  Bitmap24 grey(2, 2);
+  grey.Fill(0x808080);
+  SupersampledCanvas canvas;
+  ShadowMask mask;
+  canvas.Resize(2, 2);
+  mask.Resize(2, 2);
+  canvas.Begin(grey);
+  mask.Clear();
+  const DarkenTable half(0.5);
+  ShadowPainter shadows(canvas, mask, half);
+  for (int k = 0; k < 3; ++k) DrawEllipse(shadows, -20, -20, 30, 30, 0, 0);
+  Bitmap24 output(2, 2);
+  canvas.ReduceInto(output);
+  EXPECT_EQ(output.Pixel(1, 1), 0x404040u);
 }
 
 }  // namespace

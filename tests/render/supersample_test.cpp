@@ -88,8 +88,9 @@ TEST_P(SupersampleAgainstReference, CanvasMatchesTheStraightforwardPipelineBitFo
     canvas.Begin(background);
     RandomShapes(canvas, s, 3);
     mask.Clear();
-    RandomShapes(mask, s + 100, 4);
-    canvas.Darken(mask, DarkenTable(fraction));
+    const DarkenTable table(fraction);
+    ShadowPainter shadows(canvas, mask, table);
+    RandomShapes(shadows, s + 100, 4);
     RandomShapes(canvas, s + 200, 5);
     canvas.ReduceInto(output);
 
