@@ -237,8 +237,10 @@ test_fuzz() {
     [ -x "$target" ] || continue
     name=$(basename "$target")
     mkdir -p "$FUZZ/corpus/$name"
-    if "$target" -max_total_time="${FUZZ_SECONDS:-15}" -timeout=10 -rss_limit_mb=2048 \
-        "$FUZZ/corpus/$name" "$ROOT/tests/fuzz/seeds/$name" >"$FUZZ/$name.log" 2>&1; then
+    local corpora=("$FUZZ/corpus/$name")
+    [ -d "$ROOT/tests/fuzz/seeds/$name" ] && corpora+=("$ROOT/tests/fuzz/seeds/$name")
+    if "$target" -max_total_time="${FUZZ_SECONDS:-10}" -timeout=10 -rss_limit_mb=2048 \
+        "${corpora[@]}" >"$FUZZ/$name.log" 2>&1; then
       ok=$((ok + 1)); echo "  $name: $(grep -oE 'Done [0-9]+ runs' "$FUZZ/$name.log" | tail -n 1)"
     else
       bad=$((bad + 1)); echo "  $name: FAILED (see $FUZZ/$name.log)"; tail -n 20 "$FUZZ/$name.log"

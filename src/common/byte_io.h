@@ -13,6 +13,10 @@ namespace tikolvo {
 class ByteReader {
  public:
   explicit ByteReader(std::string_view data) : data_(data) {}
+  // The reader only views its data: a temporary string would be gone before
+  // the first read.
+  explicit ByteReader(std::string&&) = delete;
+  explicit ByteReader(const char* literal) : data_(literal) {}
 
   std::uint8_t U8();
   std::uint16_t U16();

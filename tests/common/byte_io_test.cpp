@@ -23,7 +23,8 @@ TEST(ByteReader, ReadsLittleEndianFields) {
 }
 
 TEST(ByteReader, ReadingPastTheEndFailsAndStaysFailed) {
-  ByteReader reader("\x01\x02\x03"s);
+  const std::string three = "\x01\x02\x03"s;
+  ByteReader reader(three);
   EXPECT_EQ(reader.U16(), 0x0201);
   EXPECT_EQ(reader.U32(), 0u);
   EXPECT_FALSE(reader.ok());
@@ -40,15 +41,18 @@ TEST(ByteReader, ReadingPastTheEndFailsAndStaysFailed) {
 TEST(ByteReader, ShortStringIsCp1251WithClampedLength) {
   // "Привет" in CP1251, capacity 8, padded.
   const std::string field = "\x06\xCF\xF0\xE8\xE2\xE5\xF2\x00\x00"s;
-  ByteReader reader(field + "\x2A"s);
+  const std::string record = field + "\x2A"s;
+  ByteReader reader(record);
   EXPECT_EQ(reader.ShortString(8), "Привет");
   EXPECT_EQ(reader.U8(), 42);
 
-  ByteReader overlong("\xFF" "abc" "\x07"s);
+  const std::string overlong_field = "\xFF" "abc" "\x07"s;
+  ByteReader overlong(overlong_field);
   EXPECT_EQ(overlong.ShortString(3), "abc");
   EXPECT_EQ(overlong.U8(), 7);
 
-  ByteReader truncated("\x02" "ab"s);
+  const std::string truncated_field = "\x02" "ab"s;
+  ByteReader truncated(truncated_field);
   EXPECT_EQ(truncated.ShortString(5), "");
   EXPECT_FALSE(truncated.ok());
 }
