@@ -41,13 +41,20 @@ void SupersampledCanvas::Resize(int outputWidth, int outputHeight) {
   outputWidth = std::max(outputWidth, 0);
   outputHeight = std::max(outputHeight, 0);
   samples_.Resize(outputWidth * kSupersample, outputHeight * kSupersample);
-  stretched_.assign(outputHeight, BlockSpan{});
+  live_.assign(static_cast<std::size_t>(outputWidth) * outputHeight, 0);
+  range_.assign(outputHeight, BlockSpan{});
   background_ = nullptr;
 }
 
 void SupersampledCanvas::Begin(const Bitmap24& background) {
   background_ = &background;
-  for (BlockSpan& span : stretched_) span.Clear();
+  for (int blockRow = 0; blockRow < static_cast<int>(range_.size()); ++blockRow) {
+    BlockSpan& range = range_[blockRow];
+    if (range.Empty()) continue;
+    std::uint8_t* live = live_.data() + static_cast<std::size_t>(blockRow) * background.Width();
+    std::fill(live + range.first, live + range.last + 1, 0);
+    range.Clear();
+  }
 }
 
 void SupersampledCanvas::Stretch(int blockRow, int first, int last) {
@@ -69,19 +76,25 @@ void SupersampledCanvas::Stretch(int blockRow, int first, int last) {
 }
 
 void SupersampledCanvas::EnsureStretched(int blockRow, int first, int last) {
-  BlockSpan& span = stretched_[blockRow];
-  if (span.Empty()) {
-    Stretch(blockRow, first, last);
-    span = {first, last};
-    return;
+  const int outputWidth = samples_.Width() / kSupersample;
+  std::uint8_t* live = live_.data() + static_cast<std::size_t>(blockRow) * outputWidth;
+  for (int i = first; i <= last;) {
+    if (live[i]) {
+      ++i;
+      continue;
+    }
+    int runEnd = i;
+    while (runEnd < last && !live[runEnd + 1]) ++runEnd;
+    Stretch(blockRow, i, runEnd);
+    std::fill(live + i, live + runEnd + 1, 1);
+    i = runEnd + 1;
   }
-  if (first < span.first) {
-    Stretch(blockRow, first, span.first - 1);
-    span.first = first;
-  }
-  if (last > span.last) {
-    Stretch(blockRow, span.last + 1, last);
-    span.last = last;
+  BlockSpan& range = range_[blockRow];
+  if (range.Empty()) {
+    range = {first, last};
+  } else {
+    range.first = std::min(range.first, first);
+    range.last = std::max(range.last, last);
   }
 }
 
@@ -108,13 +121,27 @@ void SupersampledCanvas::DarkenSpan(int y, int x0, int x1, ShadowMask& mask,
   });
 }
 
+void SupersampledCanvas::ReduceLiveBlocks(int blockRow, Bitmap24& output) {
+  BlockSpan& range = range_[blockRow];
+  std::uint8_t* live = live_.data() + static_cast<std::size_t>(blockRow) * output.Width();
+  for (int i = range.first; i <= range.last;) {
+    if (!live[i]) {
+      ++i;
+      continue;
+    }
+    int runEnd = i;
+    while (runEnd < range.last && live[runEnd + 1]) ++runEnd;
+    ReduceBlocks(samples_, blockRow, i, runEnd, output.Row(blockRow));
+    std::fill(live + i, live + runEnd + 1, 0);
+    i = runEnd + 1;
+  }
+  range.Clear();
+}
+
 void SupersampledCanvas::ReduceInto(Bitmap24& output) {
-  for (int blockRow = 0; blockRow < static_cast<int>(stretched_.size()); ++blockRow) {
+  for (int blockRow = 0; blockRow < static_cast<int>(range_.size()); ++blockRow) {
     std::memcpy(output.Row(blockRow), background_->Row(blockRow), output.Stride());
-    BlockSpan& span = stretched_[blockRow];
-    if (span.Empty()) continue;
-    ReduceBlocks(samples_, blockRow, span.first, span.last, output.Row(blockRow));
-    span.Clear();
+    if (!range_[blockRow].Empty()) ReduceLiveBlocks(blockRow, output);
   }
 }
 

@@ -7,7 +7,9 @@
 // whole buffer, drawing, darkening and reducing everything would, but it only
 // stretches and reduces the 4 x 4 blocks that something was drawn into. An
 // untouched block holds 16 copies of its background pixel and reduces to that
-// pixel, so it is copied instead.
+// pixel, so it is copied instead. Each block has a flag saying whether its
+// samples are live; each block row remembers the range of its live blocks so
+// the reduction does not have to look at the rest.
 #include <vector>
 
 #include "render/bitmap.h"
@@ -39,10 +41,12 @@ class SupersampledCanvas final : public Surface {
  private:
   void EnsureStretched(int blockRow, int first, int last);
   void Stretch(int blockRow, int first, int last);
+  void ReduceLiveBlocks(int blockRow, Bitmap24& output);
 
   const Bitmap24* background_ = nullptr;
   Bitmap24 samples_;
-  std::vector<BlockSpan> stretched_;  // per block row: blocks holding live samples
+  std::vector<std::uint8_t> live_;  // per block: its samples were stretched this picture
+  std::vector<BlockSpan> range_;    // per block row: where its live blocks are
 };
 
 // Where shadow shapes are drawn: every sample under them is darkened once,
