@@ -105,15 +105,5 @@ TEST_P(SupersampleAgainstReference, CanvasMatchesTheStraightforwardPipelineBitFo
 
 INSTANTIATE_TEST_SUITE_P(Seeds, SupersampleAgainstReference, ::testing::Range(1u, 41u));
 
-TEST(Supersample, UntouchedPictureIsTheBackground) {
-  const Bitmap24 background = reference::RandomPicture(11, 5, 3);
-  SupersampledCanvas canvas;
-  canvas.Resize(11, 5);
-  canvas.Begin(background);
-  Bitmap24 output(11, 5);
-  canvas.ReduceInto(output);
-  EXPECT_TRUE(output == background);
-}
-
 }  // namespace
 }  // namespace tikolvo
