@@ -35,7 +35,7 @@ struct EngineOptions {
 
 class Engine {
  public:
-  // Hands larger than this many pixels a side are cut down to it.
+  // A hand rectangle larger than this on a side is cut down to it.
   static constexpr int kMaxRectSide = 2048;
   // A day or night picture this narrow or narrower counts as absent.
   static constexpr int kMinPictureWidth = 6;

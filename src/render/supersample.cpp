@@ -139,6 +139,7 @@ void SupersampledCanvas::ReduceLiveBlocks(int blockRow, Bitmap24& output) {
 }
 
 void SupersampledCanvas::ReduceInto(Bitmap24& output) {
+  if (background_ == nullptr) return;
   for (int blockRow = 0; blockRow < static_cast<int>(range_.size()); ++blockRow) {
     std::memcpy(output.Row(blockRow), background_->Row(blockRow), output.Stride());
     if (!range_[blockRow].Empty()) ReduceLiveBlocks(blockRow, output);
