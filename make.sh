@@ -39,10 +39,15 @@ enable_sources() {
   if ! dpkg --print-foreign-architectures | grep -qx i386; then
     as_root dpkg --add-architecture i386; changed=1
   fi
-  if ! grep -rqs '^Types:.*deb-src' /etc/apt/sources.list.d/ && ! grep -qs '^deb-src' /etc/apt/sources.list; then
+  if ! grep -rqs '^Types:.*deb-src' /etc/apt/sources.list.d/ && ! grep -rqs '^deb-src' /etc/apt/sources.list /etc/apt/sources.list.d/; then
     local list=/etc/apt/sources.list.d/debian.sources
-    [ -f "$list" ] || die "no $list to derive the deb-src entry from"
-    sed 's/^Types: deb$/Types: deb-src/' "$list" | as_root tee /etc/apt/sources.list.d/tikolvo-src.sources >/dev/null
+    if [ -f "$list" ]; then
+      sed 's/^Types: deb$/Types: deb-src/' "$list" | as_root tee /etc/apt/sources.list.d/tikolvo-src.sources >/dev/null
+    elif grep -qs '^deb ' /etc/apt/sources.list; then
+      sed -n 's/^deb /deb-src /p' /etc/apt/sources.list | as_root tee /etc/apt/sources.list.d/tikolvo-src.list >/dev/null
+    else
+      die "no Debian package source to derive a deb-src entry from"
+    fi
     changed=1
   fi
   return $changed
