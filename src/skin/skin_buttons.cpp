@@ -128,8 +128,11 @@ std::uint32_t SkinButtonStates::MapColourAt(int x, int y) const {
 }
 
 bool SkinButtonStates::Contains(const State& s, int x, int y) const {
+  // Wide arithmetic: positions come from the skin file and may be anything.
   const ColourMapButton& p = s.place;
-  return s.present && x > p.left && x < p.left + p.width && y > p.top && y < p.top + p.height;
+  const long long right = static_cast<long long>(p.left) + p.width;
+  const long long bottom = static_cast<long long>(p.top) + p.height;
+  return s.present && x > p.left && x < right && y > p.top && y < bottom;
 }
 
 bool SkinButtonStates::OnKey(const State& s, int x, int y) const { return MapColourAt(x, y) == s.place.key; }

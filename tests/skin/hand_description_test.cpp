@@ -5,6 +5,7 @@
 #include <string>
 
 #include "skin/skin_description.h"
+#include "skin/skin_engine_setup.h"
 
 namespace tikolvo {
 namespace {
@@ -121,6 +122,27 @@ TEST(SkinDescriptionHands, SmoothingFlagsBelongToTheirOwnSections) {
   EXPECT_TRUE(Hand(d, HandId::Month).smooth);
   EXPECT_FALSE(Hand(d, HandId::Weekday).smooth);  // its key is spelt Enh_smooth
   EXPECT_EQ(d.clock.shadowPercent, 150);  // clamped where the engine uses it
+}
+
+// Two skins in a row through the engine: the second one's unknown shape
+// number finds the shape the first one gave.
+TEST(SkinDescriptionEngine, NextSkinReadsOverTheEnginesRecords) {
+  Engine engine;
+  ApplyClockDescription(Enhanced("[Clock_H]\nEnh_type=4\nEnh_x=30\n").clock, engine);
+  EXPECT_TRUE(engine.Options().enhanced);
+  const SkinDescription next = Enhanced("[Clock_H]\nEnh_type=2\n", EngineHandRecords(engine));
+  EXPECT_EQ(Hand(next, HandId::Hour).shape, HandShape::ThirdForm);
+  EXPECT_EQ(Hand(next, HandId::Hour).pivotX, 38);  // a shaped hand reads its keys afresh
+
+  ApplyClockDescription(ParseSkinDescription("[Clock]\nHourArrow=12\n").clock, engine);
+  EXPECT_FALSE(engine.Options().enhanced);
+  EXPECT_EQ(engine.Simple().hourLength, 12);
+  EXPECT_EQ(engine.Hand(HandId::Hour).shape, HandShape::ThirdForm);  // kept for a later enhanced skin
+
+  ApplyHandColours(ParseSkinDescription("[Color]\nBasic=5\n").colours, engine);
+  EXPECT_EQ(engine.Simple().hourColour, 5u);
+  EXPECT_EQ(engine.Simple().minuteColour, 5u);
+  EXPECT_EQ(engine.Simple().secondColour, 128u);
 }
 
 }  // namespace
