@@ -52,13 +52,5 @@ TEST(MaskRegion, OnlyPureWhiteIsCutWhateverTheAlpha) {
   EXPECT_EQ(KeptRectangles(mask), (std::vector<MaskRect>{{2, 0, 3, 1}}));
 }
 
-TEST(MaskRegion, EmptyOrShortPictureGivesNothing) {
-  EXPECT_TRUE(KeptRectangles(Picture{}).empty());
-  Picture broken = Mask({"##", "##"});
-  broken.pixels.resize(3);
-  EXPECT_TRUE(WhiteRuns(broken).empty());
-  EXPECT_TRUE(KeptRectangles(broken).empty());
-}
-
 }  // namespace
 }  // namespace tikolvo
