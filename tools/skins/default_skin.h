@@ -49,33 +49,35 @@ inline DefaultPalette DefaultNightPalette() {
   return p;
 }
 
-struct DefaultGeometry {
-  static constexpr int kWidth = 241;
-  static constexpr int kHeight = 343;
-  static constexpr double kCorner = 30;
-  static constexpr double kBezelRadius = 108;
-  static constexpr double kDialRadius = 100;
-  static constexpr double kTrackOuter = 93;
-  static constexpr int kButtonSize = 18;
+// Sizes of the panel and its dial; the marks and numerals scale with the
+// dial (they are laid out for a dial of radius 100).
+struct PanelLayout {
+  int width, height;
+  double corner;
+  double bezel_radius, dial_radius;
+  int button_size;
+  double Scale() const { return dial_radius / 100; }
 };
 
-// The well behind the two labels: the time label's box, reaching down to
-// below the date line.
+inline constexpr PanelLayout kDefaultLayout{241, 343, 30, 108, 100, 18};
+
+// The well behind the labels: the time label's box, reaching down to below
+// the date line when the skin shows the date.
 inline Box DefaultWell(const tikolvo::IniDocument& ini) {
   const int left = ini.ReadInteger("Time", "Left", 0), top = ini.ReadInteger("Time", "Top", 0);
   const int width = ini.ReadInteger("Time", "W", 20);
+  if (!ini.ReadBool("Data", "ShowData", false)) return {left - 4, top - 4, left + width + 4, top + ini.ReadInteger("Time", "H", 10) + 4};
   const double date_pixels = ini.ReadInteger("Data", "LSize", 13) * 96.0 / 72;
   const int date_bottom = ini.ReadInteger("Data", "LTop", 329) + static_cast<int>(std::ceil(date_pixels * 1.25));
   return {left - 4, top - 5, left + width + 4, date_bottom + 6};
 }
 
-inline void PaintDefaultPanel(Canvas& face, const DefaultPalette& p, Plane& coverage) {
-  using G = DefaultGeometry;
-  for (int y = 0; y < G::kHeight; ++y) {
-    const double t = static_cast<double>(y) / (G::kHeight - 1);
+inline void PaintDefaultPanel(Canvas& face, const PanelLayout& g, const DefaultPalette& p, Plane& coverage) {
+  for (int y = 0; y < g.height; ++y) {
+    const double t = static_cast<double>(y) / (g.height - 1);
     const Rgb fill = Mix(p.panel_top, p.panel_bottom, t);
-    for (int x = 0; x < G::kWidth; ++x) {
-      const double d = RoundedBoxDistance(x + 0.5, y + 0.5, 0, 0, G::kWidth, G::kHeight, G::kCorner);
+    for (int x = 0; x < g.width; ++x) {
+      const double d = RoundedBoxDistance(x + 0.5, y + 0.5, 0, 0, g.width, g.height, g.corner);
       coverage.At(x, y) = Coverage(d);
       // The window region keeps whole pixels, so the outermost kept ring is
       // a dark line (crisp on a light desktop) and a lit rim sits just inside
@@ -87,52 +89,51 @@ inline void PaintDefaultPanel(Canvas& face, const DefaultPalette& p, Plane& cove
   }
 }
 
-inline void PaintDefaultDial(Canvas& face, const DefaultPalette& p, Vec centre) {
-  using G = DefaultGeometry;
-  const Box box = BoxAround(centre.x, centre.y, G::kBezelRadius + 4);
+inline void PaintDefaultDial(Canvas& face, const PanelLayout& g, const DefaultPalette& p, Vec centre) {
+  const Box box = BoxAround(centre.x, centre.y, g.bezel_radius + 4);
   // A soft dark halo lifts the bezel off the panel.
-  face.Fill(box, [&](double x, double y) { return CircleDistance(x, y, centre.x, centre.y, G::kBezelRadius + 2.5) + 0.5; },
+  face.Fill(box, [&](double x, double y) { return CircleDistance(x, y, centre.x, centre.y, g.bezel_radius + 2.5) + 0.5; },
             p.panel_bottom, 0.55);
   face.Fill(
-      box, [&](double x, double y) { return CircleDistance(x, y, centre.x, centre.y, G::kBezelRadius); },
+      box, [&](double x, double y) { return CircleDistance(x, y, centre.x, centre.y, g.bezel_radius); },
       [&](double x, double y) {
-        const double light = std::clamp(0.5 - ((x - centre.x) + (y - centre.y)) / (2.8 * G::kBezelRadius), 0.0, 1.0);
+        const double light = std::clamp(0.5 - ((x - centre.x) + (y - centre.y)) / (2.8 * g.bezel_radius), 0.0, 1.0);
         return Mix(p.bezel_dark, p.bezel_light, light);
       });
   // An inner bevel: the lower right of the bezel's inner edge catches light.
   face.Fill(
-      box, [&](double x, double y) { return std::abs(std::hypot(x - centre.x, y - centre.y) - (G::kDialRadius + 2.2)) - 1.2; },
+      box, [&](double x, double y) { return std::abs(std::hypot(x - centre.x, y - centre.y) - (g.dial_radius + 2.2)) - 1.2; },
       [&](double x, double y) {
-        const double light = std::clamp(0.5 + ((x - centre.x) + (y - centre.y)) / (2.6 * G::kDialRadius), 0.0, 1.0);
+        const double light = std::clamp(0.5 + ((x - centre.x) + (y - centre.y)) / (2.6 * g.dial_radius), 0.0, 1.0);
         return Mix(p.bezel_dark, p.bezel_light, light);
       },
       0.6);
   face.Fill(
-      box, [&](double x, double y) { return CircleDistance(x, y, centre.x, centre.y, G::kDialRadius); },
+      box, [&](double x, double y) { return CircleDistance(x, y, centre.x, centre.y, g.dial_radius); },
       [&](double x, double y) {
-        const double r = std::hypot(x - centre.x, y - centre.y) / G::kDialRadius;
+        const double r = std::hypot(x - centre.x, y - centre.y) / g.dial_radius;
         return Mix(p.dial_centre, p.dial_edge, std::pow(std::min(r, 1.0), 3));
       });
-  face.Fill(box, [&](double x, double y) { return std::abs(std::hypot(x - centre.x, y - centre.y) - G::kDialRadius) - 0.5; },
+  face.Fill(box, [&](double x, double y) { return std::abs(std::hypot(x - centre.x, y - centre.y) - g.dial_radius) - 0.5; },
             p.bezel_dark, 0.7);
 }
 
-inline void PaintDefaultMarks(Canvas& face, const DefaultPalette& p, Vec centre) {
-  using G = DefaultGeometry;
-  const Box box = BoxAround(centre.x, centre.y, G::kTrackOuter + 2);
+inline void PaintDefaultMarks(Canvas& face, const PanelLayout& g, const DefaultPalette& p, Vec centre) {
+  const double s = g.Scale(), track = 93 * s;
+  const Box box = BoxAround(centre.x, centre.y, track + 2);
   // The minute track's outer line.
-  face.Fill(box, [&](double x, double y) { return std::abs(std::hypot(x - centre.x, y - centre.y) - G::kTrackOuter) - 0.35; },
+  face.Fill(box, [&](double x, double y) { return std::abs(std::hypot(x - centre.x, y - centre.y) - track) - 0.35; },
             p.mark_minute, 0.7);
   for (int minute = 0; minute < 60; ++minute) {
-    double inner = 88, half_width = 0.55;
+    double inner = 88 * s, half_width = 0.55;
     Rgb colour = p.mark_minute;
     if (minute % 5 == 0) {
-      inner = minute % 15 == 0 ? 77 : 80;
-      half_width = minute % 15 == 0 ? 2.3 : 1.7;
+      inner = (minute % 15 == 0 ? 77 : 80) * s;
+      half_width = (minute % 15 == 0 ? 2.3 : 1.7) * std::sqrt(s);
       colour = minute == 0 ? p.accent : p.mark_hour;
     }
     const Vec d = ClockDirection(minute * 6.0);
-    const double outer = G::kTrackOuter - 0.4;
+    const double outer = track - 0.4;
     const Vec a{centre.x + d.x * inner, centre.y + d.y * inner}, b{centre.x + d.x * outer, centre.y + d.y * outer};
     face.Fill(BoxAround((a.x + b.x) / 2, (a.y + b.y) / 2, (outer - inner) / 2 + 3),
               [&](double x, double y) { return SegmentDistance(x, y, a.x, a.y, b.x, b.y) - half_width; }, colour);
@@ -142,12 +143,12 @@ inline void PaintDefaultMarks(Canvas& face, const DefaultPalette& p, Vec centre)
     const char* text;
     double angle;
   } numerals[] = {{"12", 0}, {"3", 90}, {"6", 180}, {"9", 270}};
-  constexpr double kHeight = 17, kRadius = 64;
+  const double height = 17 * s, radius = 64 * s;
   for (const auto& n : numerals) {
     const Vec d = ClockDirection(n.angle);
-    // The wide "12" keeps its inner edge at the same distance as the others.
-    const double along = kRadius + (n.angle == 90 || n.angle == 270 ? 1.5 : 0.0);
-    DrawStrokeText(face, n.text, centre.x + d.x * along, centre.y + d.y * along, kHeight, 2.5, p.numeral);
+    // Side numerals sit a little further out: their width points inwards.
+    const double along = radius + (n.angle == 90 || n.angle == 270 ? 1.5 * s : 0.0);
+    DrawStrokeText(face, n.text, centre.x + d.x * along, centre.y + d.y * along, height, 0.3 + 2.2 * s, p.numeral);
   }
 }
 
@@ -167,32 +168,32 @@ struct DefaultPictures {
   Plane coverage;
 };
 
-inline Canvas PaintDefaultVariant(const tikolvo::IniDocument& ini, const DefaultPalette& palette, Plane& coverage) {
-  using G = DefaultGeometry;
-  Canvas face(G::kWidth, G::kHeight);
+inline Canvas PaintDefaultVariant(const tikolvo::IniDocument& ini, const PanelLayout& g, const DefaultPalette& palette,
+                                  Plane& coverage) {
+  Canvas face(g.width, g.height);
   const Vec centre = Pivot(ReadHands(ini).rect);
-  PaintDefaultPanel(face, palette, coverage);
-  PaintDefaultDial(face, palette, centre);
-  PaintDefaultMarks(face, palette, centre);
+  PaintDefaultPanel(face, g, palette, coverage);
+  PaintDefaultDial(face, g, palette, centre);
+  PaintDefaultMarks(face, g, palette, centre);
   PaintDefaultWell(face, palette, DefaultWell(ini));
   return face;
 }
 
-inline DefaultPictures PaintDefaultPictures(const tikolvo::IniDocument& ini) {
-  using G = DefaultGeometry;
+inline DefaultPictures PaintDefaultPictures(const tikolvo::IniDocument& ini, const PanelLayout& g, const DefaultPalette& face,
+                                            const DefaultPalette& day, const DefaultPalette& night) {
   DefaultPictures out;
-  out.coverage = Plane(G::kWidth, G::kHeight);
-  Plane unused(G::kWidth, G::kHeight);
-  out.face = PaintDefaultVariant(ini, DefaultFacePalette(), out.coverage);
-  out.day = PaintDefaultVariant(ini, DefaultDayPalette(), unused);
-  out.night = PaintDefaultVariant(ini, DefaultNightPalette(), unused);
+  out.coverage = Plane(g.width, g.height);
+  Plane unused(g.width, g.height);
+  out.face = PaintDefaultVariant(ini, g, face, out.coverage);
+  out.day = PaintDefaultVariant(ini, g, day, unused);
+  out.night = PaintDefaultVariant(ini, g, night, unused);
   return out;
 }
 
 // Symbols sit straight on the panel; hovering lifts a soft disc under them,
 // pressing sinks it. The close button warns in red.
 inline void PaintDefaultButton(Canvas& frame, Glyph glyph, ButtonState state) {
-  const double c = frame.Width() / 2.0, r = frame.Width() / 2.0 - 0.5;
+  const double c = frame.Width() / 2.0, r = frame.Width() / 2.0 - 0.5, scale = frame.Width() / 18.0;
   const bool close = glyph == Glyph::kClose;
   Rgb symbol = Hex(0xA9B4C3);
   if (state == ButtonState::kHover) {
@@ -203,16 +204,17 @@ inline void PaintDefaultButton(Canvas& frame, Glyph glyph, ButtonState state) {
     symbol = close ? Hex(0xFFD6D0) : Hex(0x8CE4FF);
   }
   const double shift = state == ButtonState::kPressed ? 0.6 : 0.0;
-  DrawGlyph(frame, glyph, c, c + shift, 1.0, symbol);
+  DrawGlyph(frame, glyph, c, c + shift, scale, symbol);
 }
 
 inline SkinPackage BuildDefaultSkin(const Description& description) {
-  using G = DefaultGeometry;
+  const PanelLayout& g = kDefaultLayout;
   const tikolvo::IniDocument& ini = description.ini;
   SkinPackage skin;
   skin.name = "default";
   skin.type = 1;
-  const DefaultPictures pictures = PaintDefaultPictures(ini);
+  const DefaultPictures pictures =
+      PaintDefaultPictures(ini, g, DefaultFacePalette(), DefaultDayPalette(), DefaultNightPalette());
   skin.Add("main.bmp", EncodeBmp24(pictures.face));
   skin.Add("mask.bmp", EncodeCutMask(pictures.coverage));
   skin.Add("WHT.bmp", EncodeBmp24(pictures.day));
@@ -220,7 +222,7 @@ inline SkinPackage BuildDefaultSkin(const Description& description) {
   for (const ButtonKind& button : kButtons) {
     if (!ini.HasSection(button.section)) continue;
     const Canvas strip = ButtonStrip(pictures.face, ini.ReadInteger(button.section, "L", 0),
-                                     ini.ReadInteger(button.section, "T", 0), G::kButtonSize,
+                                     ini.ReadInteger(button.section, "T", 0), g.button_size,
                                      [&](Canvas& frame, ButtonState state) { PaintDefaultButton(frame, button.glyph, state); });
     skin.Add(button.file, EncodeBmp24(strip));
   }

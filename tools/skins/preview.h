@@ -29,16 +29,23 @@ inline std::string ButtonFile(const SkinPackage& skin, const ButtonKind& button)
   return skin.folder ? std::string("button/") + button.file : std::string(button.file);
 }
 
+// A button's normal picture: the top frame of its strip, or a folder skin's
+// separate normal file.
+inline Canvas NormalFrame(const SkinPackage& skin, const ButtonKind& button) {
+  const Canvas strip = DecodeMember(skin, ButtonFile(skin, button));
+  if (strip.Width() > 0) return strip.Crop(0, 0, strip.Width(), strip.Height() / 3);
+  const std::string file = ButtonFile(skin, button);
+  return DecodeMember(skin, file.substr(0, file.size() - 4) + "n.bmp");
+}
+
 inline std::vector<std::pair<std::string, Canvas>> PreviewPictures(const SkinPackage& skin) {
   const tikolvo::IniDocument ini = tikolvo::IniDocument::Parse(skin.Find("config.cfg")->bytes);
   Canvas face = DecodeMember(skin, "main.bmp");
   const Canvas mask = DecodeMember(skin, "mask.bmp");
   // Buttons in their normal state, as the window shows them.
   for (const ButtonKind& button : kButtons) {
-    const Canvas strip = DecodeMember(skin, ButtonFile(skin, button));
-    if (strip.Width() == 0) continue;
-    face.Paste(strip.Crop(0, 0, strip.Width(), strip.Height() / 3), ini.ReadInteger(button.section, "L", 0),
-               ini.ReadInteger(button.section, "T", 0));
+    const Canvas normal = NormalFrame(skin, button);
+    if (normal.Width() > 0) face.Paste(normal, ini.ReadInteger(button.section, "L", 0), ini.ReadInteger(button.section, "T", 0));
   }
   Plane alpha(face.Width(), face.Height());
   for (int y = 0; y < face.Height(); ++y)
@@ -52,7 +59,6 @@ inline std::vector<std::pair<std::string, Canvas>> PreviewPictures(const SkinPac
     Canvas shown = skin.type == 3 ? LayerWithHandsOver(face, alpha, hands, background)
                                   : CutOver(FaceWithHands(face, hands, true), alpha, background);
     PreviewTimeLabel(shown, ini, "Time", "ShowTime", "Top", "Left", ini.ReadBool("Time", "Zero", true) ? "10:08:36" : "10:08");
-    PreviewTimeLabel(shown, ini, "Format_1", "Show", "T", "L", "24");
     out.emplace_back(suffix, shown);
   }
   // The strips side by side, four times their size.
@@ -73,6 +79,7 @@ inline std::vector<std::pair<std::string, Canvas>> PreviewPictures(const SkinPac
     x += strip.Width() * 4 + 4;
   }
   out.emplace_back("_buttons", sheet);
+  if (skin.Find("colormap.bmp")) out.emplace_back("_map", DecodeMember(skin, "colormap.bmp"));
   return out;
 }
 

@@ -3,7 +3,10 @@
 #include <filesystem>
 #include <vector>
 
+#include "colourmap_skin.h"
 #include "default_skin.h"
+#include "folder_skin.h"
+#include "layered_skin.h"
 #include "preview.h"
 #include "skin_package.h"
 
@@ -13,6 +16,9 @@ inline std::vector<SkinPackage> BuildAllSkins(const std::filesystem::path& asset
   const std::filesystem::path root = assets / "skins";
   std::vector<SkinPackage> all;
   all.push_back(BuildDefaultSkin(LoadDescription(root / "default" / "config.cfg")));
+  all.push_back(BuildLayeredSkin(LoadDescription(root / "layered" / "config.cfg")));
+  all.push_back(BuildColourMapSkin(LoadDescription(root / "colourmap" / "config.cfg")));
+  all.push_back(BuildFolderSkin(LoadDescription(root / "testfolder" / "config.cfg")));
   return all;
 }
 
