@@ -8,6 +8,7 @@
 #include "app/win/face_view.h"
 #include "app/win/hint_window.h"
 #include "app/win/main_form.h"
+#include "app/win/system_clock.h"
 #include "common/file_io.h"
 #include "common/win/file_replacer.h"
 #include "common/win/wide_text.h"
@@ -24,10 +25,10 @@ std::string FreshFolder() {
   return folder;
 }
 
-struct Clock {
+struct RunningClock {
   AppState app;
   MainForm form{app};
-  Clock() {
+  RunningClock() {
     InstallWindowsFileReplacer();
     app.programFolder = FreshFolder();
     LoadAppSettings(app);
@@ -50,8 +51,11 @@ struct Clock {
 
 TEST_CASE("the built-in face's shape leaves the corners out") {
   FaceView face;
-  REQUIRE(face.Create());
-  HRGN region = face.CreateShapeRegion();
+  SystemClock clock;
+  Locale locale;
+  FaceLabelTexts texts(clock, locale);
+  REQUIRE(face.ShowBuiltin(texts));
+  HRGN region = face.CreateBuiltinRegion();
   REQUIRE(region != nullptr);
   CHECK_FALSE(PtInRegion(region, 0, 0));
   CHECK_FALSE(PtInRegion(region, face.width() - 1, face.height() - 1));
@@ -61,7 +65,7 @@ TEST_CASE("the built-in face's shape leaves the corners out") {
 }
 
 TEST_CASE("the window is created where the settings say, layered, without a taskbar button") {
-  Clock clock;
+  RunningClock clock;
   const RECT r = clock.Rect();
   CHECK(r.left == 300);
   CHECK(r.top == 200);
@@ -72,7 +76,7 @@ TEST_CASE("the window is created where the settings say, layered, without a task
 }
 
 TEST_CASE("moves snap to the work area only while the window is sticky") {
-  Clock clock;
+  RunningClock clock;
   const RECT work = clock.Work();
   clock.MoveTo(work.right - 241 - 15, 200);
   CHECK(clock.Rect().right == work.right);
@@ -82,7 +86,7 @@ TEST_CASE("moves snap to the work area only while the window is sticky") {
 }
 
 TEST_CASE("a skin that turns the edges off stops the snapping") {
-  Clock clock;
+  RunningClock clock;
   clock.form.SetSnapEdges(SnapEdges{false, false, false, false});
   clock.MoveTo(10, 10);
   CHECK(clock.Rect().left == 10);
@@ -90,7 +94,7 @@ TEST_CASE("a skin that turns the edges off stops the snapping") {
 }
 
 TEST_CASE("stacking modes move the window in and out of the topmost band") {
-  Clock clock;
+  RunningClock clock;
   clock.form.ChooseStacking(StackingMode::Topmost);
   CHECK((clock.ExStyle() & WS_EX_TOPMOST) != 0);
   clock.form.ChooseStacking(StackingMode::Neutral);
@@ -103,7 +107,7 @@ TEST_CASE("stacking modes move the window in and out of the topmost band") {
 }
 
 TEST_CASE("closing saves the position and the opacity to config.cfg") {
-  Clock clock;
+  RunningClock clock;
   clock.MoveTo(333, 222);
   clock.form.trans(180);
   SendMessageW(clock.form.hwnd(), WM_CLOSE, 0, 0);

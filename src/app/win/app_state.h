@@ -25,6 +25,9 @@ struct AppState {
   ClosingHooks closing;
   // The shell's taskbar was re-created: the tray icon must be added again.
   std::function<void()> taskbarCreated;
+  // The date changed (the daily refresh at 00:00:01): desktop calendar,
+  // next tasks and plan views refresh themselves.
+  std::function<void()> dayChanged;
   // Receives the paths dropped on the clock, in the order given.
   std::function<void(const std::vector<std::string>&)> filesDropped;
 

@@ -3,100 +3,173 @@
 #include <cstring>
 
 #include "app/builtin_face.h"
+#include "app/win/layered.h"
+#include "skin/win/window_region.h"
 
 namespace tikolvo {
 namespace {
 
 using G = FaceGeometry;
 
-constexpr COLORREF kTimeColour = RGB(0x8C, 0xE4, 0xFF);
-constexpr COLORREF kDateColour = RGB(0xA8, 0xB4, 0xC4);
-constexpr COLORREF kBrandColour = RGB(0x80, 0x86, 0x90);
+// The built-in face's hands: dark hour and minute hands, the accent red for
+// the second hand, sized to its 100-pixel dial.
+constexpr SimpleHands kBuiltinHands{52, 78, 86, 60, 0x30241C, 0x30241C, 0x2E3AC8, 0x00C0FF};
+constexpr HandRect kBuiltinHandRect{20, 26, 221, 227};
 
-HFONT MakeFont(int pixels, int weight, const wchar_t* face) {
-  return CreateFontW(-pixels, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                     CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY, DEFAULT_PITCH | FF_SWISS, face);
-}
-
-// One rectangle per horizontal run of covered pixels.
-std::vector<RECT> ShapeRuns(const FacePicture& face) {
-  std::vector<RECT> runs;
+std::vector<MaskRect> CoveredRuns(const FacePicture& face) {
+  std::vector<MaskRect> runs;
   for (int y = 0; y < face.height; ++y) {
     int x = 0;
     while (x < face.width) {
       while (x < face.width && !InsideShape(face, x, y)) ++x;
       const int start = x;
       while (x < face.width && InsideShape(face, x, y)) ++x;
-      if (x > start) runs.push_back(RECT{start, y, x, y + 1});
+      if (x > start) runs.push_back(MaskRect{start, y, x, y + 1});
     }
   }
   return runs;
 }
 
-void DrawCentred(HDC dc, HFONT font, COLORREF colour, const std::wstring& text, RECT box) {
-  SelectGuard select(dc, font);
-  SetTextColor(dc, colour);
-  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &box,
-            DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+Picture ToPicture(const FacePicture& face) {
+  Picture picture;
+  picture.width = face.width;
+  picture.height = face.height;
+  picture.pixels = face.pixels;
+  return picture;
+}
+
+void DrawBrand(HDC dc) {
+  UniqueGdi<HFONT> font(CreateFontW(-12, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                                    CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY, DEFAULT_PITCH | FF_SWISS, L"Arial"));
+  SelectGuard select(dc, font.get());
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, RGB(0x80, 0x86, 0x90));
+  const int cx = static_cast<int>(G::kCentreX), cy = static_cast<int>(G::kCentreY);
+  RECT box{cx - 60, cy + 30, cx + 61, cy + 48};
+  DrawTextW(dc, L"Tikolvo", -1, &box, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+}
+
+void SetBuiltinLabels(FaceLabelView& view, FaceLabelTexts& texts) {
+  LabelLook time;
+  time.box = Box{G::kDisplayLeft, G::kDisplayTop + 4, G::kDisplayRight, G::kDisplayTop + 38};
+  time.points = 22;
+  time.style = LabelWeight::Bold;
+  time.colour = RGB(0x8C, 0xE4, 0xFF);
+  view.SetLook(FaceLabel::Time, time, G::kWidth);
+  LabelLook date;
+  date.box.top = G::kDisplayTop + 40;
+  date.points = 10;
+  date.colour = RGB(0xA8, 0xB4, 0xC4);
+  view.SetLook(FaceLabel::Date, date, G::kWidth);
+  for (FaceLabel free : {FaceLabel::Format1, FaceLabel::Format2, FaceLabel::Format3}) view.Hide(free);
+  LabelFormats formats;
+  formats.dateShown = true;
+  formats.datePattern = "d mmmm yyyy";
+  formats.timeShown = true;
+  texts.Reset(formats);
 }
 
 }  // namespace
 
-bool FaceView::Create() {
-  const FacePicture picture = DrawBuiltinFace();
-  face_ = CreateDib32(picture.width, picture.height);
-  frame_ = CreateDib32(picture.width, picture.height);
-  if (!face_.bitmap || !frame_.bitmap) return false;
-  std::memcpy(face_.bits, picture.pixels.data(), picture.pixels.size() * sizeof(picture.pixels[0]));
-  shapeRuns_ = ShapeRuns(picture);
-  timeFont_.Reset(MakeFont(30, FW_BOLD, L"Arial"));
-  dateFont_.Reset(MakeFont(13, FW_NORMAL, L"Arial"));
-  brandFont_.Reset(MakeFont(12, FW_BOLD, L"Arial"));
+bool FaceView::SizeFrame(int width, int height) {
+  if (frame_.bitmap && frame_.width == width && frame_.height == height) return true;
+  frame_ = CreateDib32(width, height);
+  return static_cast<bool>(frame_.bitmap);
+}
+
+bool FaceView::ShowBuiltin(FaceLabelTexts& texts) {
+  const FacePicture face = DrawBuiltinFace();
+  if (!SizeFrame(face.width, face.height)) return false;
+  base_ = OpaqueBase(ToPicture(face));
+  RestoreBox(base_, View(), Everything());
+  {
+    MemDc dc;
+    SelectGuard select(dc.get(), frame_.bitmap.get());
+    DrawBrand(dc.get());
+  }
+  std::memcpy(base_.Row(0), frame_.bits, static_cast<std::size_t>(face.width) * face.height * 4);
+  builtinShape_ = CoveredRuns(face);
+  layered_ = false;
+  handsEnabled_ = true;
+  engine_.SetHandRect(kBuiltinHandRect);
+  engine_.SetBackground(ToBitmap24(ToPicture(face)));
+  engine_.Simple() = kBuiltinHands;
+  engine_.Options().shadow = true;
+  engine_.Options().enhanced = false;
+  SetBuiltinLabels(labels_, texts);
   return true;
 }
 
-HRGN FaceView::CreateShapeRegion() const {
-  const DWORD count = static_cast<DWORD>(shapeRuns_.size());
-  std::vector<char> buffer(sizeof(RGNDATAHEADER) + count * sizeof(RECT));
-  auto* data = reinterpret_cast<RGNDATA*>(buffer.data());
-  data->rdh.dwSize = sizeof(RGNDATAHEADER);
-  data->rdh.iType = RDH_RECTANGLES;
-  data->rdh.nCount = count;
-  data->rdh.nRgnSize = count * sizeof(RECT);
-  data->rdh.rcBound = RECT{0, 0, face_.width, face_.height};
-  std::memcpy(data->Buffer, shapeRuns_.data(), count * sizeof(RECT));
-  return ExtCreateRegion(nullptr, static_cast<DWORD>(buffer.size()), data);
-}
-
-bool FaceView::SetReadout(const std::wstring& time, const std::wstring& date) {
-  if (time == time_ && date == date_) return false;
-  time_ = time;
-  date_ = date;
+bool FaceView::ShowFace(const Picture& face, const HandRect& handRect, bool keyColour) {
+  if (!SizeFrame(face.width, face.height)) return false;
+  base_ = OpaqueBase(face);
+  RestoreBox(base_, View(), Everything());
+  layered_ = false;
+  engine_.SetHandRect(handRect);
+  const Bitmap24 background = ToBitmap24(face);
+  if (keyColour) {
+    engine_.SetKeyColourBackground(background);
+  } else {
+    engine_.SetBackground(background);
+  }
   return true;
 }
 
-RECT FaceView::ReadoutRect() const {
-  return RECT{G::kDisplayLeft, G::kDisplayTop, G::kDisplayRight, G::kDisplayBottom};
+bool FaceView::ShowLayered(const Bitmap32& premultiplied, const HandRect& handRect) {
+  if (!SizeFrame(premultiplied.Width(), premultiplied.Height())) return false;
+  base_ = premultiplied;
+  RestoreBox(base_, View(), Everything());
+  layered_ = true;
+  engine_.SetHandRect(handRect);
+  engine_.SetLayerBackground(premultiplied);
+  return true;
 }
 
-void FaceView::DrawTexts(HDC dc) {
-  SetBkMode(dc, TRANSPARENT);
-  const int cx = static_cast<int>(G::kCentreX), cy = static_cast<int>(G::kCentreY);
-  DrawCentred(dc, brandFont_.get(), kBrandColour, L"Tikolvo", RECT{cx - 60, cy + 30, cx + 61, cy + 48});
-  DrawCentred(dc, timeFont_.get(), kTimeColour, time_,
-              RECT{G::kDisplayLeft, G::kDisplayTop + 4, G::kDisplayRight, G::kDisplayTop + 38});
-  DrawCentred(dc, dateFont_.get(), kDateColour, date_,
-              RECT{G::kDisplayLeft, G::kDisplayTop + 38, G::kDisplayRight, G::kDisplayBottom - 4});
+HRGN FaceView::CreateBuiltinRegion() const { return RegionFromRects(builtinShape_, frame_.width, frame_.height); }
+
+Box FaceView::HandBox() const {
+  const HandRect& r = engine_.Rect();
+  return {r.left, r.top, r.left + engine_.Output().Width(), r.top + engine_.Output().Height()};
 }
 
-void FaceView::Paint(HDC target, const RECT& dirty) {
-  if (!face_.bitmap) return;
-  std::memcpy(frame_.bits, face_.bits, static_cast<size_t>(face_.width) * face_.height * 4);
+Box FaceView::Redraw(const Box& dirty, bool hands, const FaceLabelTexts& texts) {
+  if (!frame_.bitmap) return {};
+  // Restoring the base under the hands wipes them, so they come back too.
+  const bool drawHands = handsEnabled_ && (hands || !Intersect(dirty, HandBox()).Empty());
+  const Box box = Intersect(drawHands ? Union(dirty, HandBox()) : dirty, Everything());
+  if (box.Empty()) return box;
+  const FrameView view = View();
+  RestoreBox(base_, view, box);
+  if (drawHands) {
+    const HandRect& r = engine_.Rect();
+    PutHands(engine_.Draw(), r.left, r.top, view, layered_);
+  }
+  if (overlay_) overlay_->DrawOver(view, box);
   MemDc dc;
   SelectGuard select(dc.get(), frame_.bitmap.get());
-  DrawTexts(dc.get());
-  BitBlt(target, dirty.left, dirty.top, dirty.right - dirty.left, dirty.bottom - dirty.top, dc.get(),
-         dirty.left, dirty.top, SRCCOPY);
+  labels_.Draw(dc.get(), box, texts);
+  GdiFlush();
+  if (layered_) RepairTextAlpha(base_, view, box);
+  return box;
+}
+
+void FaceView::Paint(HDC target, const RECT& dirty) const {
+  if (!frame_.bitmap) return;
+  MemDc dc;
+  SelectGuard select(dc.get(), frame_.bitmap.get());
+  BitBlt(target, dirty.left, dirty.top, dirty.right - dirty.left, dirty.bottom - dirty.top, dc.get(), dirty.left,
+         dirty.top, SRCCOPY);
+}
+
+}  // namespace tikolvo
+
+namespace tikolvo {
+
+bool FaceView::Push(HWND hwnd, int opacity) const {
+  if (!frame_.bitmap || !layered_) return false;
+  MemDc dc;
+  SelectGuard select(dc.get(), frame_.bitmap.get());
+  return PushLayeredPicture(hwnd, dc.get(), frame_.width, frame_.height, opacity);
 }
 
 }  // namespace tikolvo

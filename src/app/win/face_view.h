@@ -1,42 +1,71 @@
 #pragma once
-// The built-in face on screen: the picture drawn once into a DIB, the window
-// shape made from its coverage, and the digital readout painted over the
-// display well.
+// The clock face on screen: the skin's picture (or the built-in face) as the
+// base, the hands the drawing engine puts over the hand rectangle, the skin's
+// buttons and the digital labels on top. Everything is composed in one DIB
+// section; an opaque face is painted from it, a layered (per-pixel alpha)
+// face pushed to the screen with it.
 #include <windows.h>
 
-#include <string>
 #include <vector>
 
+#include "app/face_compose.h"
+#include "app/face_labels.h"
+#include "app/win/face_label_view.h"
 #include "common/win/gdi.h"
+#include "render/engine.h"
+#include "skin/mask_region.h"
 
 namespace tikolvo {
 
+// Something drawn over the hands and under the labels (the skin buttons).
+class FaceOverlay {
+ public:
+  virtual ~FaceOverlay() = default;
+  virtual void DrawOver(const FrameView& frame, const Box& clip) = 0;
+};
+
 class FaceView {
  public:
-  bool Create();
-  int width() const { return face_.width; }
-  int height() const { return face_.height; }
+  // The built-in face with its readout labels and hands about its dial.
+  bool ShowBuiltin(FaceLabelTexts& texts);
+  // An opaque skin face; hands at screen resolution with `keyColour`.
+  bool ShowFace(const Picture& face, const HandRect& handRect, bool keyColour);
+  // A per-pixel-alpha skin face (colours premultiplied by the mask's alpha).
+  bool ShowLayered(const Bitmap32& premultiplied, const HandRect& handRect);
 
-  // The window region matching the panel's rounded shape; the caller owns it.
-  HRGN CreateShapeRegion() const;
+  int width() const { return frame_.width; }
+  int height() const { return frame_.height; }
+  bool layered() const { return layered_; }
+  Engine& engine() { return engine_; }
+  FaceLabelView& labels() { return labels_; }
+  void SetOverlay(FaceOverlay* overlay) { overlay_ = overlay; }
+  void SetHandsEnabled(bool on) { handsEnabled_ = on; }
 
-  // Sets the readout; returns true when it changed and needs repainting.
-  bool SetReadout(const std::wstring& time, const std::wstring& date);
-  RECT ReadoutRect() const;
+  // The window region of the built-in face; the caller owns it.
+  HRGN CreateBuiltinRegion() const;
 
-  void Paint(HDC target, const RECT& dirty);
+  // Composes `dirty` again, with the hands when asked for and enabled, and
+  // returns what changed on screen.
+  Box Redraw(const Box& dirty, bool hands, const FaceLabelTexts& texts);
+  Box Everything() const { return {0, 0, frame_.width, frame_.height}; }
+  Box HandBox() const;
+
+  void Paint(HDC target, const RECT& dirty) const;
+  // Layered faces: hands the picture to the window at its screen position.
+  bool Push(HWND hwnd, int opacity) const;
 
  private:
-  void DrawTexts(HDC dc);
+  bool SizeFrame(int width, int height);
+  FrameView View() const { return {static_cast<std::uint8_t*>(frame_.bits), frame_.width, frame_.height}; }
 
-  DibSection face_;
   DibSection frame_;
-  std::vector<RECT> shapeRuns_;
-  UniqueGdi<HFONT> timeFont_;
-  UniqueGdi<HFONT> dateFont_;
-  UniqueGdi<HFONT> brandFont_;
-  std::wstring time_;
-  std::wstring date_;
+  Bitmap32 base_;
+  Engine engine_;
+  FaceLabelView labels_;
+  FaceOverlay* overlay_ = nullptr;
+  bool layered_ = false;
+  bool handsEnabled_ = true;
+  std::vector<MaskRect> builtinShape_;
 };
 
 }  // namespace tikolvo

@@ -13,7 +13,30 @@ SetLayeredAttributesFn LayeredFunction() {
   return function;
 }
 
+using UpdateLayeredFn = BOOL(WINAPI*)(HWND, HDC, POINT*, SIZE*, HDC, POINT*, COLORREF, BLENDFUNCTION*, DWORD);
+
+UpdateLayeredFn UpdateFunction() {
+  static const auto function = reinterpret_cast<UpdateLayeredFn>(reinterpret_cast<void*>(
+      GetProcAddress(GetModuleHandleW(L"user32.dll"), "UpdateLayeredWindow")));
+  return function;
+}
+
 }  // namespace
+
+bool PerPixelAlphaAvailable() { return UpdateFunction() != nullptr; }
+
+bool PushLayeredPicture(HWND hwnd, HDC source, int width, int height, int opacity) {
+  const UpdateLayeredFn update = UpdateFunction();
+  if (!update) return false;
+  const LONG exStyle = GetWindowLongW(hwnd, GWL_EXSTYLE);
+  if (!(exStyle & WS_EX_LAYERED)) SetWindowLongW(hwnd, GWL_EXSTYLE, exStyle | WS_EX_LAYERED);
+  RECT r;
+  GetWindowRect(hwnd, &r);
+  POINT position{r.left, r.top}, origin{0, 0};
+  SIZE size{width, height};
+  BLENDFUNCTION blend{AC_SRC_OVER, 0, static_cast<BYTE>(std::clamp(opacity, 1, 255)), AC_SRC_ALPHA};
+  return update(hwnd, nullptr, &position, &size, source, &origin, 0, &blend, ULW_ALPHA) != 0;
+}
 
 bool LayeredWindowsAvailable() { return LayeredFunction() != nullptr; }
 

@@ -14,4 +14,10 @@ bool LayeredWindowsAvailable();
 // the pixels of kTransparentKeyColour become fully transparent too.
 bool SetWindowOpacity(HWND hwnd, int alpha, bool keyColour);
 
+// Per-pixel-alpha windows: shows the premultiplied 32-bit picture selected
+// into `source` as the whole window at its present screen position, with a
+// constant opacity on top. False where the system lacks the function.
+bool PerPixelAlphaAvailable();
+bool PushLayeredPicture(HWND hwnd, HDC source, int width, int height, int opacity);
+
 }  // namespace tikolvo

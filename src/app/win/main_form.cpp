@@ -7,6 +7,7 @@
 
 #include "app/win/single_instance.h"
 #include "common/win/gdi.h"
+#include "common/win/system_locale.h"
 #include "common/win/wide_text.h"
 #include "resource_ids.h"
 
@@ -17,27 +18,16 @@ constexpr UINT_PTR kTickTimer = 1;
 constexpr UINT kTickMilliseconds = 500;
 constexpr int kHintIconSize = 32;
 
-std::wstring FormatNow(const wchar_t* dateFormat) {
-  SYSTEMTIME now;
-  GetLocalTime(&now);
-  wchar_t text[96] = L"";
-  GetDateFormatW(LOCALE_USER_DEFAULT, 0, &now, dateFormat, text, 96);
-  return text;
-}
-
-std::wstring TimeNow() {
-  SYSTEMTIME now;
-  GetLocalTime(&now);
-  wchar_t text[16];
-  wsprintfW(text, L"%02u:%02u:%02u", now.wHour, now.wMinute, now.wSecond);
-  return text;
-}
-
 }  // namespace
+
+MainForm::MainForm(AppState& app) : app_(app), locale_(ReadSystemLocale()), labels_(clock_, locale_) {}
 
 bool MainForm::FormCreate() {
   appIcon_ = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_TIKOLVO));
-  if (!face_.Create()) return false;
+  if (!face_.ShowBuiltin(labels_)) return false;
+  const DateTime now = clock_.Now();
+  angles_.PrepareCalendar(now);
+  dayWatch_.Start(now);
   hint_.SetIconFromApplicationIcon(appIcon_, kHintIconSize);
   taskbarCreated_ = RegisterWindowMessageW(L"TaskbarCreated");
   if (!RegisterWindowClass(kMainWindowClass, CS_DBLCLKS, appIcon_, nullptr, nullptr)) return false;
@@ -49,8 +39,10 @@ bool MainForm::FormCreate() {
   if (!CreateWindowFor(exStyle, kMainWindowClass, L"Tikolvo", style, pos.left, pos.top, face_.width(),
                        face_.height(), nullptr))
     return false;
-  SetWindowRgn(hwnd(), face_.CreateShapeRegion(), FALSE);
-  UpdateReadout();
+  SetWindowRgn(hwnd(), face_.CreateBuiltinRegion(), FALSE);
+  ApplyDrawingOptions();
+  face_.engine().SetAngles(angles_.At(now));
+  face_.Redraw(face_.Everything(), true, labels_);
   SetTimer(hwnd(), kTickTimer, kTickMilliseconds, nullptr);
   ApplyLoadedSettings();
   return true;
@@ -76,16 +68,49 @@ void MainForm::Paint() {
   face_.Paint(paint.get(), paint.dirty());
 }
 
-void MainForm::UpdateReadout() {
-  if (!face_.SetReadout(TimeNow(), FormatNow(L"d MMMM yyyy"))) return;
-  if (!hwnd()) return;
-  const RECT readout = face_.ReadoutRect();
-  InvalidateRect(hwnd(), &readout, FALSE);
+// The clock tick: labels that change every second, the daily refresh once
+// the date has changed, and the hands. Nothing is drawn while the window is
+// hidden or minimised; the first tick after it shows again catches up.
+void MainForm::TimerTimer() {
+  if (!IsWindowVisible(hwnd()) || IsIconic(hwnd())) return;
+  const DateTime now = clock_.Now();
+  unsigned changed = labels_.Tick();
+  if (labels_.Shown(FaceLabel::Date) && dayWatch_.Due(now)) DailyRefresh(now, changed);
+  ApplyDrawingOptions();
+  face_.engine().SetAngles(angles_.At(now));
+  ShowFaceChanges(face_.Redraw(face_.labels().BoxesOf(changed), true, labels_));
 }
 
-// The clock tick: hands and labels arrive with the face renderer; for now
-// the readout under the dial follows the time.
-void MainForm::TimerTimer() { UpdateReadout(); }
+void MainForm::DailyRefresh(DateTime now, unsigned& changedLabels) {
+  changedLabels |= labels_.DailyRefresh();
+  angles_.PrepareCalendar(now);
+  if (app_.dayChanged) app_.dayChanged();
+}
+
+// The settings can change between ticks: quality and the scheduler switch
+// take effect at the next draw.
+void MainForm::ApplyDrawingOptions() {
+  EngineOptions& options = face_.engine().Options();
+  options.fullDrawing = app_.settings.inter.handQuality >= 1;
+  options.alarmShown = app_.settings.alarm.schedulerEnabled;
+}
+
+void MainForm::SetHandColours(std::uint32_t basic, std::uint32_t second, std::uint32_t alarm) {
+  SimpleHands& hands = face_.engine().Simple();
+  hands.hourColour = hands.minuteColour = basic;
+  hands.secondColour = second;
+  hands.alarmColour = alarm;
+}
+
+void MainForm::ShowFaceChanges(const Box& changed) {
+  if (changed.Empty()) return;
+  if (face_.layered()) {
+    face_.Push(hwnd(), app_.settings.inter.opacity);
+    return;
+  }
+  const RECT r{changed.left, changed.top, changed.right, changed.bottom};
+  InvalidateRect(hwnd(), &r, FALSE);
+}
 
 void MainForm::OnDropFiles(HDROP drop) {
   const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);

@@ -9,12 +9,16 @@
 #include <string>
 
 #include "app/auto_hide.h"
+#include "app/day_change.h"
+#include "app/face_labels.h"
+#include "app/hand_angles.h"
 #include "app/placement.h"
 #include "app/stacking.h"
 #include "app/win/app_state.h"
 #include "app/win/face_view.h"
 #include "app/win/hint_window.h"
 #include "app/win/main_menu.h"
+#include "app/win/system_clock.h"
 #include "common/win/window_base.h"
 
 namespace tikolvo {
@@ -24,7 +28,7 @@ inline constexpr UINT kHideTaskbarButtonMessage = WM_APP + 1;
 
 class MainForm : public Window {
  public:
-  explicit MainForm(AppState& app) : app_(app) {}
+  explicit MainForm(AppState& app);
 
   // Registers the class, creates the window at the stored position and
   // applies the loaded settings. False when the window could not be made.
@@ -45,6 +49,11 @@ class MainForm : public Window {
   void MinimizeApp();
   void TrayRestoreApp();
 
+  // The scheduler's next task: where the alarm hand points.
+  void SetAlarmTime(int hours, int minutes) { angles_.SetAlarm(hours, minutes); }
+  // The hand colours the settings window chose (own colours on).
+  void SetHandColours(std::uint32_t basic, std::uint32_t second, std::uint32_t alarm);
+
   // Notifies later subsystems that the shell's taskbar came back.
   UINT taskbarCreatedMessage() const { return taskbarCreated_; }
 
@@ -59,7 +68,9 @@ class MainForm : public Window {
   void OnQueryEndSession();
   void Paint();
   void TimerTimer();
-  void UpdateReadout();
+  void DailyRefresh(DateTime now, unsigned& changedLabels);
+  void ApplyDrawingOptions();
+  void ShowFaceChanges(const Box& changed);
   void OnDropFiles(HDROP drop);
 
   // Placement and stacking.
@@ -81,6 +92,11 @@ class MainForm : public Window {
   void OnRestoredFromMinimized();
 
   AppState& app_;
+  SystemClock clock_;
+  Locale locale_;
+  FaceLabelTexts labels_;
+  FaceAngles angles_;
+  DayChangeWatch dayWatch_;
   FaceView face_;
   IconHintWindow hint_;
   Stacking stacking_;
