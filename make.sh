@@ -111,13 +111,13 @@ cmd_setup() {
 
 configure() { # dir, extra cmake args...
   local dir=$1; shift
-  [ -f "$dir/build.ninja" ] && return 0
   cmake -S "$ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null
 }
 
 cmd_build() {
   configure "$NATIVE"
-  configure "$WIN32" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-i686.cmake" -DTIKOLVO_JPEG_PREFIX="$JPEG_PREFIX"
+  configure "$WIN32" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-i686.cmake" -DTIKOLVO_JPEG_PREFIX="$JPEG_PREFIX" \
+    -DTIKOLVO_HOST_TOOLS="$NATIVE"
   say "building native (core, unit tests, tools)"
   cmake --build "$NATIVE"
   say "building win32 (Tikolvo.exe)"
@@ -264,7 +264,7 @@ test_wine() {
   start_display
   trap stop_display EXIT
   wineserver -p >/dev/null 2>&1
-  export SCREENS_DIR=$BUILD/screens
+  export SCREENS_DIR=$BUILD/screens TIKOLVO_SKINS_DIR=$WIN32/generated/skins
   mkdir -p "$SCREENS_DIR"
   if [ -f "$WIN32/win_tests.exe" ]; then
     local log=$BUILD/win_tests.log

@@ -29,18 +29,52 @@ if(EXISTS ${CMAKE_SOURCE_DIR}/tests/e2e/probe.cpp)
   target_link_libraries(probe PRIVATE user32 gdi32)
 endif()
 
-# The program icon is drawn by a generator script (no hand-edited binaries).
+# Generated resources: the program icon (drawn by a script) and the skins
+# (drawn by the host tool make_skins). Nothing binary is edited by hand.
 set(GENERATED_DIR ${CMAKE_BINARY_DIR}/generated)
 file(MAKE_DIRECTORY ${GENERATED_DIR})
-if(EXISTS ${CMAKE_SOURCE_DIR}/tools/make_icon.py)
-  find_package(Python3 REQUIRED COMPONENTS Interpreter)
-  add_custom_command(OUTPUT ${GENERATED_DIR}/Tikolvo.ico
-    COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tools/make_icon.py ${GENERATED_DIR}/Tikolvo.ico
-    DEPENDS ${CMAKE_SOURCE_DIR}/tools/make_icon.py)
-  add_custom_target(generated_resources DEPENDS ${GENERATED_DIR}/Tikolvo.ico)
-  add_dependencies(Tikolvo generated_resources)
-  set_source_files_properties(${CMAKE_SOURCE_DIR}/res/Tikolvo.rc PROPERTIES OBJECT_DEPENDS ${GENERATED_DIR}/Tikolvo.ico)
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
+add_custom_command(OUTPUT ${GENERATED_DIR}/Tikolvo.ico
+  COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tools/make_icon.py ${GENERATED_DIR}/Tikolvo.ico
+  DEPENDS ${CMAKE_SOURCE_DIR}/tools/make_icon.py)
+
+# Cross-compiling, the skin tools come from the native build (make.sh passes
+# its folder); building on Windows itself, they are built right here.
+set(TIKOLVO_HOST_TOOLS "" CACHE PATH "Folder of the native build with make_skins and tks_pack")
+if(CMAKE_CROSSCOMPILING)
+  if(NOT TIKOLVO_HOST_TOOLS)
+    message(FATAL_ERROR "Set TIKOLVO_HOST_TOOLS to the native build folder (make.sh build does)")
+  endif()
+  set(MAKE_SKINS ${TIKOLVO_HOST_TOOLS}/make_skins)
+  set(SKIN_TOOLS ${MAKE_SKINS} ${TIKOLVO_HOST_TOOLS}/tks_pack)
+else()
+  add_executable(make_skins ${CMAKE_SOURCE_DIR}/tools/make_skins.cpp)
+  add_executable(tks_pack ${CMAKE_SOURCE_DIR}/tools/tks_pack.cpp)
+  target_link_libraries(make_skins PRIVATE tikolvo_core)
+  target_link_libraries(tks_pack PRIVATE tikolvo_core)
+  set(MAKE_SKINS $<TARGET_FILE:make_skins>)
+  set(SKIN_TOOLS make_skins tks_pack)
 endif()
+file(GLOB_RECURSE SKIN_ASSETS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/assets/skins/*)
+set(SKINS_DIR ${GENERATED_DIR}/skins)
+set(SHIPPED_SKINS default.tks layered.tks colourmap.tks)
+list(TRANSFORM SHIPPED_SKINS PREPEND ${SKINS_DIR}/ OUTPUT_VARIABLE SKIN_FILES)
+add_custom_command(OUTPUT ${SKIN_FILES}
+  COMMAND ${MAKE_SKINS} --assets ${CMAKE_SOURCE_DIR}/assets ${SKINS_DIR}
+  DEPENDS ${SKIN_TOOLS} ${SKIN_ASSETS})
+add_custom_command(OUTPUT ${GENERATED_DIR}/default_skin.ress
+  COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tools/zlib_resource.py ${SKINS_DIR}/default.tks ${GENERATED_DIR}/default_skin.ress
+  DEPENDS ${SKINS_DIR}/default.tks ${CMAKE_SOURCE_DIR}/tools/zlib_resource.py)
+# What make.sh dist ships beside the exe.
+add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/dist/skins/default.tks
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/dist/skins
+  COMMAND ${CMAKE_COMMAND} -E copy ${SKIN_FILES} ${CMAKE_BINARY_DIR}/dist/skins/
+  DEPENDS ${SKIN_FILES})
+add_custom_target(generated_resources DEPENDS ${GENERATED_DIR}/Tikolvo.ico ${GENERATED_DIR}/default_skin.ress
+  ${CMAKE_BINARY_DIR}/dist/skins/default.tks)
+add_dependencies(Tikolvo generated_resources)
+set_source_files_properties(${CMAKE_SOURCE_DIR}/res/Tikolvo.rc PROPERTIES
+  OBJECT_DEPENDS "${GENERATED_DIR}/Tikolvo.ico;${GENERATED_DIR}/default_skin.ress")
 target_include_directories(Tikolvo PRIVATE ${GENERATED_DIR})
 
 # zlib from Debian's MinGW package; libjpeg-turbo built by make.sh setup.
