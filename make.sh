@@ -109,6 +109,12 @@ cmd_setup() {
 
 # ---------------------------------------------------------------- build
 
+quietly() { # log file, command...: the log is shown only when the command fails
+  local log=$1; shift
+  mkdir -p "$(dirname "$log")"
+  "$@" >"$log" 2>&1 || { tail -n 60 "$log"; die "failed: $* (full log: $log)"; }
+}
+
 configure() { # dir, extra cmake args...
   local dir=$1; shift
   cmake -S "$ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null
@@ -119,9 +125,9 @@ cmd_build() {
   configure "$WIN32" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-i686.cmake" -DTIKOLVO_JPEG_PREFIX="$JPEG_PREFIX" \
     -DTIKOLVO_HOST_TOOLS="$NATIVE"
   say "building native (core, unit tests, tools)"
-  cmake --build "$NATIVE"
+  quietly "$BUILD/build-native.log" cmake --build "$NATIVE"
   say "building win32 (Tikolvo.exe)"
-  cmake --build "$WIN32"
+  quietly "$BUILD/build-win32.log" cmake --build "$WIN32"
 }
 
 build_fuzz() {
@@ -166,8 +172,8 @@ start_display() {
   XVFB_PID=$!
   export DISPLAY=":$DISPLAY_NUM"
   local i
-  for i in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
-  xdpyinfo >/dev/null 2>&1 || die "Xvfb did not start"
+  for i in $(seq 200); do [ -S "/tmp/.X11-unix/X$DISPLAY_NUM" ] && break; sleep 0.05; done
+  [ -S "/tmp/.X11-unix/X$DISPLAY_NUM" ] || die "Xvfb did not start"
   # Layered windows show black without a compositing manager.
   xcompmgr >/dev/null 2>&1 &
   COMPMGR_PID=$!
