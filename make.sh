@@ -320,6 +320,7 @@ cmd_test() {
 cmd_bench() {
   cmd_setup
   cmd_build
+  export TIKOLVO_BENCH_SKIN=$WIN32/generated/skins/default.tks
   local bench found=0
   for bench in "$NATIVE"/*_bench; do
     [ -x "$bench" ] || continue
