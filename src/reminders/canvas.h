@@ -1,0 +1,39 @@
+#pragma once
+// The little the reminder drawing needs from a picture's drawing surface.
+// The Windows layer implements it with GDI on the wallpaper bitmap; tests
+// record the calls.
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace tikolvo {
+
+struct CanvasFont {
+  std::string name;
+  int size = 8;  // points
+  bool bold = false;
+  bool italic = false;
+  bool underline = false;
+
+  bool operator==(const CanvasFont&) const = default;
+};
+
+struct TextExtent {
+  int width = 0;
+  int height = 0;
+};
+
+class Canvas {
+ public:
+  virtual ~Canvas() = default;
+  virtual void SetFont(const CanvasFont& font) = 0;
+  // 0x00BBGGRR.
+  virtual void SetTextColour(std::uint32_t colour) = 0;
+  // Text in the current font, in pixels.
+  virtual TextExtent MeasureText(std::string_view utf8) = 0;
+  // Writes UTF-8 text with its top-left corner at (x, y) and a transparent
+  // background.
+  virtual void DrawText(int x, int y, std::string_view utf8) = 0;
+};
+
+}  // namespace tikolvo
