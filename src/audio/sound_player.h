@@ -1,0 +1,43 @@
+#pragma once
+// The scheduler's sound playback on top of the audio facility: a sound
+// file, a sound of the built-in bank, the stop command, and the playing flag
+// that keeps the "Стоп" controls visible until the clock tick sees the sound
+// has ended. Failures are swallowed: a sound that cannot play is skipped.
+#include <string>
+
+#include "audio/audio_engine.h"
+
+namespace tikolvo::audio {
+
+class SoundPlayer {
+ public:
+  // `bank_path` is the program folder's "plug\music.res".
+  SoundPlayer(AudioEngine& engine, std::string bank_path) : engine_(engine), bank_path_(std::move(bank_path)) {}
+
+  // Each returns true when a sound now plays (and the playing flag is set).
+  // A missing file or bank, or a number without a sound, plays nothing.
+  bool PlaySoundFile(const std::string& path);
+  bool PlayBuiltinSound(int sound_number);
+
+  // Silences all output and clears the playing flag.
+  void StopSound();
+
+  // The clock tick's check: clears the playing flag once the current sound
+  // has played to its end. True exactly when it cleared it (the caller then
+  // hides its stop controls).
+  bool CheckSoundEnded();
+
+  bool playing() const { return playing_; }
+  AudioEngine& engine() { return engine_; }
+
+ private:
+  // Stop, start, free the old stream and play the new one, as every new
+  // sound does.
+  bool Begin(std::string bytes);
+
+  AudioEngine& engine_;
+  std::string bank_path_;
+  bool playing_ = false;
+};
+
+}  // namespace tikolvo::audio
