@@ -89,20 +89,16 @@ TEST_F(MessageDb, PartialTailIsIgnoredAndReplacedByTheNextRecord) {
   EXPECT_EQ(Read(), records + HandRecord("c", 1, 1, 1));
 }
 
-TEST_F(MessageDb, IndexOutsideTheFileIsHarmless) {
-  const std::string bytes = HandRecord("a", 1, 1, 1);
+TEST_F(MessageDb, IndexOutsideTheFileIsHarmlessAndFreeRecordsReadFresh) {
+  const std::string bytes = HandRecord("a", 1, 1, 1) + HandRecord("gone", 1, 2, 0);
   Write(bytes);
-  for (long long index : {1LL, 99LL, -1LL}) {
+  EXPECT_EQ(ReadReminder(Path(), 1, kNow), (Reminder{"", kNow, kNow, false}));
+  for (long long index : {2LL, 99LL, -1LL}) {
     EXPECT_EQ(ReadReminder(Path(), index, kNow), FreshReminder(kNow));
     EXPECT_EQ(UpdateReminder(Path(), index, Reminder{"z", 1, 1, true}), ReminderFileResult::kUnchanged);
     EXPECT_EQ(DeleteReminder(Path(), index), ReminderFileResult::kUnchanged);
   }
   EXPECT_EQ(Read(), bytes);
-}
-
-TEST_F(MessageDb, FreeRecordReadsAsFresh) {
-  Write(HandRecord("gone", 1, 2, 0));
-  EXPECT_EQ(ReadReminder(Path(), 0, kNow), (Reminder{"", kNow, kNow, false}));
 }
 
 TEST_F(MessageDb, MissingFile) {
@@ -123,12 +119,6 @@ TEST_F(MessageDb, FirstStartCreatesTheEmptyFileOnlyWhenMissing) {
   Write(HandRecord("a", 1, 1, 1));
   ASSERT_TRUE(EnsureReminderFile(Path(), kNow));
   EXPECT_EQ(Read(), HandRecord("a", 1, 1, 1));
-}
-
-TEST(MessageDbPath, ExternalBaseLivesBesideMessageDb) {
-  EXPECT_EQ(ExternalReminderPath("C:\\Prog\\message.db"), "C:\\Prog\\message_all.db");
-  EXPECT_EQ(ExternalReminderPath("/tmp/x/message.db"), "/tmp/x/message_all.db");
-  EXPECT_EQ(ExternalReminderPath("message.db"), "message_all.db");
 }
 
 }  // namespace

@@ -92,26 +92,18 @@ TEST_F(ReminderWallpaper, MissingFilesDrawNothing) {
   EXPECT_TRUE(canvas.texts.empty());
 }
 
-TEST(ReminderPlacementFromSettings, CornerSizeColourAndFont) {
+TEST(ReminderPlacementFromSettings, CornerRadiosAndSizeList) {
   ReminderTextSettings settings;
-  settings.corners = {false, false, false, true};
   settings.sizeIndex = 3;
-  settings.colour = 0x00FF00;
-  settings.italic = true;
-  const TextPlacement placement = ReminderPlacement(settings, "Tahoma", PixelRect{1, 2, 3, 4});
-  EXPECT_EQ(placement.horizontal, kAlignRight);
-  EXPECT_EQ(placement.vertical, kAlignBottom);
-  EXPECT_EQ(placement.size, 10u);
-  EXPECT_EQ(placement.colour, 0x00FF00u);
-  EXPECT_EQ(placement.left + placement.top + placement.right + placement.bottom, 10);
-  EXPECT_EQ(ReminderFont(settings, "Tahoma"), (CanvasFont{"Tahoma", 10, false, true, false}));
-
-  settings.corners = {false, true, false, false};
-  EXPECT_EQ(ReminderPlacement(settings, "", {}).horizontal, kAlignRight);
-  EXPECT_EQ(ReminderPlacement(settings, "", {}).vertical, kAlignTop);
-  settings.corners = {false, false, true, false};
-  EXPECT_EQ(ReminderPlacement(settings, "", {}).horizontal, kAlignLeft);
-  EXPECT_EQ(ReminderPlacement(settings, "", {}).vertical, kAlignBottom);
+  const std::pair<std::uint8_t, std::uint8_t> expected[4] = {
+      {kAlignLeft, kAlignTop}, {kAlignRight, kAlignTop}, {kAlignLeft, kAlignBottom}, {kAlignRight, kAlignBottom}};
+  for (int corner = 0; corner < 4; ++corner) {
+    settings.corners = {};
+    settings.corners[corner] = true;
+    const TextPlacement placement = ReminderPlacement(settings, "Tahoma", PixelRect{1, 2, 3, 4});
+    EXPECT_EQ(std::make_pair(placement.horizontal, placement.vertical), expected[corner]) << corner;
+    EXPECT_EQ(placement.size, 10u);
+  }
 }
 
 }  // namespace
