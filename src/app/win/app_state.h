@@ -28,6 +28,12 @@ struct AppState {
   // The date changed (the daily refresh at 00:00:01): desktop calendar,
   // next tasks and plan views refresh themselves.
   std::function<void()> dayChanged;
+  // The skin's buttons: the settings window, the power action, and the two
+  // launcher menus popped up at a screen point.
+  std::function<void()> openSettings;
+  std::function<void()> powerButton;
+  std::function<void(int x, int y)> popupWebMenu;
+  std::function<void(int x, int y)> popupProgramMenu;
   // Receives the paths dropped on the clock, in the order given.
   std::function<void(const std::vector<std::string>&)> filesDropped;
 

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <string>
+#include <utility>
 
 #include "common/win/gdi.h"
 #include "common/win/window_base.h"
@@ -19,6 +20,11 @@ class IconHintWindow : public Window {
 
   // The application icon on the hint background, drawn once at start.
   void SetIconFromApplicationIcon(HICON icon, int size);
+  // A skin's own hint icon.
+  void SetIconBitmap(UniqueGdi<HBITMAP> icon, SIZE size) {
+    icon_ = std::move(icon);
+    iconSize_ = size;
+  }
   void SetLayout(int layout) { layout_ = layout; }
 
   // Shows the text near the screen point, kept inside the screen.

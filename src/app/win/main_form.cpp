@@ -39,10 +39,7 @@ bool MainForm::FormCreate() {
   if (!CreateWindowFor(exStyle, kMainWindowClass, L"Tikolvo", style, pos.left, pos.top, face_.width(),
                        face_.height(), nullptr))
     return false;
-  SetWindowRgn(hwnd(), face_.CreateBuiltinRegion(), FALSE);
-  ApplyDrawingOptions();
-  face_.engine().SetAngles(angles_.At(now));
-  face_.Redraw(face_.Everything(), true, labels_);
+  LoadCurrentSkin();
   SetTimer(hwnd(), kTickTimer, kTickMilliseconds, nullptr);
   ApplyLoadedSettings();
   return true;
@@ -168,12 +165,27 @@ LRESULT MainForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       Default(message, wParam, lParam);
       OnWindowPosChanged(*reinterpret_cast<const WINDOWPOS*>(lParam));
       return 0;
-    case WM_LBUTTONDOWN: MainFormImageMouseDown(MouseButton::Left, wParam & MK_SHIFT); return 0;
+    case WM_LBUTTONDOWN: {
+      const SkinMouseResult r = skin_.MouseDown(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), false);
+      HandleSkinMouse(r);
+      if (!r.handled && !r.captionDrag) MainFormImageMouseDown(MouseButton::Left, wParam & MK_SHIFT);
+      return 0;
+    }
+    case WM_LBUTTONUP: HandleSkinMouse(skin_.MouseUp(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam))); return 0;
     case WM_MBUTTONDOWN: MainFormImageMouseDown(MouseButton::Middle, wParam & MK_SHIFT); return 0;
     case WM_RBUTTONDOWN: hint_.Hide(); return 0;
-    case WM_MOUSEMOVE: OnMouseMove(wParam & MK_SHIFT); return 0;
+    case WM_MOUSEMOVE:
+      OnMouseMove(wParam & MK_SHIFT);
+      HandleSkinMouse(skin_.MouseMove(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)));
+      return 0;
     case WM_MOUSEHOVER: OnMouseHover(); return 0;
-    case WM_MOUSELEAVE: OnMouseLeave(); return 0;
+    case WM_MOUSELEAVE:
+      OnMouseLeave();
+      HandleSkinMouse(skin_.MouseLeave());
+      return 0;
+    case WM_SETCURSOR:
+      if (OnSetCursor(lParam)) return TRUE;
+      break;
     case WM_CONTEXTMENU: ShowContextMenu(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}); return 0;
     case WM_COMMAND: RunCommand(static_cast<Command>(LOWORD(wParam))); return 0;
     case WM_SYSCOMMAND:

@@ -18,6 +18,7 @@
 #include "app/win/face_view.h"
 #include "app/win/hint_window.h"
 #include "app/win/main_menu.h"
+#include "app/win/skin_holder.h"
 #include "app/win/system_clock.h"
 #include "common/win/window_base.h"
 
@@ -49,6 +50,10 @@ class MainForm : public Window {
   void MinimizeApp();
   void TrayRestoreApp();
 
+  // Loads a skin (".tks" file or folder ending with a separator); false when
+  // the built-in skin had to stand in.
+  bool LoadSkin(const std::string& path);
+
   // The scheduler's next task: where the alarm hand points.
   void SetAlarmTime(int hours, int minutes) { angles_.SetAlarm(hours, minutes); }
   // The hand colours the settings window chose (own colours on).
@@ -71,6 +76,15 @@ class MainForm : public Window {
   void DailyRefresh(DateTime now, unsigned& changedLabels);
   void ApplyDrawingOptions();
   void ShowFaceChanges(const Box& changed);
+
+  // Skin.
+  void LoadCurrentSkin();
+  void ApplySkinOutcome(SkinOutcome& outcome);
+  void SetDropShadow(bool on);
+  void HandleSkinMouse(const SkinMouseResult& result);
+  void RunSkinCommand(SkinCommand command, POINT menuOrigin);
+  bool OnSetCursor(LPARAM lParam);
+  void StartCaptionDrag();
   void OnDropFiles(HDROP drop);
 
   // Placement and stacking.
@@ -98,6 +112,8 @@ class MainForm : public Window {
   FaceAngles angles_;
   DayChangeWatch dayWatch_;
   FaceView face_;
+  SkinHolder skin_{face_, labels_, angles_};
+  bool keyColour_ = false;
   IconHintWindow hint_;
   Stacking stacking_;
   SnapEdges edges_;  // all on until a skin says otherwise

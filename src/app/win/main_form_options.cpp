@@ -29,8 +29,13 @@ Command StackingCommand(StackingMode mode) {
 
 void MainForm::trans(int alpha) {
   app_.settings.inter.opacity = alpha;
-  // The built-in face has no see-through key colour; skins may.
-  if (hwnd()) SetWindowOpacity(hwnd(), alpha, false);
+  if (!hwnd()) return;
+  // A per-pixel-alpha face keeps the opacity with its picture.
+  if (face_.layered()) {
+    face_.Push(hwnd(), alpha);
+    return;
+  }
+  SetWindowOpacity(hwnd(), alpha, keyColour_);
 }
 
 void MainForm::SetAutoHide(bool on, bool byUser) {
