@@ -1,7 +1,10 @@
 #include "audio/ogg_decoder.h"
 
+#include "audio/ogg_packets.h"
+
 #include <algorithm>
 #include <climits>
+#include <vector>
 
 // stb_vorbis is one C file; Debian ships it as a header holding the whole
 // implementation, compiled here and nowhere else. The cross build finds it
@@ -39,12 +42,20 @@ class OggDecoder final : public PcmDecoder {
   OggDecoder& operator=(const OggDecoder&) = delete;
 
   // Opens the stream over the bytes this object already holds, so the
-  // memory stb_vorbis reads from never moves.
+  // memory stb_vorbis reads from never moves. All of the library's memory
+  // comes from an arena of ours: stb_vorbis leaks what it allocated when it
+  // gives up on a damaged header, and the arena also caps what a hostile
+  // file can make it take. Real files need a few hundred kilobytes.
   bool Open() {
     if (bytes_.size() > INT_MAX) return false;
-    int error = 0;
-    vorbis_ = stb_vorbis_open_memory(reinterpret_cast<const unsigned char*>(bytes_.data()),
-                                     static_cast<int>(bytes_.size()), &error, nullptr);
+    for (const int arena_size : {256 * 1024, 1024 * 1024, 4 * 1024 * 1024}) {
+      arena_.assign(static_cast<std::size_t>(arena_size), 0);
+      const stb_vorbis_alloc arena{arena_.data(), arena_size};
+      int error = 0;
+      vorbis_ = stb_vorbis_open_memory(reinterpret_cast<const unsigned char*>(bytes_.data()),
+                                       static_cast<int>(bytes_.size()), &error, &arena);
+      if (vorbis_ || error != VORBIS_outofmem) break;
+    }
     if (!vorbis_) return false;
     const stb_vorbis_info info = stb_vorbis_get_info(vorbis_);
     // Files with more than two channels are mixed down by the library.
@@ -65,6 +76,7 @@ class OggDecoder final : public PcmDecoder {
 
  private:
   std::string bytes_;
+  std::vector<char> arena_;
   stb_vorbis* vorbis_ = nullptr;
   PcmFormat format_;
   std::uint64_t length_ = 0;
@@ -75,7 +87,7 @@ class OggDecoder final : public PcmDecoder {
 bool OggVorbisAvailable() { return true; }
 
 DecoderPtr OpenOggDecoder(std::string bytes) {
-  if (!HasOggSignature(bytes)) return nullptr;
+  if (!HasOggSignature(bytes) || !VorbisCommentsFit(bytes)) return nullptr;
   auto decoder = std::make_unique<OggDecoder>(std::move(bytes));
   if (!decoder->Open()) return nullptr;
   return decoder;

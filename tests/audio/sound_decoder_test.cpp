@@ -10,6 +10,7 @@
 #include "audio/mp3_decoder.h"
 #include "audio/mpeg_sniff.h"
 #include "audio/ogg_decoder.h"
+#include "audio/ogg_packets.h"
 #include "common/file_io.h"
 #include "wav_bytes.h"
 
@@ -82,6 +83,22 @@ TEST(OggDecoder, DecodesTheFixtureTone) {
   const std::vector<std::int16_t> samples = test::ReadAll(*decoder, 777);
   EXPECT_EQ(samples.size(), 11025u);
   EXPECT_NEAR(PitchOfChannel(samples, 1, 0, 22050), 440.0, 10.0);
+}
+
+// stb_vorbis writes past its buffers when a comment header's length fields
+// claim more than the packet holds, so such files are refused beforehand.
+TEST(OggDecoder, RefusesCommentLengthsBeyondTheirPacket) {
+  const std::string good = Fixture("tone.ogg");
+  EXPECT_TRUE(VorbisCommentsFit(good));
+  const std::size_t comments = good.find("\x03vorbis");
+  ASSERT_NE(comments, std::string::npos);
+  for (const std::size_t field : {comments + 7 /* vendor */, comments + 11 + good[comments + 7] /* list */}) {
+    std::string lying = good;
+    lying.replace(field, 4, test::Le32(0x7FFFFFF0));
+    EXPECT_FALSE(VorbisCommentsFit(lying));
+    EXPECT_FALSE(OpenSoundDecoder(lying));
+  }
+  EXPECT_FALSE(VorbisCommentsFit(good.substr(0, comments + 20)));  // packet cut off with the file
 }
 
 TEST(Mp3Decoder, DecodesMonoAndStereoFixtures) {
