@@ -1,0 +1,122 @@
+#include "common/win/audio_out.h"
+
+#include <algorithm>
+
+#include "common/win/audio_winmm.h"
+
+namespace tikolvo {
+namespace {
+
+constexpr wchar_t kWindowClass[] = L"TikolvoAudioOut";
+
+}  // namespace
+
+WaveOutDevice::~WaveOutDevice() { Close(); }
+
+bool WaveOutDevice::Init() {
+  if (!hwnd()) {
+    RegisterWindowClass(kWindowClass, 0, nullptr, nullptr, nullptr);
+    // A message-only window: it never shows, it only receives waveOut's
+    // buffer-done messages.
+    CreateWindowFor(0, kWindowClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE);
+  }
+  const WaveOutApi* api = WaveOut();
+  return hwnd() != nullptr && api && api->GetNumDevs() > 0;
+}
+
+bool WaveOutDevice::Open(const audio::PcmFormat& format, audio::PcmSource& source, bool paused) {
+  Close();
+  if (!Init() || format.channels < 1 || format.channels > 2 || format.sample_rate == 0) return false;
+  WAVEFORMATEX wave_format{};
+  wave_format.wFormatTag = WAVE_FORMAT_PCM;
+  wave_format.nChannels = format.channels;
+  wave_format.nSamplesPerSec = format.sample_rate;
+  wave_format.wBitsPerSample = 16;
+  wave_format.nBlockAlign = static_cast<WORD>(format.BytesPerFrame());
+  wave_format.nAvgBytesPerSec = format.sample_rate * format.BytesPerFrame();
+  if (WaveOut()->Open(&wave_, WAVE_MAPPER, &wave_format, reinterpret_cast<DWORD_PTR>(hwnd()), 0, CALLBACK_WINDOW) !=
+      MMSYSERR_NOERROR) {
+    wave_ = nullptr;
+    return false;
+  }
+  if (paused) WaveOut()->Pause(wave_);
+  format_ = format;
+  source_ = &source;
+  played_frames_ = 0;
+  frames_per_buffer_ = std::max<std::size_t>(format.sample_rate / kBuffersPerSecond, 256);
+  if (!PrepareBuffers()) {
+    Close();
+    return false;
+  }
+  for (Buffer& buffer : buffers_) {
+    if (!FillAndQueue(buffer)) break;
+  }
+  return true;
+}
+
+bool WaveOutDevice::PrepareBuffers() {
+  for (Buffer& buffer : buffers_) {
+    buffer.samples.assign(frames_per_buffer_ * format_.channels, 0);
+    buffer.header = WAVEHDR{};
+    buffer.header.lpData = reinterpret_cast<LPSTR>(buffer.samples.data());
+    buffer.header.dwBufferLength = static_cast<DWORD>(frames_per_buffer_ * format_.BytesPerFrame());
+    if (WaveOut()->PrepareHeader(wave_, &buffer.header, sizeof(WAVEHDR)) != MMSYSERR_NOERROR) return false;
+    buffer.prepared = true;
+  }
+  return true;
+}
+
+bool WaveOutDevice::FillAndQueue(Buffer& buffer) {
+  if (!source_ || !wave_) return false;
+  const std::size_t frames = source_->Pull(buffer.samples.data(), frames_per_buffer_);
+  if (frames == 0) return false;
+  // The last buffer of a sound is usually shorter; it was prepared at full
+  // size, and a shorter length within that is what waveOut allows.
+  buffer.header.dwBufferLength = static_cast<DWORD>(frames * format_.BytesPerFrame());
+  buffer.frames = frames;
+  buffer.queued = WaveOut()->Write(wave_, &buffer.header, sizeof(WAVEHDR)) == MMSYSERR_NOERROR;
+  return buffer.queued;
+}
+
+// waveOut marks a finished buffer WHDR_DONE before it posts MM_WOM_DONE. The
+// buffers are checked by that flag rather than by the message's pointer, so
+// a message left over from a closed sound does no harm.
+void WaveOutDevice::CollectFinishedBuffers() {
+  for (Buffer& buffer : buffers_) {
+    if (!buffer.queued || !(buffer.header.dwFlags & WHDR_DONE)) continue;
+    buffer.queued = false;
+    played_frames_ += buffer.frames;
+    FillAndQueue(buffer);
+  }
+}
+
+void WaveOutDevice::Close() {
+  if (!wave_) return;
+  source_ = nullptr;
+  WaveOut()->Reset(wave_);  // returns every queued buffer at once
+  for (Buffer& buffer : buffers_) {
+    if (buffer.prepared) WaveOut()->UnprepareHeader(wave_, &buffer.header, sizeof(WAVEHDR));
+    buffer.prepared = false;
+    buffer.queued = false;
+  }
+  WaveOut()->Close(wave_);
+  wave_ = nullptr;
+}
+
+void WaveOutDevice::Pause() {
+  if (wave_) WaveOut()->Pause(wave_);
+}
+
+void WaveOutDevice::Resume() {
+  if (wave_) WaveOut()->Restart(wave_);
+}
+
+LRESULT WaveOutDevice::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == MM_WOM_DONE) {
+    CollectFinishedBuffers();
+    return 0;
+  }
+  return Default(message, wParam, lParam);
+}
+
+}  // namespace tikolvo

@@ -1,0 +1,58 @@
+#pragma once
+// The audio facility's output on Windows: waveOut on the default device,
+// fed from a few ~100 ms buffers. waveOut reports each finished buffer to a
+// hidden message window of this object, on the GUI thread, which refills it
+// from the source: no extra thread, and a tick is never kept waiting. With
+// no device every call fails quietly.
+#include <windows.h>
+#include <mmsystem.h>
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "audio/audio_out.h"
+#include "common/win/window_base.h"
+
+namespace tikolvo {
+
+class WaveOutDevice final : public audio::AudioOut, private Window {
+ public:
+  WaveOutDevice() = default;
+  ~WaveOutDevice() override;
+
+  bool Init() override;
+  bool Open(const audio::PcmFormat& format, audio::PcmSource& source, bool paused) override;
+  void Close() override;
+  void Pause() override;
+  void Resume() override;
+  std::uint64_t PlayedFrames() const override { return played_frames_; }
+
+ private:
+  // Four buffers of 100 ms: 0.4 s of sound queued ahead, so a busy GUI
+  // thread (a skin load, a modal dialog opening) does not make it stutter.
+  static constexpr std::size_t kBufferCount = 4;
+  static constexpr std::uint32_t kBuffersPerSecond = 10;
+
+  struct Buffer {
+    std::vector<std::int16_t> samples;
+    WAVEHDR header{};
+    std::size_t frames = 0;  // frames in the queued buffer
+    bool prepared = false;
+    bool queued = false;
+  };
+
+  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  bool PrepareBuffers();
+  bool FillAndQueue(Buffer& buffer);
+  void CollectFinishedBuffers();
+
+  std::array<Buffer, kBufferCount> buffers_;
+  HWAVEOUT wave_ = nullptr;
+  audio::PcmSource* source_ = nullptr;
+  audio::PcmFormat format_;
+  std::size_t frames_per_buffer_ = 0;
+  std::uint64_t played_frames_ = 0;
+};
+
+}  // namespace tikolvo
