@@ -94,6 +94,59 @@ TEST_CASE("a press on any band or on the text drags the window; buttons stay but
   CHECK(SendMessageW(GetDlgItem(notice.window, IDOK), WM_NCHITTEST, 0, onOk) == HTCLIENT);
 }
 
+// A real drag with the mouse, from another thread, since the system's move
+// loop holds this one until the button is released.
+struct Drag {
+  POINT from, to;
+};
+
+void MouseTo(POINT p, DWORD flags) {
+  INPUT in{};
+  in.type = INPUT_MOUSE;
+  in.mi.dx = MulDiv(p.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+  in.mi.dy = MulDiv(p.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+  in.mi.dwFlags = MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE | flags;
+  SendInput(1, &in, sizeof(in));
+}
+
+DWORD WINAPI DragThread(void* parameter) {
+  const Drag& d = *static_cast<const Drag*>(parameter);
+  MouseTo(d.from, 0);
+  Sleep(100);
+  MouseTo(d.from, MOUSEEVENTF_LEFTDOWN);
+  for (int step = 1; step <= 10; ++step) {
+    Sleep(30);
+    MouseTo({d.from.x + (d.to.x - d.from.x) * step / 10, d.from.y + (d.to.y - d.from.y) * step / 10}, 0);
+  }
+  Sleep(100);
+  MouseTo(d.to, MOUSEEVENTF_LEFTUP);
+  return 0;
+}
+
+void DragWithMouse(POINT from, POINT to) {
+  Drag drag{from, to};
+  HANDLE thread = CreateThread(nullptr, 0, DragThread, &drag, 0, nullptr);
+  REQUIRE(thread);
+  while (MsgWaitForMultipleObjects(1, &thread, FALSE, 5000, QS_ALLINPUT) == WAIT_OBJECT_0 + 1) test::Pump(1);
+  CloseHandle(thread);
+  test::Pump(200);
+}
+
+TEST_CASE("dragging the caption band or the text moves the window with the mouse") {
+  OpenNotice notice("Перетащите меня");
+  SetWindowPos(notice.window, nullptr, 200, 200, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  DragWithMouse({260, 200 + Metrics().topBand / 2}, {360, 260 + Metrics().topBand / 2});
+  CHECK(notice.Rect().left == 300);
+  CHECK(notice.Rect().top == 260);
+
+  RECT text;
+  GetWindowRect(notice.Text(), &text);
+  const POINT from{text.left + 10, (text.top + text.bottom) / 2};
+  DragWithMouse(from, {from.x - 80, from.y + 40});
+  CHECK(notice.Rect().left == 220);
+  CHECK(notice.Rect().top == 300);
+}
+
 TEST_CASE("the class has a drop shadow exactly where the system offers one") {
   OpenNotice notice("Тень");
   OSVERSIONINFOW v{};

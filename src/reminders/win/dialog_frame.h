@@ -80,6 +80,7 @@ class DialogFrame : public Window {
   std::wstring caption_;
   dialog::Box captionBox_;
   dialog::Box iconBox_;
+  HWND lastFocus_ = nullptr;
   bool modal_ = false;
   bool finished_ = false;
   bool accepted_ = false;
