@@ -9,11 +9,12 @@ WIN32=$BUILD/win32
 FUZZ=$BUILD/fuzz
 DEPS=$BUILD/deps
 JPEG_PREFIX=$DEPS/libjpeg-turbo-mingw
+MPG123_PREFIX=$DEPS/mpg123-mingw
 
 export WINEPREFIX=$BUILD/wineprefix WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 
 NATIVE_PACKAGES=(g++ cmake ninja-build make python3 zip locales dpkg-dev
-  libgtest-dev libgmock-dev googletest libbenchmark-dev zlib1g-dev libjpeg-dev
+  libgtest-dev libgmock-dev googletest libbenchmark-dev zlib1g-dev libjpeg-dev libstb-dev libmpg123-dev
   clang libclang-rt-14-dev)
 WIN_PACKAGES=(g++-mingw-w64-i686-win32 mingw-w64-tools libz-mingw-w64-dev nasm doctest-dev)
 WINE_PACKAGES=(wine wine32:i386 wine64 fonts-wine fonts-liberation
@@ -90,6 +91,27 @@ build_libjpeg() {
     || die "libjpeg-turbo build failed (see $work/build.log)"
 }
 
+build_mpg123() {
+  # MP3 decoding in the exe: only the library, plain C (runs on any XP-era CPU).
+  [ -f "$MPG123_PREFIX/lib/libmpg123.a" ] && return 0
+  say "building libmpg123 for MinGW from Debian's source package"
+  local work=$DEPS/mpg123-src
+  rm -rf "$work" && mkdir -p "$work"
+  # apt-get source may fail on a missing signature file after the tarballs arrived.
+  (cd "$work" && apt-get source --download-only -qq mpg123 >/dev/null 2>&1 || true)
+  ls "$work"/mpg123_*.dsc >/dev/null 2>&1 || die "could not download the mpg123 source package"
+  (cd "$work" && dpkg-source --no-check -x "$(basename "$(ls "$work"/mpg123_*.dsc | head -n 1)")" src >/dev/null 2>&1)
+  (cd "$work/src" && ./configure --host=i686-w64-mingw32 CC=i686-w64-mingw32-gcc-win32 \
+      --prefix="$MPG123_PREFIX" --enable-static --disable-shared --disable-modules \
+      --with-cpu=generic_fpu --disable-network --with-audio=dummy --with-default-audio=dummy \
+      >"$work/configure.log" 2>&1) || die "mpg123 configure failed (see $work/configure.log)"
+  (cd "$work/src" && make -j2 src/libmpg123/libmpg123.la >"$work/build.log" 2>&1) \
+    || die "mpg123 build failed (see $work/build.log)"
+  install -D -m644 "$work/src/src/libmpg123/.libs/libmpg123.a" "$MPG123_PREFIX/lib/libmpg123.a"
+  install -D -m644 "$work/src/src/libmpg123/mpg123.h" "$MPG123_PREFIX/include/mpg123.h"
+  install -D -m644 "$work/src/src/libmpg123/fmt123.h" "$MPG123_PREFIX/include/fmt123.h"
+}
+
 ensure_wineprefix() {
   [ -f "$WINEPREFIX/system.reg" ] && return 0
   say "creating the 32-bit Wine prefix"
@@ -104,6 +126,7 @@ cmd_setup() {
   ensure_locale
   mkdir -p "$DEPS"
   build_libjpeg
+  build_mpg123
   ensure_wineprefix
 }
 
@@ -122,7 +145,7 @@ configure() { # dir, extra cmake args...
 
 cmd_build() {
   configure "$NATIVE"
-  configure "$WIN32" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-i686.cmake" -DTIKOLVO_JPEG_PREFIX="$JPEG_PREFIX" \
+  configure "$WIN32" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-i686.cmake" -DTIKOLVO_JPEG_PREFIX="$JPEG_PREFIX" -DTIKOLVO_MPG123_PREFIX="$MPG123_PREFIX" \
     -DTIKOLVO_HOST_TOOLS="$NATIVE"
   say "building native (core, unit tests, tools)"
   quietly "$BUILD/build-native.log" cmake --build "$NATIVE"

@@ -70,8 +70,38 @@ add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/dist/skins/default.tks
   COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/dist/skins
   COMMAND ${CMAKE_COMMAND} -E copy ${SKIN_FILES} ${CMAKE_BINARY_DIR}/dist/skins/
   DEPENDS ${SKIN_FILES})
+
+# The built-in sounds: rendered from their descriptions by make_sounds and
+# packed into plug\music.res, the bank the program plays its short sounds from.
+if(CMAKE_CROSSCOMPILING)
+  set(MAKE_SOUNDS ${TIKOLVO_HOST_TOOLS}/make_sounds)
+  set(BANK_PACK ${TIKOLVO_HOST_TOOLS}/sound_bank_pack)
+  set(SOUND_TOOLS ${MAKE_SOUNDS} ${BANK_PACK})
+else()
+  add_executable(make_sounds ${CMAKE_SOURCE_DIR}/tools/make_sounds.cpp)
+  add_executable(sound_bank_pack ${CMAKE_SOURCE_DIR}/tools/sound_bank_pack.cpp)
+  target_link_libraries(make_sounds PRIVATE tikolvo_core)
+  target_link_libraries(sound_bank_pack PRIVATE tikolvo_core)
+  set(MAKE_SOUNDS $<TARGET_FILE:make_sounds>)
+  set(BANK_PACK $<TARGET_FILE:sound_bank_pack>)
+  set(SOUND_TOOLS make_sounds sound_bank_pack)
+endif()
+file(GLOB SOUND_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/assets/sounds/*.txt)
+set(SOUND_MEMBERS)
+foreach(source ${SOUND_SOURCES})
+  get_filename_component(stem ${source} NAME_WE)
+  string(REGEX MATCH "^[0-9]+" number ${stem})
+  list(APPEND SOUND_MEMBERS ${number}=${GENERATED_DIR}/sounds/${stem}.wav)
+endforeach()
+set(MUSIC_RES ${CMAKE_BINARY_DIR}/dist/plug/music.res)
+add_custom_command(OUTPUT ${MUSIC_RES}
+  COMMAND ${MAKE_SOUNDS} ${CMAKE_SOURCE_DIR}/assets/sounds ${GENERATED_DIR}/sounds
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/dist/plug
+  COMMAND ${BANK_PACK} ${MUSIC_RES} ${SOUND_MEMBERS}
+  DEPENDS ${SOUND_TOOLS} ${SOUND_SOURCES})
+
 add_custom_target(generated_resources DEPENDS ${GENERATED_DIR}/Tikolvo.ico ${GENERATED_DIR}/default_skin.ress
-  ${CMAKE_BINARY_DIR}/dist/skins/default.tks)
+  ${CMAKE_BINARY_DIR}/dist/skins/default.tks ${MUSIC_RES})
 add_dependencies(Tikolvo generated_resources)
 set_source_files_properties(${CMAKE_SOURCE_DIR}/res/Tikolvo.rc PROPERTIES
   OBJECT_DEPENDS "${GENERATED_DIR}/Tikolvo.ico;${GENERATED_DIR}/default_skin.ress")
@@ -83,3 +113,11 @@ find_library(MINGW_ZLIB NAMES libz.a z REQUIRED)
 find_library(MINGW_JPEG NAMES libjpeg.a PATHS ${TIKOLVO_JPEG_PREFIX}/lib NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH REQUIRED)
 target_include_directories(tikolvo_core PUBLIC ${TIKOLVO_JPEG_PREFIX}/include)
 target_link_libraries(tikolvo_core PUBLIC ${MINGW_JPEG} ${MINGW_ZLIB})
+
+# Sound decoding: stb_vorbis (one header from Debian's libstb-dev) and
+# libmpg123, built for MinGW by make.sh setup.
+set(TIKOLVO_MPG123_PREFIX "${CMAKE_SOURCE_DIR}/build/deps/mpg123-mingw" CACHE PATH "libmpg123 for MinGW")
+find_library(MINGW_MPG123 NAMES libmpg123.a PATHS ${TIKOLVO_MPG123_PREFIX}/lib NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH REQUIRED)
+target_include_directories(tikolvo_core SYSTEM PUBLIC /usr/include/stb ${TIKOLVO_MPG123_PREFIX}/include)
+target_compile_definitions(tikolvo_core PUBLIC TIKOLVO_WITH_MPG123)
+target_link_libraries(tikolvo_core PUBLIC ${MINGW_MPG123} shlwapi)
