@@ -195,8 +195,12 @@ start_display() {
   XVFB_PID=$!
   export DISPLAY=":$DISPLAY_NUM"
   local i
-  for i in $(seq 200); do [ -S "/tmp/.X11-unix/X$DISPLAY_NUM" ] && break; sleep 0.05; done
-  [ -S "/tmp/.X11-unix/X$DISPLAY_NUM" ] || die "Xvfb did not start"
+  for i in $(seq 200); do
+    [ -S "/tmp/.X11-unix/X$DISPLAY_NUM" ] && break
+    kill -0 "$XVFB_PID" 2>/dev/null || break  # the display number was taken after all
+    sleep 0.05
+  done
+  if [ ! -S "/tmp/.X11-unix/X$DISPLAY_NUM" ]; then stop_display; die "Xvfb did not start on :$DISPLAY_NUM"; fi
   # Layered windows show black without a compositing manager.
   xcompmgr >/dev/null 2>&1 &
   COMPMGR_PID=$!
@@ -290,8 +294,8 @@ test_imports() {
 
 test_wine() {
   say "end-to-end tests under Wine"
-  start_display
   trap stop_display EXIT
+  start_display
   wineserver -p >/dev/null 2>&1
   export SCREENS_DIR=$BUILD/screens TIKOLVO_SKINS_DIR=$WIN32/generated/skins
   mkdir -p "$SCREENS_DIR"

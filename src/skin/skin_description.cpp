@@ -60,8 +60,8 @@ ClockDescription ReadClock(const IniDocument& ini, const HandRecords& previousHa
   return clock;
 }
 
-HandColours ReadColours(const IniDocument& ini) {
-  const HandColours defaults;
+SkinHandColours ReadColours(const IniDocument& ini) {
+  const SkinHandColours defaults;
   return {ReadColour(ini, "Color", "Basic", defaults.basic), ReadColour(ini, "Color", "Second", defaults.second),
           ReadColour(ini, "Color", "Alarm", defaults.alarm)};
 }

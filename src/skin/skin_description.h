@@ -34,7 +34,7 @@ struct ClockDescription {
   const HandRecord& Hand(HandId id) const { return hands[static_cast<int>(id)]; }
 };
 
-struct HandColours {
+struct SkinHandColours {
   Colour basic = 0;  // hour and minute hands
   Colour second = 128;
   Colour alarm = 0x00FFFF;
@@ -123,7 +123,7 @@ struct ButtonDescription {
 
 struct SkinDescription {
   ClockDescription clock;
-  HandColours colours;
+  SkinHandColours colours;
   WindowDescription window;
   DateLabelDescription date;
   TimeLabelDescription time;

@@ -25,7 +25,7 @@ void ApplyClockDescription(const ClockDescription& clock, Engine& engine) {
   for (int i = 0; i < kHandCount; ++i) engine.Hand(static_cast<HandId>(i)) = clock.hands[static_cast<std::size_t>(i)];
 }
 
-void ApplyHandColours(const HandColours& colours, Engine& engine) {
+void ApplyHandColours(const SkinHandColours& colours, Engine& engine) {
   SimpleHands& simple = engine.Simple();
   simple.hourColour = colours.basic;
   simple.minuteColour = colours.basic;

@@ -14,6 +14,6 @@ HandRecords EngineHandRecords(Engine& engine);
 void ApplyClockDescription(const ClockDescription& clock, Engine& engine);
 
 // The skin's hand colours; skipped by the caller when the user keeps their own.
-void ApplyHandColours(const HandColours& colours, Engine& engine);
+void ApplyHandColours(const SkinHandColours& colours, Engine& engine);
 
 }  // namespace tikolvo

@@ -123,7 +123,8 @@ TEST(SoundRecipe, RejectsTyposAndIncompleteSounds) {
 class SoundPlayerTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    folder_ = fs::temp_directory_path() / "tikolvo_sound_player_test";
+    folder_ = fs::temp_directory_path() /
+              ("tikolvo_sound_player_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
     fs::create_directories(folder_);
     bank_ = (folder_ / "music.res").string();
     ASSERT_TRUE(SaveFileAtomically(bank_, PackBank(ShippedSounds())));

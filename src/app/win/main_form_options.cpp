@@ -3,19 +3,18 @@
 #include "app/win/main_form.h"
 
 #include "app/win/layered.h"
+#include "reminders/win/message_dialogs.h"
 
 namespace tikolvo {
 namespace {
 
-constexpr wchar_t kNoticeCaption[] = L"Tikolvo: Уведомление";
-constexpr wchar_t kAutoHideNotice[] = L"Игнорирование автоскрытия осуществляется путем зажатия клавиши Shift";
-constexpr wchar_t kPinNotice[] =
-    L"Игнорирование закрепления окна осуществляется путем зажатия клавиши Shift. "
-    L"Т.е. зажав Shift можно передвинуть закрепленное окно.";
+constexpr char kNoticeCaption[] = "Tikolvo: Уведомление";
+constexpr char kAutoHideNotice[] = "Игнорирование автоскрытия осуществляется путем зажатия клавиши Shift";
+constexpr char kPinNotice[] =
+    "Игнорирование закрепления окна осуществляется путем зажатия клавиши Shift. "
+    "Т.е. зажав Shift можно передвинуть закрепленное окно.";
 
-void ShowNotice(HWND owner, const wchar_t* text) {
-  MessageBoxW(owner, text, kNoticeCaption, MB_OK | MB_ICONINFORMATION);
-}
+void ShowOptionNotice(HWND owner, const char* text) { ShowNotice(owner, kNoticeCaption, text); }
 
 Command StackingCommand(StackingMode mode) {
   switch (mode) {
@@ -40,12 +39,12 @@ void MainForm::trans(int alpha) {
 
 void MainForm::SetAutoHide(bool on, bool byUser) {
   app_.settings.inter.autoHide = on;
-  if (on && byUser) ShowNotice(hwnd(), kAutoHideNotice);
+  if (on && byUser) ShowOptionNotice(hwnd(), kAutoHideNotice);
 }
 
 void MainForm::SetPinned(bool on, bool byUser) {
   app_.settings.inter.pinWindow = on;
-  if (on && byUser) ShowNotice(hwnd(), kPinNotice);
+  if (on && byUser) ShowOptionNotice(hwnd(), kPinNotice);
 }
 
 void MainForm::SetSticky(bool on) { app_.settings.inter.stickyWindow = on; }

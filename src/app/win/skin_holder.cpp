@@ -144,7 +144,7 @@ std::optional<SkinOutcome> SkinHolder::Impl::Apply(const LoadedSkin& skin, DateT
                          ? face.ShowLayered(Premultiply(ToBitmap24(skin.face), ToBitmap24(skin.mask)), d.clock.handRect)
                          : face.ShowFace(skin.face, d.clock.handRect, d.clock.transparentBackground);
   if (!shown) return std::nullopt;
-  const HandColours colours = own.on ? HandColours{own.basic, own.second, own.alarm} : d.colours;
+  const SkinHandColours colours = own.on ? SkinHandColours{own.basic, own.second, own.alarm} : d.colours;
   ApplyHandColours(colours, engine);
   engine.SetDayPicture(ToBitmap24(skin.day));
   engine.SetNightPicture(ToBitmap24(skin.night));
