@@ -5,8 +5,6 @@
 // Each FILE (any format the audio output plays from memory) is stored as one
 // zlib stream under its sound number 0..255, in the order given; the program
 // takes the first record with a matching number.
-#include <zlib.h>
-
 #include <cstdint>
 #include <cstdio>
 #include <stdexcept>
@@ -15,6 +13,7 @@
 
 #include "common/byte_io.h"
 #include "common/file_io.h"
+#include "skin/inflate.h"
 
 namespace {
 
@@ -26,14 +25,9 @@ struct Sound {
 };
 
 std::string Deflate(const std::string& data) {
-  uLongf size = compressBound(static_cast<uLong>(data.size()));
-  std::string out(size, '\0');
-  if (compress2(reinterpret_cast<Bytef*>(out.data()), &size, reinterpret_cast<const Bytef*>(data.data()),
-                static_cast<uLong>(data.size()), Z_BEST_COMPRESSION) != Z_OK) {
-    throw std::runtime_error("zlib failed");
-  }
-  out.resize(size);
-  return out;
+  std::optional<std::string> packed = tikolvo::DeflateZlib(data);
+  if (!packed) throw std::runtime_error("zlib failed");
+  return *packed;
 }
 
 Sound ReadSound(const std::string& argument) {

@@ -12,8 +12,6 @@
 // Every other file of the folder (cursor files, say) becomes one of the seven
 // extra members. --transparent sets a picture's see-through colour (default
 // white), --key a button's colour in the colour map; NAME is the file name.
-#include <zlib.h>
-
 #include <algorithm>
 #include <cctype>
 #include <cstdint>
@@ -28,6 +26,7 @@
 #include "common/byte_io.h"
 #include "common/cp1251.h"
 #include "common/file_io.h"
+#include "skin/inflate.h"
 
 namespace fs = std::filesystem;
 using tikolvo::ByteWriter;
@@ -83,14 +82,9 @@ std::optional<int> NamedSlot(const fs::path& file) {
 }
 
 std::string Deflate(const std::string& data) {
-  uLongf size = compressBound(static_cast<uLong>(data.size()));
-  std::string out(size, '\0');
-  if (compress2(reinterpret_cast<Bytef*>(out.data()), &size, reinterpret_cast<const Bytef*>(data.data()),
-                static_cast<uLong>(data.size()), Z_BEST_COMPRESSION) != Z_OK) {
-    throw std::runtime_error("zlib failed");
-  }
-  out.resize(size);
-  return out;
+  std::optional<std::string> packed = tikolvo::DeflateZlib(data);
+  if (!packed) throw std::runtime_error("zlib failed");
+  return *packed;
 }
 
 Member ReadMember(const fs::path& file, const Options& options) {

@@ -67,4 +67,15 @@ std::optional<std::string> InflateZlib(std::string_view compressed, std::size_t 
   return out;
 }
 
+std::optional<std::string> DeflateZlib(std::string_view data) {
+  uLongf size = compressBound(static_cast<uLong>(data.size()));
+  std::string out(size, '\0');
+  if (compress2(reinterpret_cast<Bytef*>(out.data()), &size, reinterpret_cast<const Bytef*>(data.data()),
+                static_cast<uLong>(data.size()), Z_BEST_COMPRESSION) != Z_OK) {
+    return std::nullopt;
+  }
+  out.resize(size);
+  return out;
+}
+
 }  // namespace tikolvo

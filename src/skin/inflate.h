@@ -19,4 +19,8 @@ inline constexpr std::size_t kMaxInflatedSize = 64u * 1024 * 1024;
 std::optional<std::string> InflateZlib(std::string_view compressed,
                                        std::size_t max_output = kMaxInflatedSize);
 
+// One zlib stream of the data at the best compression: how the packing tools
+// store archive members, bank sounds and resources. Nothing if zlib fails.
+std::optional<std::string> DeflateZlib(std::string_view data);
+
 }  // namespace tikolvo
