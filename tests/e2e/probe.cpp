@@ -13,6 +13,7 @@
 //   probe exstyle CLASS         extended style, hexadecimal
 //   probe topmost CLASS         1 when in the topmost band, else 0
 //   probe command CLASS ID      posts WM_COMMAND with that id
+//   probe texthex CLASS         the window text as UTF-8, in hexadecimal
 //   probe screen                screen width and height
 //   probe workarea              left top right bottom of the work area
 //
@@ -88,7 +89,19 @@ int Move(HWND hwnd, int x, int y) {
   return PrintRect(hwnd);
 }
 
+// Hexadecimal keeps the output one plain word whatever the console's code page.
+int PrintTextHex(HWND hwnd) {
+  wchar_t text[1024] = L"";
+  GetWindowTextW(hwnd, text, 1024);
+  char utf8[4096] = "";
+  const int length = WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, sizeof utf8, nullptr, nullptr);
+  for (int i = 0; i + 1 < length; ++i) std::printf("%02x", static_cast<unsigned char>(utf8[i]));
+  std::printf("\n");
+  return 0;
+}
+
 int OnWindow(const std::wstring& verb, HWND hwnd, int argc, wchar_t** argv) {
+  if (verb == L"texthex") return PrintTextHex(hwnd);
   if (verb == L"rect") return PrintRect(hwnd);
   if (verb == L"close") return PostMessageW(hwnd, WM_CLOSE, 0, 0) ? 0 : 1;
   if (verb == L"minimize") return PostMessageW(hwnd, WM_SYSCOMMAND, SC_MINIMIZE, 0) ? 0 : 1;

@@ -7,12 +7,15 @@ import unittest
 
 from face_pixels import Shot, along, hand_angles, share
 from skin_files import bmp, ini, solid, tks, write_folder_skin
-from tikolvo_e2e import ClockTestCase, parse_ini, pixel, probe, save_screenshot, wait_until, window_rect
+from tikolvo_e2e import (HINT_CLASS, ClockTestCase, flag, parse_ini, pixel, probe, save_screenshot, wait_until,
+                         window_count, window_rect)
 
 FACE_W, FACE_H = 200, 240
 GREY = (220, 220, 220)
 BUTTON_AT = (160, 200)  # the close button's top-left corner on the face
 NORMAL, HOVER, PRESSED = (0, 160, 0), (240, 220, 0), (200, 0, 0)
+TIME_AT = (10, 205)  # the time label's top-left corner on the face
+TIME_HINT = "Точное время"
 
 
 def blue(rgb):
@@ -29,6 +32,8 @@ def folder_skin_files():
                   "SecArrow": 75, "Shadow": 0},
         "Color": {"Basic": "$00FF0000", "Second": "$000000FF"},
         "ButtonClose": {"L": BUTTON_AT[0], "T": BUTTON_AT[1], "W": 20, "H": 20, "Hint": "Закрыть"},
+        "Time": {"ShowTime": 1, "Left": TIME_AT[0], "Top": TIME_AT[1], "W": 100, "H": 20, "Size": 10,
+                 "SHINT": 1, "HINT": TIME_HINT},
     })
     # The top-left 30 x 30 corner is white in the mask: cut out of the window.
     mask = bmp(FACE_W, FACE_H, lambda x, y: (255, 255, 255) if x < 30 and y < 30 else (0, 0, 0))
@@ -91,6 +96,23 @@ class FolderSkin(SkinTestCase):
         subprocess.run(["xdotool", "click", "1"], check=True)
         self.folder.wait_gone()
         self.assertIn("Pos", dict(parse_ini(self.folder.read_config())))
+        subprocess.run(["xdotool", "mousemove", "5", "5"], check=True)
+
+
+    def test_a_label_shows_its_own_hint_and_the_face_the_general_one(self):
+        def hint_over(x, y):
+            subprocess.run(["xdotool", "mousemove", str(x - 2), str(y), "sleep", "0.1",
+                            "mousemove", str(x), str(y)], check=True)
+
+            def shown_text():
+                if window_count(HINT_CLASS) != 1 or not flag("visible", HINT_CLASS):
+                    return None
+                return bytes.fromhex(probe("texthex", HINT_CLASS)[0]).decode("utf-8") or None
+            return wait_until(shown_text, timeout=8, what="a hint over (%d, %d)" % (x, y))
+        self.assertEqual(hint_over(self.left + TIME_AT[0] + 50, self.top + TIME_AT[1] + 10), TIME_HINT)
+        subprocess.run(["xdotool", "mousemove", "5", "5"], check=True)
+        wait_until(lambda: not flag("visible", HINT_CLASS), timeout=5, what="the hint to go")
+        self.assertTrue(hint_over(self.left + 60, self.top + 40).startswith("Tikolvo"))
         subprocess.run(["xdotool", "mousemove", "5", "5"], check=True)
 
 

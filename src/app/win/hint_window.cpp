@@ -56,6 +56,8 @@ SIZE IconHintWindow::MeasureText(const std::wstring& text) const {
 void IconHintWindow::ShowAt(POINT cursor, const std::wstring& text) {
   if (!EnsureCreated()) return;
   text_ = text;
+  // The text is also the window's own, for screen readers and automation.
+  SetWindowTextW(hwnd(), text.c_str());
   const SIZE textSize = MeasureText(text);
   const int layout = icon_ ? layout_ : kTextOnlyHintLayout;
   const HintLayout l = LayOutHint(layout, {iconSize_.cx, iconSize_.cy}, {textSize.cx, textSize.cy});

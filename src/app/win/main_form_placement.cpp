@@ -109,6 +109,13 @@ void MainForm::OnMouseEnter(bool shiftHeld) {
 void MainForm::OnMouseHover() {
   POINT cursor;
   GetCursorPos(&cursor);
+  POINT inWindow = cursor;
+  ScreenToClient(hwnd(), &inWindow);
+  const std::wstring labelHint = skin_.LabelHintAt(inWindow.x, inWindow.y);
+  if (!labelHint.empty()) {
+    hint_.ShowAt(cursor, labelHint);
+    return;
+  }
   SYSTEMTIME now;
   GetLocalTime(&now);
   wchar_t date[96] = L"";

@@ -93,6 +93,7 @@ struct SkinHolder::Impl {
   FaceLabelTexts& labels;
   FaceAngles& angles;
   SkinButtonBar bar;
+  std::array<std::wstring, kFaceLabelCount> labelHints;  // empty: no hint
   std::array<HCURSOR, kBackgroundCursorSlot + 1> slots{};
   int faceCursor = kArrowCursor;
 
@@ -131,6 +132,15 @@ struct SkinHolder::Impl {
   // Nothing when the face cannot be shown.
   std::optional<SkinOutcome> Apply(const LoadedSkin& skin, DateTime now, const OwnHandColours& own);
   SkinMouseResult Convert(const ButtonBarResult& r) const;
+
+  void RememberLabelHints(const SkinDescription& d) {
+    const LabelHint* hints[kFaceLabelCount] = {};
+    hints[static_cast<int>(FaceLabel::Date)] = &d.date.hint;
+    hints[static_cast<int>(FaceLabel::Time)] = &d.time.hint;
+    for (int i = 0; i < 3; ++i) hints[static_cast<int>(FaceLabel::Format1) + i] = &d.formats[i].hint;
+    for (int i = 0; i < kFaceLabelCount; ++i)
+      labelHints[i] = hints[i] && hints[i]->show ? Widen(hints[i]->text) : std::wstring();
+  }
 };
 
 std::optional<SkinOutcome> SkinHolder::Impl::Apply(const LoadedSkin& skin, DateTime now,
@@ -154,6 +164,7 @@ std::optional<SkinOutcome> SkinHolder::Impl::Apply(const LoadedSkin& skin, DateT
                        d.clock.enhanced && d.clock.Hand(HandId::Month).smooth});
   angles.PrepareCalendar(now);
   ApplyLabels(d, face.width(), face.labels(), labels);
+  RememberLabelHints(d);
   bar.Reset(skin);
   face.SetOverlay(&bar);
   LoadCursors(skin.cursors);
@@ -234,6 +245,17 @@ SkinMouseResult SkinHolder::MouseLeave() { return impl_->Convert(impl_->bar.Mous
 HCURSOR SkinHolder::CursorAt(int x, int y) const {
   const std::optional<int> button = impl_->bar.CursorAt(x, y);
   return impl_->Resolve(button.value_or(impl_->faceCursor));
+}
+
+std::wstring SkinHolder::LabelHintAt(int x, int y) const {
+  const FaceLabelView& view = impl_->face.labels();
+  for (int i = 0; i < kFaceLabelCount; ++i) {
+    const auto label = static_cast<FaceLabel>(i);
+    const Box box = view.BoxOf(label);
+    if (!view.Shown(label) || impl_->labelHints[i].empty()) continue;
+    if (x >= box.left && x < box.right && y >= box.top && y < box.bottom) return impl_->labelHints[i];
+  }
+  return {};
 }
 
 }  // namespace tikolvo

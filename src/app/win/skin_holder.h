@@ -76,6 +76,9 @@ class SkinHolder {
   SkinMouseResult MouseLeave();
   // The cursor for a window point: a button's, or the face's.
   HCURSOR CursorAt(int x, int y) const;
+  // The hint of the shown label under a window point, when its skin asks
+  // for one; empty otherwise.
+  std::wstring LabelHintAt(int x, int y) const;
 
  private:
   struct Impl;
