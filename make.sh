@@ -185,25 +185,30 @@ cmd_dist() {
 XVFB_PID="" COMPMGR_PID="" DISPLAY_NUM=""
 
 start_display() {
-  local n
+  # A number may look free here yet be held elsewhere (another file-system
+  # view of the same machine); then Xvfb exits at once and the next is tried.
+  local n i
   for n in $(seq 90 130); do
     [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
-    DISPLAY_NUM=$n; break
+    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    XVFB_PID=$!
+    for i in $(seq 200); do
+      [ -S "/tmp/.X11-unix/X$n" ] && break
+      kill -0 "$XVFB_PID" 2>/dev/null || break
+      sleep 0.05
+    done
+    if [ -S "/tmp/.X11-unix/X$n" ] && kill -0 "$XVFB_PID" 2>/dev/null; then
+      DISPLAY_NUM=$n
+      export DISPLAY=":$n"
+      # Layered windows show black without a compositing manager.
+      xcompmgr >/dev/null 2>&1 &
+      COMPMGR_PID=$!
+      return 0
+    fi
+    kill "$XVFB_PID" 2>/dev/null || true
+    XVFB_PID=""
   done
-  [ -n "$DISPLAY_NUM" ] || die "no free X display number"
-  Xvfb ":$DISPLAY_NUM" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-  XVFB_PID=$!
-  export DISPLAY=":$DISPLAY_NUM"
-  local i
-  for i in $(seq 200); do
-    [ -S "/tmp/.X11-unix/X$DISPLAY_NUM" ] && break
-    kill -0 "$XVFB_PID" 2>/dev/null || break  # the display number was taken after all
-    sleep 0.05
-  done
-  if [ ! -S "/tmp/.X11-unix/X$DISPLAY_NUM" ]; then stop_display; die "Xvfb did not start on :$DISPLAY_NUM"; fi
-  # Layered windows show black without a compositing manager.
-  xcompmgr >/dev/null 2>&1 &
-  COMPMGR_PID=$!
+  die "could not start Xvfb on any display from :90 to :130"
 }
 
 stop_display() {
@@ -216,12 +221,19 @@ stop_display() {
 
 # ---------------------------------------------------------------- run
 
+close_program() {
+  # Closing the window lets the program save its settings like a user's close.
+  [ -f "$WIN32/probe.exe" ] || return 0
+  wine "$WIN32/probe.exe" close TMainForm >/dev/null 2>&1 || return 0
+  wine "$WIN32/probe.exe" waitgone TMainForm 10 >/dev/null 2>&1 || true
+}
+
 cmd_run() {
   cmd_setup
   cmd_build
   local folder=$BUILD/run/Tikolvo
   lay_out_program "$folder"
-  trap 'stop_display; exit 130' INT TERM
+  trap 'close_program; stop_display; exit 130' INT TERM
   if [ -n "${DISPLAY:-}" ]; then
     say "starting Tikolvo on $DISPLAY (Ctrl-C ends it)"
     (cd "$folder" && LC_ALL=ru_RU.UTF-8 wine ./Tikolvo.exe) || true
@@ -229,8 +241,8 @@ cmd_run() {
     return 0
   fi
   start_display
-  trap 'stop_display; exit 130' INT TERM
-  trap stop_display EXIT
+  trap 'close_program; stop_display; exit 130' INT TERM
+  trap 'close_program; stop_display' EXIT
   wineserver -p >/dev/null 2>&1
   (cd "$folder" && exec env LC_ALL=ru_RU.UTF-8 wine ./Tikolvo.exe) >/dev/null 2>&1 &
   local program=$!
