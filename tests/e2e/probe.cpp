@@ -14,6 +14,10 @@
 //   probe topmost CLASS         1 when in the topmost band, else 0
 //   probe command CLASS ID      posts WM_COMMAND with that id
 //   probe texthex CLASS         the window text as UTF-8, in hexadecimal
+//   probe menu CLASS KIND       the program's menu (0 window, 1 tray) as
+//                               hexadecimal UTF-8, one item a line
+//   probe tray CLASS MESSAGE    posts the tray icon's callback with that
+//                               mouse message (513 left down, 517 right up)
 //   probe screen                screen width and height
 //   probe workarea              left top right bottom of the work area
 //
@@ -100,6 +104,48 @@ int PrintTextHex(HWND hwnd) {
   return 0;
 }
 
+void PrintHex(const std::wstring& text) {
+  const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
+                                       nullptr, nullptr);
+  std::string utf8(static_cast<std::size_t>(size), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), utf8.data(), size, nullptr, nullptr);
+  for (char c : utf8) std::printf("%02x", static_cast<unsigned char>(c));
+  std::printf("\n");
+}
+
+std::wstring g_menuText;
+bool g_menuReceived = false;
+
+LRESULT CALLBACK ReplyProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_COPYDATA) {
+    const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
+    g_menuText.assign(static_cast<const wchar_t*>(data->lpData), data->cbData / sizeof(wchar_t));
+    g_menuReceived = true;
+    return TRUE;
+  }
+  return DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+// The program answers the request with WM_COPYDATA sent back while this
+// thread waits in SendMessage, so the reply arrives before it returns.
+int PrintMenu(HWND hwnd, int kind) {
+  constexpr UINT kDescribeMenuMessage = WM_APP + 3;
+  WNDCLASSW wc{};
+  wc.lpfnWndProc = ReplyProc;
+  wc.hInstance = GetModuleHandleW(nullptr);
+  wc.lpszClassName = L"TikolvoProbeReply";
+  RegisterClassW(&wc);
+  HWND reply = CreateWindowW(L"TikolvoProbeReply", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, wc.hInstance,
+                             nullptr);
+  DWORD_PTR result = 0;
+  SendMessageTimeoutW(hwnd, kDescribeMenuMessage, static_cast<WPARAM>(kind), reinterpret_cast<LPARAM>(reply),
+                      SMTO_NORMAL, 10000, &result);
+  DestroyWindow(reply);
+  if (!g_menuReceived) return 1;
+  PrintHex(g_menuText);
+  return 0;
+}
+
 int OnWindow(const std::wstring& verb, HWND hwnd, int argc, wchar_t** argv) {
   if (verb == L"texthex") return PrintTextHex(hwnd);
   if (verb == L"rect") return PrintRect(hwnd);
@@ -113,6 +159,9 @@ int OnWindow(const std::wstring& verb, HWND hwnd, int argc, wchar_t** argv) {
     return 0;
   }
   if (verb == L"move" && argc >= 5) return Move(hwnd, _wtoi(argv[3]), _wtoi(argv[4]));
+  if (verb == L"menu" && argc >= 4) return PrintMenu(hwnd, _wtoi(argv[3]));
+  if (verb == L"tray" && argc >= 4)
+    return PostMessageW(hwnd, WM_APP + 2, 0, static_cast<LPARAM>(_wtoi(argv[3]))) ? 0 : 1;
   if (verb == L"command" && argc >= 4)
     return PostMessageW(hwnd, WM_COMMAND, static_cast<WPARAM>(_wtoi(argv[3])), 0) ? 0 : 1;
   return 2;

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "app/menu_tables.h"
 #include "common/file_io.h"
 #include "common/win/system_locale.h"
 #include "settings/window_position.h"
@@ -20,8 +21,8 @@ bool MsconfigAllowed() {
   OSVERSIONINFOW version{};
   version.dwOSVersionInfoSize = sizeof(version);
   if (!GetVersionExW(&version)) return false;
-  return version.dwPlatformId == VER_PLATFORM_WIN32_NT && version.dwMajorVersion > 4 &&
-         version.dwMinorVersion > 0;
+  return MsconfigSupported(version.dwPlatformId == VER_PLATFORM_WIN32_NT, version.dwMajorVersion,
+                           version.dwMinorVersion);
 }
 
 SettingsContext MakeContext(const std::string& programFolder) {

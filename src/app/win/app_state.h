@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/win/menu_hooks.h"
 #include "settings/settings_model.h"
 
 namespace tikolvo {
@@ -28,12 +29,14 @@ struct AppState {
   // The date changed (the daily refresh at 00:00:01): desktop calendar,
   // next tasks and plan views refresh themselves.
   std::function<void()> dayChanged;
-  // The skin's buttons: the settings window, the power action, and the two
-  // launcher menus popped up at a screen point.
+  // The skin's buttons: the settings window and the two launcher menus
+  // popped up at a screen point (the power button asks its own question and
+  // hands the action to menus.powerAction).
   std::function<void()> openSettings;
-  std::function<void()> powerButton;
   std::function<void(int x, int y)> popupWebMenu;
   std::function<void(int x, int y)> popupProgramMenu;
+  // The menus' and the power button's commands for later subsystems.
+  MenuHooks menus;
   // Receives the paths dropped on the clock, in the order given.
   std::function<void(const std::vector<std::string>&)> filesDropped;
 

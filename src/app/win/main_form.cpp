@@ -39,6 +39,7 @@ bool MainForm::FormCreate() {
   if (!CreateWindowFor(exStyle, kMainWindowClass, L"Tikolvo", style, pos.left, pos.top, face_.width(),
                        face_.height(), nullptr))
     return false;
+  tray_.Add(hwnd(), appIcon_);
   LoadCurrentSkin();
   SetTimer(hwnd(), kTickTimer, kTickMilliseconds, nullptr);
   ApplyLoadedSettings();
@@ -138,6 +139,7 @@ void MainForm::FormClose() {
   KillTimer(hwnd(), kTickTimer);
   hint_.Hide();
   RunClosingSteps();
+  tray_.Remove();
   DestroyWindow(hwnd());
 }
 
@@ -150,7 +152,7 @@ void MainForm::OnQueryEndSession() {
 
 LRESULT MainForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == taskbarCreated_ && taskbarCreated_ != 0) {
-    if (app_.taskbarCreated) app_.taskbarCreated();
+    OnTaskbarCreated();
     return 0;
   }
   switch (message) {
@@ -195,13 +197,19 @@ LRESULT MainForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (wParam == SIZE_RESTORED && minimizedToTaskbar_) OnRestoredFromMinimized();
       break;
     case kHideTaskbarButtonMessage: TrayRestoreApp(); return 0;
+    case kTrayCallbackMessage: OnTrayEvent(static_cast<UINT>(lParam)); return 0;
+    case kDescribeMenuMessage:
+      return DescribeMenuTo(static_cast<MainMenuKind>(wParam), reinterpret_cast<HWND>(lParam));
     case WM_DROPFILES: OnDropFiles(reinterpret_cast<HDROP>(wParam)); return 0;
     case WM_CLOSE: FormClose(); return 0;  // closing is always allowed
     case WM_QUERYENDSESSION: OnQueryEndSession(); return TRUE;
     case WM_ENDSESSION:
       if (wParam) OnQueryEndSession();
       return 0;
-    case WM_DESTROY: PostQuitMessage(0); return 0;
+    case WM_DESTROY:
+      tray_.Remove();
+      PostQuitMessage(0);
+      return 0;
   }
   return Default(message, wParam, lParam);
 }

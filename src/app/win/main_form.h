@@ -20,6 +20,7 @@
 #include "app/win/main_menu.h"
 #include "app/win/skin_holder.h"
 #include "app/win/system_clock.h"
+#include "app/win/tray_icon.h"
 #include "common/win/window_base.h"
 
 namespace tikolvo {
@@ -101,8 +102,19 @@ class MainForm : public Window {
   void OnMouseHover();
   void OnMouseLeave();
   void Timer_1Timer();
+
+  // Menus, tray icon and power button (main_menu.cpp).
+  MenuConditions MenuConditionsNow() const;
+  HMENU BuildMenu(MainMenuKind kind) const;
+  void PopupMenu(MainMenuKind kind, POINT screen);
   void ShowContextMenu(POINT screen);
   void RunCommand(Command command);
+  void OnTrayEvent(UINT mouseMessage);
+  void TrayIcon1Click();
+  void OnTaskbarCreated();
+  void N32Click();
+  void btpower1Click();
+  LRESULT DescribeMenuTo(MainMenuKind kind, HWND receiver);
   void OnRestoredFromMinimized();
 
   AppState& app_;
@@ -126,6 +138,7 @@ class MainForm : public Window {
   bool closingStepsDone_ = false;
   POINT normalPosition_{0, 0};
   HICON appIcon_ = nullptr;
+  TrayIcon tray_;
 };
 
 }  // namespace tikolvo

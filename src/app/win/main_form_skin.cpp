@@ -95,9 +95,7 @@ void MainForm::RunSkinCommand(SkinCommand command, POINT menuOrigin) {
     case SkinCommand::Settings:
       if (app_.openSettings) app_.openSettings();
       break;
-    case SkinCommand::Power:
-      if (app_.powerButton) app_.powerButton();
-      break;
+    case SkinCommand::Power: btpower1Click(); break;
     case SkinCommand::WebMenu:
       if (app_.popupWebMenu) app_.popupWebMenu(menuOrigin.x, menuOrigin.y);
       break;

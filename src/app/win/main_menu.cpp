@@ -1,70 +1,112 @@
+// The main window's window menu, tray menu, tray icon events and power button.
 #include "app/win/main_menu.h"
+
+#include "app/win/main_form.h"
+#include "app/win/system_menu.h"
+#include "reminders/win/message_dialogs.h"
+#include "settings/power_config.h"
 
 namespace tikolvo {
 namespace {
 
-enum class ItemKind { Command, Radio, Check, Separator, SubmenuStart, SubmenuEnd };
-
-struct MenuItem {
-  ItemKind kind;
-  Command command;
-  const wchar_t* caption;
-};
-
-constexpr MenuItem kMainMenu[] = {
-    {ItemKind::SubmenuStart, Command::Exit, L"Положение окна"},
-    {ItemKind::Radio, Command::StackTopmost, L"Поверх всех окон"},
-    {ItemKind::Radio, Command::StackNeutral, L"Нейтральное"},
-    {ItemKind::Radio, Command::StackBottommost, L"Позади всех окон"},
-    {ItemKind::SubmenuEnd, Command::Exit, nullptr},
-    {ItemKind::Check, Command::AutoHide, L"Автоскрытие"},
-    {ItemKind::Check, Command::Sticky, L"Липкое окно"},
-    {ItemKind::Check, Command::Pin, L"Закрепить окно"},
-    {ItemKind::Separator, Command::Exit, nullptr},
-    {ItemKind::Command, Command::Minimize, L"Свернуть"},
-    {ItemKind::Command, Command::Exit, L"Выход"},
-};
-
-bool IsChecked(Command command, const MenuState& state) {
-  switch (command) {
-    case Command::StackTopmost:
-    case Command::StackNeutral:
-    case Command::StackBottommost: return state.stacking == command;
-    case Command::AutoHide: return state.autoHide;
-    case Command::Sticky: return state.sticky;
-    case Command::Pin: return state.pinned;
-    default: return false;
-  }
-}
-
-UINT FlagsFor(const MenuItem& item, const MenuState& state) {
-  UINT flags = MF_STRING;
-  if (IsChecked(item.command, state)) flags |= MF_CHECKED;
-  return flags;
-}
+constexpr char kQuestionCaption[] = "Tikolvo: Вопрос";
 
 }  // namespace
 
-HMENU BuildMainMenu(const MenuState& state) {
-  HMENU root = CreatePopupMenu();
-  HMENU target = root;
-  for (const MenuItem& item : kMainMenu) {
-    const UINT id = static_cast<UINT>(item.command);
-    switch (item.kind) {
-      case ItemKind::SubmenuStart:
-        target = CreatePopupMenu();
-        AppendMenuW(root, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(target), item.caption);
-        break;
-      case ItemKind::SubmenuEnd: target = root; break;
-      case ItemKind::Separator: AppendMenuW(target, MF_SEPARATOR, 0, nullptr); break;
-      case ItemKind::Radio:
-        AppendMenuW(target, FlagsFor(item, state), id, item.caption);
-        if (IsChecked(item.command, state)) CheckMenuRadioItem(target, id, id, id, MF_BYCOMMAND);
-        break;
-      default: AppendMenuW(target, FlagsFor(item, state), id, item.caption); break;
-    }
+MenuConditions MainForm::MenuConditionsNow() const {
+  MenuConditions conditions;
+  conditions.msconfigSupported = app_.context.msconfigAllowed;
+  conditions.schedulerSoundPlaying = app_.menus.schedulerSoundPlaying;
+  return conditions;
+}
+
+HMENU MainForm::BuildMenu(MainMenuKind kind) const {
+  const MenuConditions conditions = MenuConditionsNow();
+  return BuildPopupMenu(kind == MainMenuKind::Tray ? TrayMenuLines(app_.settings, conditions)
+                                                    : WindowMenuLines(app_.settings, conditions));
+}
+
+void MainForm::PopupMenu(MainMenuKind kind, POINT screen) {
+  hint_.Hide();
+  HMENU menu = BuildMenu(kind);
+  const Command chosen = TrackMenu(hwnd(), menu, screen);
+  DestroyMenu(menu);
+  if (chosen != Command::None) RunCommand(chosen);
+}
+
+void MainForm::ShowContextMenu(POINT screen) {
+  if (screen.x == -1 && screen.y == -1) GetCursorPos(&screen);  // opened from the keyboard
+  PopupMenu(MainMenuKind::Window, screen);
+}
+
+void MainForm::OnTrayEvent(UINT mouseMessage) {
+  POINT cursor;
+  switch (mouseMessage) {
+    case WM_LBUTTONDOWN: TrayIcon1Click(); break;
+    case WM_RBUTTONUP:
+      GetCursorPos(&cursor);
+      PopupMenu(MainMenuKind::Tray, cursor);
+      break;
   }
-  return root;
+}
+
+void MainForm::TrayIcon1Click() { TrayRestoreApp(); }
+
+void MainForm::OnTaskbarCreated() {
+  tray_.Readd();
+  if (app_.taskbarCreated) app_.taskbarCreated();
+}
+
+// Hides the tray's sound stop again and lets the scheduler stop its sound.
+void MainForm::N32Click() {
+  app_.menus.schedulerSoundPlaying = false;
+  if (app_.menus.stopSchedulerSound) app_.menus.stopSchedulerSound();
+}
+
+void MainForm::btpower1Click() {
+  const PowerButtonAction action = ReadPowerButtonActionFile(app_.programFolder + "config.ini");
+  if (action == PowerButtonAction::None) return;
+  if (!AskConfirmation(hwnd(), kQuestionCaption, PowerButtonQuestion(action), "Нет", "Да")) return;
+  if (app_.menus.powerAction) app_.menus.powerAction(action);
+}
+
+void MainForm::RunCommand(Command command) {
+  if (RunLauncher(command)) return;
+  const InterfaceSettings& inter = app_.settings.inter;
+  switch (command) {
+    case Command::StackTopmost: ChooseStacking(StackingMode::Topmost); break;
+    case Command::StackNeutral: ChooseStacking(StackingMode::Neutral); break;
+    case Command::StackBottommost: ChooseStacking(StackingMode::Bottommost); break;
+    case Command::AutoHide: SetAutoHide(!inter.autoHide, true); break;
+    case Command::Sticky: SetSticky(!inter.stickyWindow); break;
+    case Command::Pin: SetPinned(!inter.pinWindow, true); break;
+    case Command::Minimize: MinimizeApp(); break;
+    case Command::Exit: PostMessageW(hwnd(), WM_CLOSE, 0, 0); break;
+    case Command::Restore: TrayRestoreApp(); break;
+    case Command::Settings:
+      if (app_.openSettings) app_.openSettings();
+      break;
+    case Command::Scheduler:
+      if (app_.menus.openScheduler) app_.menus.openScheduler();
+      break;
+    case Command::StopSchedulerSound: N32Click(); break;
+    case Command::HangUp:
+      if (app_.menus.hangUpAll) app_.menus.hangUpAll();
+      break;
+    default: break;  // submenu heads and the never-shown skin item
+  }
+}
+
+// Lets the end-to-end tests read a menu exactly as it would be shown.
+LRESULT MainForm::DescribeMenuTo(MainMenuKind kind, HWND receiver) {
+  HMENU menu = BuildMenu(kind);
+  const std::wstring text = DescribeMenu(menu);
+  DestroyMenu(menu);
+  COPYDATASTRUCT data{};
+  data.dwData = static_cast<ULONG_PTR>(kind);
+  data.cbData = static_cast<DWORD>(text.size() * sizeof(wchar_t));
+  data.lpData = const_cast<wchar_t*>(text.data());
+  return SendMessageW(receiver, WM_COPYDATA, reinterpret_cast<WPARAM>(hwnd()), reinterpret_cast<LPARAM>(&data));
 }
 
 }  // namespace tikolvo

@@ -1,29 +1,19 @@
 #pragma once
-// The clock's right-click menu: the view options of the main window and the
-// way out. Items are data; one dispatcher in the main window runs them.
+// The main window's menus: the window menu (right click on the face) and the
+// tray menu, both built from the portable tables; one dispatcher in the main
+// window runs their commands.
 #include <windows.h>
+
+#include "app/menu_tables.h"
 
 namespace tikolvo {
 
-enum class Command : UINT {
-  StackTopmost = 1001,  // "Поверх всех окон"
-  StackNeutral,         // "Нейтральное"
-  StackBottommost,      // "Позади всех окон"
-  AutoHide,             // "Автоскрытие"
-  Sticky,               // "Липкое окно"
-  Pin,                  // "Закрепить окно"
-  Minimize,             // "Свернуть"
-  Exit,                 // "Выход"
-};
+using Command = MenuCommand;
 
-struct MenuState {
-  Command stacking = Command::StackNeutral;
-  bool autoHide = false;
-  bool sticky = true;
-  bool pinned = false;
-};
+// A test-only request: wParam 0 for the window menu, 1 for the tray menu;
+// lParam the window that receives the listing (DescribeMenu) as WM_COPYDATA.
+inline constexpr UINT kDescribeMenuMessage = WM_APP + 3;
 
-// A fresh popup menu reflecting the state; the caller destroys it.
-HMENU BuildMainMenu(const MenuState& state);
+enum class MainMenuKind : WPARAM { Window = 0, Tray = 1 };
 
 }  // namespace tikolvo
