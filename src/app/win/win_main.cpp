@@ -8,6 +8,7 @@
 #include "common/win/error_report.h"
 #include "common/win/file_replacer.h"
 #include "common/win/system_folders.h"
+#include "settings/win/form_conf.h"
 
 namespace {
 
@@ -34,6 +35,12 @@ int RunProgram() {
     ReportError("Не удалось создать главное окно программы.");
     return 1;
   }
+  TFormConf settingsForm(app, mainForm);
+  if (!settingsForm.FormCreate()) {
+    ReportError("Не удалось создать окно настроек программы.");
+    return 1;
+  }
+  app.openSettings = [&settingsForm] { settingsForm.ShowSettings(); };
   mainForm.FormShow();
   return RunMessageLoop();
 }

@@ -1,0 +1,58 @@
+"""The settings window: made hidden at start, opened by the clock's settings
+button, hidden by closing it; a stacking choice takes effect at once, and
+"Ok" saves it so that the next start applies it."""
+import subprocess
+
+from tikolvo_e2e import ClockTestCase, flag, parse_ini, probe, save_screenshot, wait_until, window_count, window_rect
+
+CONF_CLASS = "TFormConf"
+CONFIG_BUTTON = (12, 222)  # the default skin's settings button, top-left corner
+IDC_BOK1 = 200      # "Ok" of the first page
+IDC_CB_UP = 404     # "Поверх всех окон"
+IDC_CB_BARABAN = 405  # "Нейтральное"
+
+
+def inter(raw):
+    return dict(parse_ini(raw))["Inter"]
+
+
+class SettingsWindow(ClockTestCase):
+    def start(self):
+        self.folder.start_and_wait()
+        wait_until(lambda: window_count(CONF_CLASS) == 1, what="the settings window")
+
+    def test_made_hidden_at_start_and_opened_by_the_settings_button(self):
+        self.start()
+        self.assertFalse(flag("visible", CONF_CLASS))
+        left, top, _, _ = window_rect()
+        x, y = left + CONFIG_BUTTON[0] + 8, top + CONFIG_BUTTON[1] + 8
+        subprocess.run(["xdotool", "mousemove", str(x - 1), str(y), "sleep", "0.1", "mousemove", str(x), str(y),
+                        "click", "1"], check=True)
+        wait_until(lambda: flag("visible", CONF_CLASS), what="the settings window to show")
+        l, t, r, b = window_rect(CONF_CLASS)
+        self.assertGreaterEqual(r - l, 585)
+        self.assertGreaterEqual(b - t, 369)
+        save_screenshot("settings_window")
+        subprocess.run(["xdotool", "mousemove", "5", "5"], check=True)
+
+        # Closing only hides it: the window lives as long as the clock.
+        probe("close", CONF_CLASS)
+        wait_until(lambda: not flag("visible", CONF_CLASS), what="the settings window to hide")
+        self.assertEqual(window_count(CONF_CLASS), 1)
+        self.assertEqual(window_count(), 1)
+
+    def test_stacking_choice_applies_at_once_and_ok_saves_it_for_the_next_start(self):
+        self.start()
+        self.assertFalse(flag("topmost"))
+        probe("command", CONF_CLASS, IDC_CB_UP)
+        wait_until(lambda: flag("topmost"), what="the clock to stay on top")
+        probe("command", CONF_CLASS, IDC_BOK1)
+        wait_until(lambda: inter(self.folder.read_config()).get("Up") == "1", what="config.cfg with Up=1")
+        self.assertEqual(inter(self.folder.read_config())["NC"], "0")
+        self.assertFalse(flag("visible", CONF_CLASS))
+        self.folder.close()
+
+        self.start()
+        wait_until(lambda: flag("topmost"), what="the saved stacking at the next start")
+        probe("command", CONF_CLASS, IDC_CB_BARABAN)
+        wait_until(lambda: not flag("topmost"), what="the clock back among the other windows")
