@@ -4,7 +4,7 @@ import subprocess
 import time
 import unittest
 
-from tikolvo_e2e import ClockTestCase, flag, probe, save_screenshot, wait_until, window_count
+from tikolvo_e2e import ClockTestCase, flag, probe, save_screenshot, wait_until, window_count, window_rect
 
 WINDOW_MENU, TRAY_MENU = 0, 1
 WM_LBUTTONDOWN, WM_RBUTTONUP = 0x201, 0x205
@@ -76,6 +76,19 @@ class TrayIcon(ClockTestCase):
         subprocess.run(["xdotool", "key", "Escape"], check=False)
         wait_until(lambda: not popup_menu_shown(), what="the tray menu to close")
         self.assertEqual(window_count(), 1)
+
+
+    def test_right_click_on_the_face_pops_up_the_window_menu(self):
+        self.folder.start_and_wait()
+        left, top, right, _ = window_rect()
+        # On the dial, away from the skin's buttons.
+        subprocess.run(["xdotool", "mousemove", str((left + right) // 2 - 40), str(top + 200), "click", "3"],
+                       check=True)
+        wait_until(popup_menu_shown, what="the window menu to open")
+        time.sleep(0.3)
+        save_screenshot("window_menu")
+        subprocess.run(["xdotool", "key", "Escape"], check=False)
+        wait_until(lambda: not popup_menu_shown(), what="the window menu to close")
 
 
 if __name__ == "__main__":

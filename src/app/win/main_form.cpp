@@ -180,13 +180,21 @@ LRESULT MainForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       OnMouseMove(wParam & MK_SHIFT);
       HandleSkinMouse(skin_.MouseMove(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)));
       return 0;
-    case WM_MOUSEHOVER: OnMouseHover(); return 0;
+    case WM_MOUSEHOVER:
+      if (!menuOpen_) OnMouseHover();  // a hint over an open menu would cover it
+      return 0;
     case WM_MOUSELEAVE:
       OnMouseLeave();
       HandleSkinMouse(skin_.MouseLeave());
       return 0;
     case WM_SETCURSOR:
       if (OnSetCursor(lParam)) return TRUE;
+      break;
+    case WM_MEASUREITEM:
+      if (menuStyle_.Measure(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam))) return TRUE;
+      break;
+    case WM_DRAWITEM:
+      if (menuStyle_.Draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) return TRUE;
       break;
     case WM_CONTEXTMENU: ShowContextMenu(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}); return 0;
     case WM_COMMAND: RunCommand(static_cast<Command>(LOWORD(wParam))); return 0;

@@ -16,6 +16,7 @@
 #include "app/stacking.h"
 #include "app/win/app_state.h"
 #include "app/win/face_view.h"
+#include "app/win/flat_menu.h"
 #include "app/win/hint_window.h"
 #include "app/win/main_menu.h"
 #include "app/win/skin_holder.h"
@@ -105,7 +106,7 @@ class MainForm : public Window {
 
   // Menus, tray icon and power button (main_menu.cpp).
   MenuConditions MenuConditionsNow() const;
-  HMENU BuildMenu(MainMenuKind kind) const;
+  HMENU BuildMenu(MainMenuKind kind);
   void PopupMenu(MainMenuKind kind, POINT screen);
   void ShowContextMenu(POINT screen);
   void RunCommand(Command command);
@@ -139,6 +140,8 @@ class MainForm : public Window {
   POINT normalPosition_{0, 0};
   HICON appIcon_ = nullptr;
   TrayIcon tray_;
+  FlatMenuStyle menuStyle_;
+  bool menuOpen_ = false;
 };
 
 }  // namespace tikolvo

@@ -20,16 +20,20 @@ MenuConditions MainForm::MenuConditionsNow() const {
   return conditions;
 }
 
-HMENU MainForm::BuildMenu(MainMenuKind kind) const {
+HMENU MainForm::BuildMenu(MainMenuKind kind) {
   const MenuConditions conditions = MenuConditionsNow();
-  return BuildPopupMenu(kind == MainMenuKind::Tray ? TrayMenuLines(app_.settings, conditions)
-                                                    : WindowMenuLines(app_.settings, conditions));
+  HMENU menu = BuildPopupMenu(kind == MainMenuKind::Tray ? TrayMenuLines(app_.settings, conditions)
+                                                          : WindowMenuLines(app_.settings, conditions));
+  menuStyle_.Apply(menu, app_.settings.inter.gradientMenus);
+  return menu;
 }
 
 void MainForm::PopupMenu(MainMenuKind kind, POINT screen) {
   hint_.Hide();
   HMENU menu = BuildMenu(kind);
+  menuOpen_ = true;
   const Command chosen = TrackMenu(hwnd(), menu, screen);
+  menuOpen_ = false;
   DestroyMenu(menu);
   if (chosen != Command::None) RunCommand(chosen);
 }

@@ -2,6 +2,7 @@
 
 #include <shellapi.h>
 
+#include "app/win/flat_menu.h"
 #include "common/win/wide_text.h"
 
 namespace tikolvo {
@@ -40,12 +41,13 @@ void Describe(HMENU menu, const std::wstring& indent, std::wstring& out) {
     wchar_t text[256] = L"";
     MENUITEMINFOW info{};
     info.cbSize = sizeof(info);
-    info.fMask = MIIM_FTYPE | MIIM_STRING | MIIM_SUBMENU;
-    info.dwTypeData = text;
-    info.cch = 255;
+    info.fMask = MIIM_FTYPE | MIIM_SUBMENU | MIIM_DATA;
     if (!GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info)) continue;
+    const FlatMenuItem* flat = (info.fType & MFT_OWNERDRAW) ? FlatMenuStyle::ItemOf(info.dwItemData) : nullptr;
+    if (!flat && !(info.fType & MFT_SEPARATOR)) GetMenuStringW(menu, static_cast<UINT>(i), text, 256, MF_BYPOSITION);
     out += indent;
-    out += (info.fType & MFT_SEPARATOR) ? L"-" : text;
+    if (flat) out += flat->separator ? L"-" : flat->caption;
+    else out += (info.fType & MFT_SEPARATOR) ? L"-" : text;
     out += L'\n';
     if (info.hSubMenu) Describe(info.hSubMenu, indent + L"  ", out);
   }

@@ -18,7 +18,7 @@ HMENU BuildPopupMenu(const std::vector<MenuLine>& lines);
 // in the shell, which shows its own message.
 bool RunLauncher(MenuCommand command);
 
-// One line per item: the caption, "-" for a separator, submenu items
+// One line per item (plain or flat-styled): the caption, "-" for a separator, submenu items
 // indented by two spaces below their parent.
 std::wstring DescribeMenu(HMENU menu);
 

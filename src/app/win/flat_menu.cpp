@@ -1,0 +1,149 @@
+#include "app/win/flat_menu.h"
+
+#include "app/menu_look.h"
+
+namespace tikolvo {
+namespace {
+
+// Marks our item data so foreign owner-drawn items are left alone.
+constexpr DWORD kFlatItemTag = 0x544B4D46;  // "FMKT"
+
+MenuRgb ToRgb(COLORREF c) {
+  return {GetRValue(c), GetGValue(c), GetBValue(c)};
+}
+
+COLORREF ToColorRef(MenuRgb c) { return RGB(c.r, c.g, c.b); }
+
+void Fill(HDC dc, const RECT& rect, COLORREF colour) {
+  HBRUSH brush = CreateSolidBrush(colour);
+  FillRect(dc, &rect, brush);
+  DeleteObject(brush);
+}
+
+}  // namespace
+
+struct FlatMenuStyle::Tagged {
+  DWORD tag;
+  FlatMenuItem item;
+};
+
+FlatMenuStyle::FlatMenuStyle() = default;
+
+FlatMenuStyle::~FlatMenuStyle() {
+  if (font_) DeleteObject(font_);
+}
+
+HFONT FlatMenuStyle::Font() {
+  if (font_) return font_;
+  HDC screen = GetDC(nullptr);
+  const int height = -MulDiv(8, GetDeviceCaps(screen, LOGPIXELSY), 72);
+  ReleaseDC(nullptr, screen);
+  font_ = CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                      CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, L"Verdana");
+  return font_;
+}
+
+const FlatMenuItem* FlatMenuStyle::ItemOf(ULONG_PTR itemData) {
+  const auto* tagged = reinterpret_cast<const Tagged*>(itemData);
+  if (!tagged || tagged->tag != kFlatItemTag) return nullptr;
+  return &tagged->item;
+}
+
+void FlatMenuStyle::Apply(HMENU menu, bool gradient) {
+  items_.clear();
+  gradient_ = gradient;
+  ApplyTo(menu);
+}
+
+void FlatMenuStyle::ApplyTo(HMENU menu) {
+  const int count = GetMenuItemCount(menu);
+  for (int i = 0; i < count; ++i) {
+    wchar_t text[256] = L"";
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof(info);
+    info.fMask = MIIM_FTYPE | MIIM_STRING | MIIM_SUBMENU;
+    info.dwTypeData = text;
+    info.cch = 255;
+    if (!GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info)) continue;
+    auto tagged = std::make_unique<Tagged>(Tagged{kFlatItemTag, {text, (info.fType & MFT_SEPARATOR) != 0}});
+    MENUITEMINFOW owner{};
+    owner.cbSize = sizeof(owner);
+    owner.fMask = MIIM_FTYPE | MIIM_DATA;
+    owner.fType = (info.fType & ~MFT_STRING) | MFT_OWNERDRAW;
+    owner.dwItemData = reinterpret_cast<ULONG_PTR>(tagged.get());
+    SetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &owner);
+    items_.push_back(std::move(tagged));
+    if (info.hSubMenu) ApplyTo(info.hSubMenu);
+  }
+}
+
+bool FlatMenuStyle::Measure(MEASUREITEMSTRUCT& measure) {
+  if (measure.CtlType != ODT_MENU) return false;
+  const FlatMenuItem* item = ItemOf(measure.itemData);
+  if (!item) return false;
+  if (item->separator) {
+    measure.itemWidth = kMenuStripeWidth;
+    measure.itemHeight = MenuItemHeight(0, true);
+    return true;
+  }
+  HDC dc = GetDC(nullptr);
+  HGDIOBJ old = SelectObject(dc, Font());
+  RECT r{0, 0, 0, 0};
+  DrawTextW(dc, item->caption.c_str(), -1, &r, DT_SINGLELINE | DT_CALCRECT | DT_NOPREFIX);
+  SelectObject(dc, old);
+  ReleaseDC(nullptr, dc);
+  measure.itemWidth = static_cast<UINT>(MenuItemWidth(r.right - r.left));
+  measure.itemHeight = static_cast<UINT>(MenuItemHeight(r.bottom - r.top, false));
+  return true;
+}
+
+// A horizontal run of one-pixel columns from a lighter to a darker shade.
+void FlatMenuStyle::DrawBand(HDC dc, const RECT& rect, COLORREF colour, bool graded) const {
+  if (!graded) {
+    Fill(dc, rect, colour);
+    return;
+  }
+  const MenuRgb light = ShadeMenuColour(ToRgb(colour), 90);
+  const MenuRgb dark = ShadeMenuColour(ToRgb(colour), -30);
+  const int width = rect.right - rect.left;
+  for (int x = 0; x < width; ++x) {
+    const RECT column{rect.left + x, rect.top, rect.left + x + 1, rect.bottom};
+    Fill(dc, column, ToColorRef(BlendMenuColour(light, dark, x, width)));
+  }
+}
+
+bool FlatMenuStyle::Draw(const DRAWITEMSTRUCT& draw) {
+  if (draw.CtlType != ODT_MENU) return false;
+  const FlatMenuItem* item = ItemOf(draw.itemData);
+  if (!item) return false;
+  HDC dc = draw.hDC;
+  const RECT& r = draw.rcItem;
+  const bool selected = (draw.itemState & ODS_SELECTED) && !item->separator;
+  const bool grayed = (draw.itemState & (ODS_GRAYED | ODS_DISABLED)) != 0;
+
+  Fill(dc, r, GetSysColor(COLOR_MENU));
+  const RECT stripe{r.left, r.top, r.left + kMenuStripeWidth, r.bottom};
+  DrawBand(dc, stripe, GetSysColor(COLOR_BTNFACE), gradient_);
+  if (item->separator) {
+    const int y = (r.top + r.bottom) / 2;
+    const RECT line{r.left + kMenuStripeWidth + kMenuTextGap, y, r.right - 2, y + 1};
+    Fill(dc, line, GetSysColor(COLOR_BTNSHADOW));
+    return true;
+  }
+  if (selected) {
+    const RECT bar{r.left + 1, r.top, r.right - 1, r.bottom};
+    DrawBand(dc, bar, GetSysColor(COLOR_HIGHLIGHT), gradient_);
+    HBRUSH frame = CreateSolidBrush(GetSysColor(COLOR_HIGHLIGHT));
+    FrameRect(dc, &bar, frame);
+    DeleteObject(frame);
+  }
+  HGDIOBJ old = SelectObject(dc, Font());
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, GetSysColor(grayed ? COLOR_GRAYTEXT : selected ? COLOR_HIGHLIGHTTEXT : COLOR_MENUTEXT));
+  RECT text{r.left + kMenuStripeWidth + kMenuTextGap, r.top, r.right - kMenuRightMargin, r.bottom};
+  DrawTextW(dc, item->caption.c_str(), -1, &text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+  SelectObject(dc, old);
+  return true;
+}
+
+}  // namespace tikolvo

@@ -1,0 +1,47 @@
+#pragma once
+// Owner-drawn flat menus in "Verdana": a light column on the left, a flat
+// highlight bar, and with the gradient option both in graded shades. The
+// owner window passes WM_MEASUREITEM and WM_DRAWITEM on.
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace tikolvo {
+
+struct FlatMenuItem {
+  std::wstring caption;
+  bool separator = false;
+};
+
+class FlatMenuStyle {
+ public:
+  FlatMenuStyle();
+  FlatMenuStyle(const FlatMenuStyle&) = delete;
+  FlatMenuStyle& operator=(const FlatMenuStyle&) = delete;
+  ~FlatMenuStyle();
+
+  // Makes every item of the menu and of its submenus owner-drawn. Items of
+  // an earlier menu are forgotten: one popup is shown at a time.
+  void Apply(HMENU menu, bool gradient);
+
+  // False when the message is not about one of our items.
+  bool Measure(MEASUREITEMSTRUCT& measure);
+  bool Draw(const DRAWITEMSTRUCT& draw);
+
+  // The caption kept for an owner-drawn item (menu listings for tests).
+  static const FlatMenuItem* ItemOf(ULONG_PTR itemData);
+
+ private:
+  struct Tagged;
+  void ApplyTo(HMENU menu);
+  HFONT Font();
+  void DrawBand(HDC dc, const RECT& rect, COLORREF colour, bool graded) const;
+
+  std::vector<std::unique_ptr<Tagged>> items_;
+  HFONT font_ = nullptr;
+  bool gradient_ = true;
+};
+
+}  // namespace tikolvo
