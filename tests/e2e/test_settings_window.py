@@ -21,19 +21,26 @@ class SettingsWindow(ClockTestCase):
         self.folder.start_and_wait()
         wait_until(lambda: window_count(CONF_CLASS) == 1, what="the settings window")
 
-    def test_made_hidden_at_start_and_opened_by_the_settings_button(self):
-        self.start()
-        self.assertFalse(flag("visible", CONF_CLASS))
+    def open_by_button(self):
         left, top, _, _ = window_rect()
         x, y = left + CONFIG_BUTTON[0] + 8, top + CONFIG_BUTTON[1] + 8
         subprocess.run(["xdotool", "mousemove", str(x - 1), str(y), "sleep", "0.1", "mousemove", str(x), str(y),
                         "click", "1"], check=True)
         wait_until(lambda: flag("visible", CONF_CLASS), what="the settings window to show")
+        # Away from the clock, so that no hint covers the window.
+        subprocess.run(["xdotool", "mousemove", "5", "5"], check=True)
+        # The clock stays in front of an ordinary window; move the settings
+        # window clear of it for the pictures.
+        probe("move", CONF_CLASS, 0, 0)
+
+    def test_made_hidden_at_start_and_opened_by_the_settings_button(self):
+        self.start()
+        self.assertFalse(flag("visible", CONF_CLASS))
+        self.open_by_button()
         l, t, r, b = window_rect(CONF_CLASS)
         self.assertGreaterEqual(r - l, 585)
         self.assertGreaterEqual(b - t, 369)
         save_screenshot("settings_window")
-        subprocess.run(["xdotool", "mousemove", "5", "5"], check=True)
 
         # Closing only hides it: the window lives as long as the clock.
         probe("close", CONF_CLASS)
@@ -56,3 +63,16 @@ class SettingsWindow(ClockTestCase):
         wait_until(lambda: flag("topmost"), what="the saved stacking at the next start")
         probe("command", CONF_CLASS, IDC_CB_BARABAN)
         wait_until(lambda: not flag("topmost"), what="the clock back among the other windows")
+
+    def test_opens_at_the_remembered_page_and_the_about_banner_is_drawn(self):
+        self.folder.write_config("[All]\nPage=7\n")
+        self.start()
+        self.open_by_button()
+        left, top, right, bottom = window_rect(CONF_CLASS)
+        shot = save_screenshot("settings_about")
+        # The banner's dark blue band fills most of its 545 x 54 pixels.
+        crop = subprocess.run(["convert", shot, "-crop", "%dx%d+%d+%d" % (right - left, bottom - top, left, top),
+                               "-depth", "8", "rgb:-"], check=True, stdout=subprocess.PIPE).stdout
+        band = sum(1 for i in range(0, len(crop), 3)
+                   if crop[i + 2] > crop[i] + 50 and crop[i + 2] > 80 and crop[i] < 90)
+        self.assertGreater(band, 545 * 54 * 3 // 4)

@@ -11,6 +11,7 @@
 #include "app/win/app_state.h"
 #include "app/win/system_clock.h"
 #include "settings/interval_timer.h"
+#include "settings/win/about_banner.h"
 #include "settings/win/conf_page.h"
 
 namespace tikolvo {
@@ -93,6 +94,7 @@ class TFormConf : public Window {
   PageTabs notebook_;
   PageTabs sysTabs_;
   IntervalTimer timer_;
+  AboutBanner banner_;
   std::map<int, HWND> controls_;
   HFONT font_ = nullptr;
   bool loading_ = false;

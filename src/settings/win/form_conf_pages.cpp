@@ -65,10 +65,10 @@ void TFormConf::BuildTimerPage(HWND page) {
 }
 
 void TFormConf::BuildAboutPage(HWND page) {
-  AddLabel(page, -1, "Tikolvo", 16, 16, 400, 18);
-  AddLabel(page, IDC_L_date, std::string("Дата сборки: ") + kAboutDate, 16, 44, 400);
-  AddLabel(page, IDC_L_version, std::string("Версия продукта: ") + kAboutVersion, 16, 66, 400);
-  AddLabel(page, IDC_L_memory, PhysicalMemoryLine(ReadMemInfo()), 16, 88, 400);
+  banner_.Create(page, 12, 12);
+  AddLabel(page, IDC_L_date, std::string("Дата сборки: ") + kAboutDate, 16, 84, 400);
+  AddLabel(page, IDC_L_version, std::string("Версия продукта: ") + kAboutVersion, 16, 106, 400);
+  AddLabel(page, IDC_L_memory, PhysicalMemoryLine(ReadMemInfo()), 16, 128, 400);
 }
 
 // Minutes and seconds of 60 or more are cut back to 59 in the edit itself;
