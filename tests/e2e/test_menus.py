@@ -1,5 +1,6 @@
 """The clock's window menu and tray menu: their items in order, what hides
 them, and the tray icon's clicks."""
+import os
 import subprocess
 import time
 import unittest
@@ -56,7 +57,7 @@ class MenuItems(ClockTestCase):
         self.assertEqual(menu_lines(TRAY_MENU), TRAY_ITEMS)
 
 
-class TrayIcon(ClockTestCase):
+class TrayIconAndPopups(ClockTestCase):
     def test_left_click_restores_the_minimised_clock(self):
         self.folder.start_and_wait()
         probe("minimize", "TMainForm")
@@ -89,6 +90,37 @@ class TrayIcon(ClockTestCase):
         save_screenshot("window_menu")
         subprocess.run(["xdotool", "key", "Escape"], check=False)
         wait_until(lambda: not popup_menu_shown(), what="the window menu to close")
+
+
+class PowerButton(ClockTestCase):
+    QUESTION_CLASS = "TF_message_d"
+    POWER_BUTTON = (220, 230)  # the built-in skin's power button, from the window's corner
+
+    def click_power_button(self):
+        left, top, _, _ = window_rect()
+        x, y = left + self.POWER_BUTTON[0], top + self.POWER_BUTTON[1]
+        subprocess.run(["xdotool", "mousemove", str(x), str(y)], check=True)
+        time.sleep(0.3)
+        subprocess.run(["xdotool", "click", "1"], check=True)
+
+    def test_without_config_ini_it_asks_before_powering_off_and_no_leaves_the_clock(self):
+        self.folder.start_and_wait()
+        self.click_power_button()
+        wait_until(lambda: window_count(self.QUESTION_CLASS) == 1, what="the power question")
+        time.sleep(0.3)
+        save_screenshot("power_question")
+        probe("close", self.QUESTION_CLASS)
+        wait_until(lambda: window_count(self.QUESTION_CLASS) == 0, what="the question to close")
+        self.assertEqual(window_count(), 1)
+
+    def test_an_unknown_power_type_does_nothing(self):
+        with open(os.path.join(self.folder.path, "config.ini"), "w") as f:
+            f.write("[Power]\r\ntype=7\r\n")
+        self.folder.start_and_wait()
+        self.click_power_button()
+        time.sleep(1.5)
+        self.assertEqual(window_count(self.QUESTION_CLASS), 0)
+        self.assertEqual(window_count(), 1)
 
 
 if __name__ == "__main__":
