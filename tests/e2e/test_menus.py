@@ -1,6 +1,7 @@
 """The clock's window menu and tray menu: their items in order, what hides
 them, and the tray icon's clicks."""
 import os
+import shutil
 import subprocess
 import time
 import unittest
@@ -57,7 +58,22 @@ class MenuItems(ClockTestCase):
         self.assertEqual(menu_lines(TRAY_MENU), TRAY_ITEMS)
 
 
+def wine_tray_shown():
+    """Wine shows its own notification area only while it holds an icon."""
+    result = subprocess.run(["xwininfo", "-name", "Wine System Tray"], stdout=subprocess.PIPE,
+                            stderr=subprocess.DEVNULL, text=True)
+    return result.returncode == 0 and "IsViewable" in result.stdout
+
+
 class TrayIconAndPopups(ClockTestCase):
+    def test_icon_is_in_the_notification_area_while_the_clock_runs(self):
+        if shutil.which("xwininfo") is None:
+            self.skipTest("xwininfo is missing")
+        self.folder.start_and_wait()
+        wait_until(wine_tray_shown, what="the tray icon")
+        self.folder.close()
+        wait_until(lambda: not wine_tray_shown(), what="the tray icon to go")
+
     def test_left_click_restores_the_minimised_clock(self):
         self.folder.start_and_wait()
         probe("minimize", "TMainForm")
