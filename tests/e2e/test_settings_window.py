@@ -1,9 +1,11 @@
 """The settings window: made hidden at start, opened by the clock's settings
-button, hidden by closing it; a stacking choice takes effect at once, and
-"Ok" saves it so that the next start applies it."""
+button at the remembered page, hidden by closing it; stacking and opacity
+take effect at once, and "Ok" saves them so that the next start applies
+them."""
 import subprocess
 
-from tikolvo_e2e import ClockTestCase, flag, parse_ini, probe, save_screenshot, wait_until, window_count, window_rect
+from tikolvo_e2e import (ClockTestCase, flag, parse_ini, pixel, probe, save_screenshot, wait_until, window_count,
+                         window_rect)
 
 CONF_CLASS = "TFormConf"
 CONFIG_BUTTON = (12, 222)  # the default skin's settings button, top-left corner
@@ -76,3 +78,25 @@ class SettingsWindow(ClockTestCase):
         band = sum(1 for i in range(0, len(crop), 3)
                    if crop[i + 2] > crop[i] + 50 and crop[i + 2] > 80 and crop[i] < 90)
         self.assertGreater(band, 545 * 54 * 3 // 4)
+
+    def test_opacity_track_bar_fades_the_clock_and_ok_keeps_it_for_the_next_start(self):
+        self.start()
+        left, top, _, _ = window_rect()
+        # A spot of the dark band above the dial, out of the hands' reach.
+        spot = (left + 120, top + 22)
+        opaque = pixel(save_screenshot("settings_opacity_before"), *spot)
+        self.open_by_button()
+        # With the window at (0, 0): the inner tab "Внешний вид", then a click
+        # on the track bar left of its thumb, which moves it one page down.
+        subprocess.run(["xdotool", "mousemove", "255", "67", "click", "1", "sleep", "0.5",
+                        "mousemove", "100", "130", "click", "1", "sleep", "0.3", "mousemove", "5", "5"], check=True)
+        faded = wait_until(lambda: (lambda p: p if abs(sum(p) - sum(opaque)) > 30 else None)(
+            pixel(save_screenshot("settings_opacity"), *spot)), timeout=5, what="the clock to fade")
+        probe("command", CONF_CLASS, IDC_BOK1)
+        wait_until(lambda: int(inter(self.folder.read_config()).get("Tranc", "255")) < 255,
+                   what="config.cfg with the new opacity")
+        self.folder.close()
+
+        self.start()
+        wait_until(lambda: pixel(save_screenshot("settings_opacity_after"), *spot) == faded, timeout=8,
+                   what="the same opacity at the next start")
