@@ -14,7 +14,7 @@ MPG123_PREFIX=$DEPS/mpg123-mingw
 export WINEPREFIX=$BUILD/wineprefix WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 
 NATIVE_PACKAGES=(g++ cmake ninja-build make python3 zip locales dpkg-dev
-  libgtest-dev libgmock-dev googletest libbenchmark-dev zlib1g-dev libjpeg-dev libstb-dev libmpg123-dev
+  libgtest-dev libgmock-dev googletest libbenchmark-dev zlib1g-dev libjpeg-dev libstb-dev libmpg123-dev tango-icon-theme
   clang libclang-rt-14-dev)
 WIN_PACKAGES=(g++-mingw-w64-i686-win32 mingw-w64-tools libz-mingw-w64-dev nasm doctest-dev)
 WINE_PACKAGES=(wine wine32:i386 wine64 fonts-wine fonts-liberation

@@ -13,7 +13,7 @@ list(FILTER RC_TEMPLATE_SOURCES EXCLUDE REGEX "/Tikolvo\\.rc$")
 add_executable(Tikolvo WIN32 ${WIN_SOURCES} ${RC_SOURCES})
 target_include_directories(Tikolvo PRIVATE ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/res ${CMAKE_BINARY_DIR}/generated)
 target_link_options(Tikolvo PRIVATE -static -static-libgcc -static-libstdc++ -municode)
-target_link_libraries(Tikolvo PRIVATE tikolvo_core comctl32 shell32 ole32 uuid gdi32 user32 advapi32 msimg32)
+target_link_libraries(Tikolvo PRIVATE tikolvo_core comctl32 comdlg32 shell32 ole32 uuid gdi32 user32 advapi32 msimg32)
 tikolvo_warnings(Tikolvo)
 set_target_properties(Tikolvo PROPERTIES OUTPUT_NAME Tikolvo)
 
@@ -30,7 +30,7 @@ if(WIN_TEST_SOURCES)
   # Debian's doctest lives under /usr/include, which the cross compiler does not search.
   target_include_directories(win_tests SYSTEM PRIVATE /usr/include/doctest)
   target_link_options(win_tests PRIVATE -static -static-libgcc -static-libstdc++ -municode)
-  target_link_libraries(win_tests PRIVATE tikolvo_core comctl32 shell32 ole32 uuid gdi32 user32 advapi32 msimg32)
+  target_link_libraries(win_tests PRIVATE tikolvo_core comctl32 comdlg32 shell32 ole32 uuid gdi32 user32 advapi32 msimg32)
 endif()
 if(EXISTS ${CMAKE_SOURCE_DIR}/tests/e2e/probe.cpp)
   add_executable(probe ${CMAKE_SOURCE_DIR}/tests/e2e/probe.cpp)
@@ -130,3 +130,44 @@ find_library(MINGW_MPG123 NAMES libmpg123.a PATHS ${TIKOLVO_MPG123_PREFIX}/lib N
 target_include_directories(tikolvo_core SYSTEM PUBLIC /usr/include/stb ${TIKOLVO_MPG123_PREFIX}/include)
 target_compile_definitions(tikolvo_core PUBLIC TIKOLVO_WITH_MPG123)
 target_link_libraries(tikolvo_core PUBLIC ${MINGW_MPG123} shlwapi)
+
+# ---- The program's pictures -------------------------------------------------
+# Icon strips, button glyphs, the about page's logo and banner: drawn by the
+# host tool make_pictures from assets/pictures/pictures.txt and the Tango icon
+# theme (Debian's tango-icon-theme, public domain), each BMP then packed into
+# one zlib stream, the "RESS" form res/pictures.rc declares. The banner's text
+# is set in Liberation Sans (Debian's fonts-liberation).
+set(TIKOLVO_ICON_THEME "/usr/share/icons/Tango" CACHE PATH "Tango icon theme the program's pictures come from")
+set(TIKOLVO_BANNER_FONT "/usr/share/fonts/truetype/liberation/LiberationSans-Bold.ttf" CACHE FILEPATH
+    "TrueType font of the about page's banner")
+if(CMAKE_CROSSCOMPILING)
+  set(MAKE_PICTURES ${TIKOLVO_HOST_TOOLS}/make_pictures)
+  set(PICTURE_TOOL ${MAKE_PICTURES})
+else()
+  add_executable(make_pictures ${CMAKE_SOURCE_DIR}/tools/make_pictures.cpp)
+  target_link_libraries(make_pictures PRIVATE tikolvo_core)
+  set(MAKE_PICTURES $<TARGET_FILE:make_pictures>)
+  set(PICTURE_TOOL make_pictures)
+endif()
+set(PICTURES_DIR ${GENERATED_DIR}/pictures)
+set(PICTURE_NAMES BITMAP_ILSYSTEM BITMAP_ILSYSTEM_MASK BITMAP_ILSYSTEM_32 BITMAP_ILSYSTEM_32_MASK
+  BITMAP_IL_M BITMAP_IL_M_MASK BITMAP_LISTPIC BITMAP_LISTPIC_MASK
+  BITMAP_BB_UP BITMAP_BB_DOWN BITMAP_BB_SAVE BITMAP_FIND BITMAP_LOGO LOGO_BACK_IMAGE)
+list(TRANSFORM PICTURE_NAMES PREPEND ${PICTURES_DIR}/ OUTPUT_VARIABLE PICTURE_STEMS)
+list(TRANSFORM PICTURE_STEMS APPEND .bmp OUTPUT_VARIABLE PICTURE_BMPS)
+list(TRANSFORM PICTURE_STEMS APPEND .ress OUTPUT_VARIABLE PICTURE_RESS)
+add_custom_command(OUTPUT ${PICTURE_BMPS}
+  COMMAND ${MAKE_PICTURES} --table ${CMAKE_SOURCE_DIR}/assets/pictures/pictures.txt
+    --icons ${TIKOLVO_ICON_THEME} --font ${TIKOLVO_BANNER_FONT} ${PICTURES_DIR}
+  DEPENDS ${PICTURE_TOOL} ${CMAKE_SOURCE_DIR}/assets/pictures/pictures.txt)
+foreach(stem ${PICTURE_STEMS})
+  add_custom_command(OUTPUT ${stem}.ress
+    COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tools/zlib_resource.py ${stem}.bmp ${stem}.ress
+    DEPENDS ${stem}.bmp ${CMAKE_SOURCE_DIR}/tools/zlib_resource.py)
+endforeach()
+add_custom_target(generated_pictures DEPENDS ${PICTURE_RESS})
+add_dependencies(Tikolvo generated_pictures)
+if(TARGET win_tests)
+  add_dependencies(win_tests generated_pictures)
+endif()
+set_source_files_properties(${CMAKE_SOURCE_DIR}/res/pictures.rc PROPERTIES OBJECT_DEPENDS "${PICTURE_RESS}")
