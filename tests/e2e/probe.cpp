@@ -13,6 +13,13 @@
 //   probe exstyle CLASS         extended style, hexadecimal
 //   probe topmost CLASS         1 when in the topmost band, else 0
 //   probe command CLASS ID      posts WM_COMMAND with that id
+//   probe click CLASS ID        clicks the control with that id (any depth)
+//   probe checked CLASS ID      1 when that check box or radio is checked
+//   probe ctltext CLASS ID      the control's text as hexadecimal UTF-8
+//   probe ctlrect CLASS ID      the control's screen rectangle
+//   probe settext CLASS ID TEXT sets the control's text (edits notify)
+//   probe select CLASS ID INDEX selects a list item, as the user would
+//   probe tab CLASS ID INDEX    selects a notebook tab, as the user would
 //   probe texthex CLASS         the window text as UTF-8, in hexadecimal
 //   probe menu CLASS KIND       the program's menu (0 window, 1 tray) as
 //                               hexadecimal UTF-8, one item a line
@@ -146,7 +153,60 @@ int PrintMenu(HWND hwnd, int kind) {
   return 0;
 }
 
+struct ControlSearch {
+  int id;
+  HWND found;
+};
+
+BOOL CALLBACK FindControl(HWND hwnd, LPARAM param) {
+  auto* search = reinterpret_cast<ControlSearch*>(param);
+  if (GetDlgCtrlID(hwnd) == search->id && !search->found) search->found = hwnd;
+  return TRUE;
+}
+
+HWND ControlOf(HWND top, int id) {
+  ControlSearch search{id, nullptr};
+  EnumChildWindows(top, FindControl, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+// Selection messages do not notify; the owner is told as a user's choice
+// would tell it.
+int SelectItem(HWND control, int index) {
+  wchar_t name[64] = {};
+  GetClassNameW(control, name, 64);
+  const int id = GetDlgCtrlID(control);
+  HWND parent = GetParent(control);
+  // Moving the focus tab of a tab control notifies its parent like a click.
+  if (_wcsicmp(name, L"SysTabControl32") == 0) {
+    constexpr UINT kSetCurFocus = 0x1330;  // TCM_SETCURFOCUS
+    SendMessageW(control, kSetCurFocus, static_cast<WPARAM>(index), 0);
+    return 0;
+  }
+  const bool list = _wcsicmp(name, L"ListBox") == 0;
+  SendMessageW(control, list ? LB_SETCURSEL : CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+  PostMessageW(parent, WM_COMMAND, MAKEWPARAM(id, list ? LBN_SELCHANGE : CBN_SELCHANGE),
+               reinterpret_cast<LPARAM>(control));
+  return 0;
+}
+
+int OnControl(const std::wstring& verb, HWND control, int argc, wchar_t** argv) {
+  if (verb == L"click") return PostMessageW(control, BM_CLICK, 0, 0) ? 0 : 1;
+  if (verb == L"checked") return PrintFlag(SendMessageW(control, BM_GETCHECK, 0, 0) == BST_CHECKED);
+  if (verb == L"ctltext") return PrintTextHex(control);
+  if (verb == L"ctlrect") return PrintRect(control);
+  if (verb == L"settext" && argc >= 5) return SendMessageW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(argv[4])) ? 0 : 1;
+  if ((verb == L"select" || verb == L"tab") && argc >= 5) return SelectItem(control, _wtoi(argv[4]));
+  return 2;
+}
+
 int OnWindow(const std::wstring& verb, HWND hwnd, int argc, wchar_t** argv) {
+  if (verb == L"click" || verb == L"checked" || verb == L"ctltext" || verb == L"ctlrect" || verb == L"settext" || verb == L"select" ||
+      verb == L"tab") {
+    if (argc < 4) return 2;
+    HWND control = ControlOf(hwnd, _wtoi(argv[3]));
+    return control ? OnControl(verb, control, argc, argv) : 1;
+  }
   if (verb == L"texthex") return PrintTextHex(hwnd);
   if (verb == L"rect") return PrintRect(hwnd);
   if (verb == L"close") return PostMessageW(hwnd, WM_CLOSE, 0, 0) ? 0 : 1;

@@ -4,14 +4,16 @@ take effect at once, and "Ok" saves them so that the next start applies
 them."""
 import subprocess
 
-from tikolvo_e2e import (ClockTestCase, flag, parse_ini, pixel, probe, save_screenshot, wait_until, window_count,
-                         window_rect)
+from tikolvo_e2e import (ClockTestCase, flag, parse_ini, pixel, probe, probe_numbers, save_screenshot, wait_until,
+                         window_count, window_rect)
 
 CONF_CLASS = "TFormConf"
 CONFIG_BUTTON = (12, 222)  # the default skin's settings button, top-left corner
-IDC_BOK1 = 200      # "Ok" of the first page
-IDC_CB_UP = 404     # "Поверх всех окон"
-IDC_CB_BARABAN = 405  # "Нейтральное"
+IDC_BOK1 = 1100     # "Ok" of the first page
+IDC_CB_UP = 1304    # "Поверх всех окон"
+IDC_CB_BARABAN = 1305  # "Нейтральное"
+IDC_TN_SYS = 1001   # the inner notebook of the first page
+IDC_TBTRANS = 1505  # "Прозрачность"
 
 
 def inter(raw):
@@ -86,10 +88,13 @@ class SettingsWindow(ClockTestCase):
         spot = (left + 120, top + 22)
         opaque = pixel(save_screenshot("settings_opacity_before"), *spot)
         self.open_by_button()
-        # With the window at (0, 0): the inner tab "Внешний вид", then a click
-        # on the track bar left of its thumb, which moves it one page down.
-        subprocess.run(["xdotool", "mousemove", "255", "67", "click", "1", "sleep", "0.5",
-                        "mousemove", "100", "130", "click", "1", "sleep", "0.3", "mousemove", "5", "5"], check=True)
+        # The inner tab "Внешний вид", then a click on the track bar left of
+        # its thumb, which moves it one page down.
+        probe("tab", CONF_CLASS, IDC_TN_SYS, 3)
+        l, t, _, b = probe_numbers("ctlrect", CONF_CLASS, IDC_TBTRANS)
+        y = (t + b) // 2
+        subprocess.run(["xdotool", "mousemove", str(l + 12), str(y), "click", "1", "sleep", "0.3",
+                        "mousemove", "5", "5"], check=True)
         faded = wait_until(lambda: (lambda p: p if abs(sum(p) - sum(opaque)) > 30 else None)(
             pixel(save_screenshot("settings_opacity"), *spot)), timeout=5, what="the clock to fade")
         probe("command", CONF_CLASS, IDC_BOK1)

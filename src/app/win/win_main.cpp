@@ -12,9 +12,13 @@
 
 namespace {
 
-int RunMessageLoop() {
+// Keyboard navigation (Tab, arrows, Enter, Esc, mnemonics) is the dialog
+// manager's work in the settings window, whose pages are nested dialogs.
+int RunMessageLoop(HWND settingsWindow) {
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    const bool forSettings = message.hwnd == settingsWindow || IsChild(settingsWindow, message.hwnd);
+    if (forSettings && IsDialogMessageW(settingsWindow, &message)) continue;
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }
@@ -24,7 +28,7 @@ int RunMessageLoop() {
 int RunProgram() {
   using namespace tikolvo;
   InstallWindowsFileReplacer();
-  INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
+  INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_DATE_CLASSES};
   InitCommonControlsEx(&controls);
 
   AppState app;
@@ -42,7 +46,7 @@ int RunProgram() {
   }
   app.openSettings = [&settingsForm] { settingsForm.ShowSettings(); };
   mainForm.FormShow();
-  return RunMessageLoop();
+  return RunMessageLoop(settingsForm.hwnd());
 }
 
 }  // namespace

@@ -7,80 +7,86 @@
 namespace tikolvo {
 namespace {
 
-constexpr wchar_t kPageClass[] = L"TFormConfPage";
-
-HWND AddControl(HWND parent, const wchar_t* cls, std::string_view caption, DWORD style, int id, int x, int y,
-                int width, int height, DWORD exStyle = 0) {
-  return CreateWindowExW(exStyle, cls, Widen(caption).c_str(), WS_CHILD | WS_VISIBLE | style, x, y, width, height,
-                         parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr),
-                         nullptr);
+bool GoesToTopLevel(UINT message) {
+  switch (message) {
+    case WM_COMMAND:
+    case WM_NOTIFY:
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+    case WM_DRAWITEM:
+    case WM_MEASUREITEM:
+      return true;
+    default:
+      return false;
+  }
 }
 
-BOOL CALLBACK SetFontOf(HWND child, LPARAM font) {
-  SendMessageW(child, WM_SETFONT, static_cast<WPARAM>(font), FALSE);
+INT_PTR CALLBACK TemplatePageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (!GoesToTopLevel(message)) return FALSE;
+  HWND top = GetAncestor(page, GA_ROOT);
+  if (!top || top == page) return FALSE;
+  SetWindowLongPtrW(page, DWLP_MSGRESULT, SendMessageW(top, message, wParam, lParam));
   return TRUE;
 }
 
 }  // namespace
 
-bool ConfPage::Create(HWND parent, const RECT& area) {
-  RegisterWindowClass(kPageClass, 0, nullptr, nullptr, GetSysColorBrush(COLOR_BTNFACE));
-  return CreateWindowFor(WS_EX_CONTROLPARENT, kPageClass, L"", WS_CHILD | WS_CLIPSIBLINGS, area.left, area.top,
-                         area.right - area.left, area.bottom - area.top, parent) != nullptr;
+HWND CreateTemplatePage(HWND parent, const wchar_t* name, const RECT& area) {
+  HWND page = CreateDialogParamW(GetModuleHandleW(nullptr), name, parent, &TemplatePageProc, 0);
+  if (!page) return nullptr;
+  SetWindowPos(page, HWND_TOP, area.left, area.top, area.right - area.left, area.bottom - area.top,
+               SWP_NOACTIVATE | SWP_HIDEWINDOW);
+  return page;
 }
 
-LRESULT ConfPage::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_COMMAND:
-    case WM_HSCROLL:
-    case WM_NOTIFY:
-      return SendMessageW(GetAncestor(hwnd(), GA_ROOT), message, wParam, lParam);
-    default:
-      return Default(message, wParam, lParam);
+void Notebook::Attach(HWND tabs, const std::vector<std::string_view>& captions) {
+  tabs_ = tabs;
+  SetWindowLongPtrW(tabs_, GWL_STYLE, GetWindowLongPtrW(tabs_, GWL_STYLE) | WS_CLIPSIBLINGS);
+  for (std::size_t i = 0; i < captions.size(); ++i) {
+    std::wstring text = Widen(captions[i]);
+    TCITEMW item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = text.data();
+    SendMessageW(tabs_, TCM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&item));
   }
 }
 
-HWND AddButton(HWND parent, int id, std::string_view caption, int x, int y, int width, int height) {
-  return AddControl(parent, L"BUTTON", caption, WS_TABSTOP | BS_PUSHBUTTON, id, x, y, width, height);
+RECT Notebook::DisplayArea() const {
+  RECT area;
+  GetWindowRect(tabs_, &area);
+  MapWindowPoints(nullptr, GetParent(tabs_), reinterpret_cast<POINT*>(&area), 2);
+  SendMessageW(tabs_, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
+  return area;
 }
 
-HWND AddCheckBox(HWND parent, int id, std::string_view caption, int x, int y, int width, bool checked) {
-  HWND box = AddControl(parent, L"BUTTON", caption, WS_TABSTOP | BS_AUTOCHECKBOX, id, x, y, width, 20);
-  SetChecked(box, checked);
-  return box;
+HWND Notebook::AddPage(const wchar_t* templateName) {
+  HWND page = CreateTemplatePage(GetParent(tabs_), templateName, DisplayArea());
+  if (page) pages_.push_back(page);
+  return page;
 }
 
-HWND AddRadio(HWND parent, int id, std::string_view caption, int x, int y, int width, bool checked,
-              bool firstInGroup) {
-  const DWORD style = BS_AUTORADIOBUTTON | (firstInGroup ? WS_GROUP | WS_TABSTOP : 0);
-  HWND radio = AddControl(parent, L"BUTTON", caption, style, id, x, y, width, 20);
-  SetChecked(radio, checked);
-  return radio;
+void Notebook::AddPage(HWND page) {
+  const RECT area = DisplayArea();
+  SetWindowPos(page, HWND_TOP, area.left, area.top, area.right - area.left, area.bottom - area.top,
+               SWP_NOACTIVATE | SWP_HIDEWINDOW);
+  pages_.push_back(page);
 }
 
-HWND AddLabel(HWND parent, int id, std::string_view caption, int x, int y, int width, int height) {
-  return AddControl(parent, L"STATIC", caption, SS_LEFT | SS_NOPREFIX, id, x, y, width, height);
+HWND Notebook::page(int index) const {
+  if (index < 0 || index >= count()) return nullptr;
+  return pages_[static_cast<std::size_t>(index)];
 }
 
-HWND AddGroupBox(HWND parent, std::string_view caption, int x, int y, int width, int height) {
-  return AddControl(parent, L"BUTTON", caption, BS_GROUPBOX, -1, x, y, width, height);
+int Notebook::selected() const { return static_cast<int>(SendMessageW(tabs_, TCM_GETCURSEL, 0, 0)); }
+
+void Notebook::Select(int index) {
+  SendMessageW(tabs_, TCM_SETCURSEL, static_cast<WPARAM>(index), 0);
+  OnSelectionChanged();
 }
 
-HWND AddNumberEdit(HWND parent, int id, std::string_view text, int x, int y, int width) {
-  return AddControl(parent, L"EDIT", text, WS_TABSTOP | ES_NUMBER | ES_AUTOHSCROLL, id, x, y, width, 22,
-                    WS_EX_CLIENTEDGE);
-}
-
-HWND AddDropDownList(HWND parent, int id, int x, int y, int width) {
-  return AddControl(parent, L"COMBOBOX", "", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, id, x, y, width, 240);
-}
-
-HWND AddTrackBar(HWND parent, int id, int x, int y, int width, int minimum, int maximum, int position) {
-  HWND bar = AddControl(parent, TRACKBAR_CLASSW, "", WS_TABSTOP | TBS_HORZ | TBS_AUTOTICKS, id, x, y, width, 30);
-  SendMessageW(bar, TBM_SETRANGE, FALSE, MAKELPARAM(minimum, maximum));
-  SendMessageW(bar, TBM_SETTICFREQ, 5, 0);
-  SendMessageW(bar, TBM_SETPOS, TRUE, position);
-  return bar;
+void Notebook::OnSelectionChanged() {
+  const int current = selected();
+  for (int i = 0; i < count(); ++i) ShowWindow(page(i), i == current ? SW_SHOWNA : SW_HIDE);
 }
 
 bool IsChecked(HWND control) { return SendMessageW(control, BM_GETCHECK, 0, 0) == BST_CHECKED; }
@@ -95,49 +101,12 @@ std::string ControlText(HWND control) {
 
 void SetControlText(HWND control, std::string_view text) { SetWindowTextW(control, Widen(text).c_str()); }
 
-void ApplyDialogFont(HWND window, HFONT font) {
-  SetFontOf(window, reinterpret_cast<LPARAM>(font));
-  EnumChildWindows(window, &SetFontOf, reinterpret_cast<LPARAM>(font));
+void AddComboItems(HWND combo, const std::vector<std::string_view>& items) {
+  for (std::string_view item : items) SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(item).c_str()));
 }
 
-bool PageTabs::Create(HWND parent, int id, const RECT& area, const std::vector<std::string_view>& captions) {
-  tabs_ = AddControl(parent, WC_TABCONTROLW, "", WS_CLIPSIBLINGS | WS_TABSTOP, id, area.left, area.top,
-                     area.right - area.left, area.bottom - area.top);
-  if (!tabs_) return false;
-  for (std::size_t i = 0; i < captions.size(); ++i) {
-    std::wstring text = Widen(captions[i]);
-    TCITEMW item{};
-    item.mask = TCIF_TEXT;
-    item.pszText = text.data();
-    SendMessageW(tabs_, TCM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&item));
-  }
-  // The pages are siblings of the tab control, laid over its display area.
-  RECT display = area;
-  SendMessageW(tabs_, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
-  for (std::size_t i = 0; i < captions.size(); ++i) {
-    auto& page = *pages_.emplace_back(std::make_unique<ConfPage>());
-    if (!page.Create(parent, display)) return false;
-    SetWindowPos(page.hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-  }
-  Select(0);
-  return true;
-}
+int ComboSelection(HWND combo) { return static_cast<int>(SendMessageW(combo, CB_GETCURSEL, 0, 0)); }
 
-HWND PageTabs::page(int index) const {
-  if (index < 0 || index >= static_cast<int>(pages_.size())) return nullptr;
-  return pages_[static_cast<std::size_t>(index)]->hwnd();
-}
-
-int PageTabs::selected() const { return static_cast<int>(SendMessageW(tabs_, TCM_GETCURSEL, 0, 0)); }
-
-void PageTabs::Select(int index) {
-  SendMessageW(tabs_, TCM_SETCURSEL, static_cast<WPARAM>(index), 0);
-  OnSelectionChanged();
-}
-
-void PageTabs::OnSelectionChanged() {
-  const int current = selected();
-  for (int i = 0; i < static_cast<int>(pages_.size()); ++i) ShowWindow(page(i), i == current ? SW_SHOW : SW_HIDE);
-}
+void SelectComboItem(HWND combo, int index) { SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0); }
 
 }  // namespace tikolvo

@@ -1,57 +1,38 @@
 #pragma once
-// Building blocks of the settings window: a plain page that hands every
-// command of its controls up to the top-level window, the standard controls
-// placed on it, and a tab control that shows one page at a time.
+// Building blocks of the settings window: pages made from dialog templates
+// that hand every message of their controls up to the top-level window, a
+// notebook that shows one page per tab, and small helpers for controls.
 #include <windows.h>
 
-#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "common/win/window_base.h"
-
 namespace tikolvo {
 
-// A child area holding controls. Commands, scroll and notify messages go to
-// the top-level window, so one dispatcher there sees every control whatever
-// page (or page inside a page) it sits on.
-class ConfPage : public Window {
- public:
-  bool Create(HWND parent, const RECT& area);
-
- protected:
-  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-};
-
-// Standard controls, in client pixels of their parent.
-HWND AddButton(HWND parent, int id, std::string_view caption, int x, int y, int width, int height = 25);
-HWND AddCheckBox(HWND parent, int id, std::string_view caption, int x, int y, int width, bool checked);
-// firstInGroup starts a new radio group.
-HWND AddRadio(HWND parent, int id, std::string_view caption, int x, int y, int width, bool checked,
-              bool firstInGroup);
-HWND AddLabel(HWND parent, int id, std::string_view caption, int x, int y, int width, int height = 16);
-HWND AddGroupBox(HWND parent, std::string_view caption, int x, int y, int width, int height);
-HWND AddNumberEdit(HWND parent, int id, std::string_view text, int x, int y, int width);
-HWND AddDropDownList(HWND parent, int id, int x, int y, int width);
-HWND AddTrackBar(HWND parent, int id, int x, int y, int width, int minimum, int maximum, int position);
-
-bool IsChecked(HWND control);
-void SetChecked(HWND control, bool on);
-std::string ControlText(HWND control);
-void SetControlText(HWND control, std::string_view text);
-
-// Gives a window and all its children the system's message font.
-void ApplyDialogFont(HWND window, HFONT font);
+// A child dialog from the template `name`, placed at `area` of `parent` and
+// hidden. Commands, notifications, scrolls and owner-draw requests of its
+// controls go to the top-level window, so one dispatcher there sees every
+// control whatever page (or page inside a page) it sits on.
+HWND CreateTemplatePage(HWND parent, const wchar_t* name, const RECT& area);
 
 // A tab control with one page per tab; only the selected page is visible.
-class PageTabs {
+// The pages are siblings of the tab control, laid over its display area.
+class Notebook {
  public:
-  // The tab control fills `area` of `parent`.
-  bool Create(HWND parent, int id, const RECT& area, const std::vector<std::string_view>& captions);
+  // Takes a tab control (from a template or made in code) and adds the tabs.
+  void Attach(HWND tabs, const std::vector<std::string_view>& captions);
+  // Makes the page of the next tab from a template.
+  HWND AddPage(const wchar_t* templateName);
+  // Takes a page made elsewhere (it must be a child of the tab control's
+  // parent); it is moved over the display area.
+  void AddPage(HWND page);
+  // The display area in the client coordinates of the tab control's parent.
+  RECT DisplayArea() const;
+
   HWND tabs() const { return tabs_; }
-  // The page of tab `index`, created with the tab control.
   HWND page(int index) const;
+  int count() const { return static_cast<int>(pages_.size()); }
   int selected() const;
   void Select(int index);
   // A TCN_SELCHANGE from this tab control: shows the newly selected page.
@@ -59,7 +40,28 @@ class PageTabs {
 
  private:
   HWND tabs_ = nullptr;
-  std::vector<std::unique_ptr<ConfPage>> pages_;
+  std::vector<HWND> pages_;
 };
+
+// A page that another subsystem owns and the settings window hosts in one of
+// its notebooks (it keeps its own ids and dialog procedure).
+class HostedPage {
+ public:
+  virtual ~HostedPage() = default;
+  virtual HWND hwnd() const = 0;
+  // Settings into the page's controls, without running their handlers.
+  virtual void LoadControls() = 0;
+  // Its notebook tab was entered or left.
+  virtual void Entered() = 0;
+  virtual void Left() = 0;
+};
+
+bool IsChecked(HWND control);
+void SetChecked(HWND control, bool on);
+std::string ControlText(HWND control);
+void SetControlText(HWND control, std::string_view text);
+void AddComboItems(HWND combo, const std::vector<std::string_view>& items);
+int ComboSelection(HWND combo);
+void SelectComboItem(HWND combo, int index);
 
 }  // namespace tikolvo

@@ -3,11 +3,15 @@
 #include <commctrl.h>
 
 #include "app/win/main_form.h"
-#include "common/win/system_folders.h"
 #include "common/win/wide_text.h"
 #include "reminders/win/message_dialogs.h"
 #include "settings/autorun.h"
 #include "settings/win/autorun_win.h"
+
+#if __has_include("reminders/win/reminder_page_view.h")
+#include "reminders/win/reminder_page_view.h"
+#define TIKOLVO_HAS_REMINDER_PAGE 1
+#endif
 
 namespace tikolvo {
 namespace {
@@ -17,13 +21,21 @@ constexpr wchar_t kCaption[] = L"Настройки";
 constexpr int kClientWidth = 585;
 constexpr int kClientHeight = 369;
 constexpr UINT_PTR kTimerClock = 1;
+constexpr int kRemindersTab = 2;
 
-// Page indexes of the main notebook.
-constexpr int kSettingsPage = 0;
-constexpr int kTimerPage = 1;
-constexpr int kAboutPage = 7;
+struct MainPage {
+  const char* caption;
+  const wchar_t* templateName;
+};
 
-constexpr int kOkButtons[] = {IDC_bok1, IDC_bok, IDC_BOK_Des, IDC_bcl, IDC_btcwww, IDC_B_ok_plan, IDC_B_S_OK, IDC_bok2};
+constexpr MainPage kMainPages[] = {
+    {"Настройки", L"CONF_PAGE_SETTINGS"},   {"Таймер", L"CONF_PAGE_TIMER"},
+    {"Рабочий стол", L"CONF_PAGE_DESKTOP"}, {"Меню", L"CONF_PAGE_MENU"},
+    {"Темы", L"CONF_PAGE_THEMES"},          {"Планировщик", L"CONF_PAGE_PLANNER"},
+    {"Статистика", L"CONF_PAGE_STATS"},     {"Об авторе...", L"CONF_PAGE_ABOUT"},
+};
+
+constexpr int kOkButtons[] = {IDC_bok1, IDC_bok, IDC_BOK_Des, IDC_bcl, IDC_BOSkin, IDC_B_ok_plan, IDC_btcwww, IDC_bok2};
 
 HFONT MessageFont() {
   NONCLIENTMETRICSW metrics{};
@@ -40,11 +52,34 @@ std::string ExePath() {
   return Narrow(path);
 }
 
-BOOL CALLBACK CollectControl(HWND child, LPARAM map) {
+struct ControlCollector {
+  std::map<int, HWND>* controls;
+  HWND foreignPage;  // a page with its own ids, left out
+};
+
+BOOL CALLBACK CollectControl(HWND child, LPARAM data) {
+  auto& collector = *reinterpret_cast<ControlCollector*>(data);
+  if (collector.foreignPage && (child == collector.foreignPage || IsChild(collector.foreignPage, child)))
+    return TRUE;
   const int id = GetDlgCtrlID(child);
-  if (id > 0) reinterpret_cast<std::map<int, HWND>*>(map)->emplace(id, child);
+  if (id > 0) collector.controls->emplace(id, child);
   return TRUE;
 }
+
+#ifdef TIKOLVO_HAS_REMINDER_PAGE
+class ReminderPageHost : public HostedPage {
+ public:
+  explicit ReminderPageHost(AppState& app) : view_(app) {}
+  bool Create(HWND parent, const RECT& area) { return view_.Create(parent, area); }
+  HWND hwnd() const override { return view_.hwnd(); }
+  void LoadControls() override { view_.LoadControls(); }
+  void Entered() override { view_.Entered(); }
+  void Left() override { view_.Left(); }
+
+ private:
+  ReminderPageView view_;
+};
+#endif
 
 }  // namespace
 
@@ -56,45 +91,12 @@ TFormConf::~TFormConf() {
 }
 
 bool TFormConf::FormCreate() {
-  if (!RegisterWindowClass(kClassName, 0, LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1)), nullptr,
-                           GetSysColorBrush(COLOR_BTNFACE)))
-    return false;
-  const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
-  RECT frame{0, 0, kClientWidth, kClientHeight};
-  AdjustWindowRectEx(&frame, style, FALSE, WS_EX_CONTROLPARENT);
-  const int width = frame.right - frame.left;
-  const int height = frame.bottom - frame.top;
-  const int x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
-  const int y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
-  if (!CreateWindowFor(WS_EX_CONTROLPARENT, kClassName, kCaption, style, x, y, width, height, nullptr)) return false;
-
-  const RECT notebookArea{4, 4, kClientWidth - 4, kClientHeight - 4};
-  if (!notebook_.Create(hwnd(), IDC_Notebook, notebookArea,
-                        {"Настройки", "Таймер", "Рабочий стол", "Меню", "Темы", "Планировщик", "Статистика",
-                         "Об авторе..."}))
-    return false;
-  HWND settingsPage = notebook_.page(kSettingsPage);
-  RECT inner;
-  GetClientRect(settingsPage, &inner);
-  inner.left += 6;
-  inner.top += 6;
-  inner.right -= 6;
-  inner.bottom -= 44;
-  if (!sysTabs_.Create(settingsPage, IDC_TN_sys, inner, {"Системные", "Положение", "Меню", "Внешний вид"}))
-    return false;
-  BuildSystemPage(sysTabs_.page(0));
-  BuildPositionPage(sysTabs_.page(1));
-  BuildLookPage(sysTabs_.page(3));
-  BuildTimerPage(notebook_.page(kTimerPage));
-  BuildAboutPage(notebook_.page(kAboutPage));
-  for (int page = 0; page < 8; ++page) AddOkButton(notebook_.page(page), kOkButtons[page]);
-
-  font_ = MessageFont();
-  ApplyDialogFont(hwnd(), font_);
+  if (!CreateFrame() || !CreatePages()) return false;
   RememberControls();
-
+  FillLists();
+  FillAboutPage();
   const int opened = app_.settings.pages.settingsPage;
-  notebook_.Select(opened >= 0 && opened < 8 ? opened : 0);
+  notebook_.Select(opened >= 0 && opened < notebook_.count() ? opened : 0);
   LoadControls();
   timer_.SetPeriod(app_.settings.intervalTimer.hours, app_.settings.intervalTimer.minutes,
                    app_.settings.intervalTimer.seconds);
@@ -105,9 +107,77 @@ bool TFormConf::FormCreate() {
   return true;
 }
 
+bool TFormConf::CreateFrame() {
+  if (!RegisterWindowClass(kClassName, 0, LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1)), nullptr,
+                           GetSysColorBrush(COLOR_BTNFACE)))
+    return false;
+  menu_ = LoadMenuW(GetModuleHandleW(nullptr), L"CONF_MENU");
+  const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+  RECT frame{0, 0, kClientWidth, kClientHeight};
+  AdjustWindowRectEx(&frame, style, menu_ != nullptr, WS_EX_CONTROLPARENT);
+  const int width = frame.right - frame.left;
+  const int height = frame.bottom - frame.top;
+  const int x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
+  const int y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+  if (!CreateWindowFor(WS_EX_CONTROLPARENT, kClassName, kCaption, style, x, y, width, height, nullptr)) return false;
+  if (menu_) SetMenu(hwnd(), menu_);
+  return true;
+}
+
+bool TFormConf::CreatePages() {
+  font_ = MessageFont();
+  HWND tabs = CreateWindowExW(0, WC_TABCONTROLW, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 4, 4, kClientWidth - 8,
+                              kClientHeight - 8, hwnd(), reinterpret_cast<HMENU>(IDC_Notebook),
+                              GetModuleHandleW(nullptr), nullptr);
+  if (!tabs) return false;
+  SendMessageW(tabs, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+  std::vector<std::string_view> captions;
+  for (const MainPage& page : kMainPages) captions.push_back(page.caption);
+  notebook_.Attach(tabs, captions);
+  for (const MainPage& page : kMainPages)
+    if (!notebook_.AddPage(page.templateName)) return false;
+  CreateInnerPages();
+  return true;
+}
+
+void TFormConf::CreateInnerPages() {
+  auto inner = [](Notebook& notebook, HWND page, int tabsId, std::vector<std::string_view> captions,
+                  std::vector<const wchar_t*> templates) {
+    notebook.Attach(GetDlgItem(page, tabsId), captions);
+    for (const wchar_t* name : templates) notebook.AddPage(name);
+  };
+  inner(sysTabs_, notebook_.page(kConfSettingsPage), IDC_TN_sys, {"Системные", "Положение", "Меню", "Внешний вид"},
+        {L"CONF_SYS_SYSTEM", L"CONF_SYS_POSITION", L"CONF_SYS_MENU", L"CONF_SYS_LOOK"});
+  HWND desktop = notebook_.page(kConfDesktopPage);
+  desktopTabs_.Attach(GetDlgItem(desktop, IDC_TN_cal), {"Фон", "Календарь", "Напоминания", "Положение и размеры"});
+  desktopTabs_.AddPage(L"CONF_DESK_BACKGROUND");
+  desktopTabs_.AddPage(L"CONF_DESK_CALENDAR");
+#ifdef TIKOLVO_HAS_REMINDER_PAGE
+  auto reminders = std::make_unique<ReminderPageHost>(app_);
+  if (reminders->Create(desktop, desktopTabs_.DisplayArea())) {
+    desktopTabs_.AddPage(reminders->hwnd());
+    reminders_ = std::move(reminders);
+  }
+#else
+  desktopTabs_.AddPage(CreateWindowExW(0, L"STATIC", L"", WS_CHILD, 0, 0, 0, 0, desktop, nullptr, nullptr, nullptr));
+#endif
+  desktopTabs_.AddPage(L"CONF_DESK_PLACEMENT");
+  inner(menuTabs_, notebook_.page(kConfMenuPage), IDC_TN_FaST_MENU,
+        {"Меню программ", "Меню WWW", "Дополнительные установки"},
+        {L"CONF_MENU_PROGRAMS", L"CONF_MENU_WWW", L"CONF_MENU_EXTRA"});
+  inner(planTabs_, notebook_.page(kConfSchedulerPage), IDC_TBPlan,
+        {"Список заданий", "Календарь", "Дополнительные установки"},
+        {L"CONF_PLAN_LIST", L"CONF_PLAN_CALENDAR", L"CONF_PLAN_EXTRA"});
+  inner(statTabs_, notebook_.page(kConfStatisticsPage), IDC_NoteWWW,
+        {"Лог подключений", "Подключения", "Лог работы ОС", "Статус"},
+        {L"CONF_STAT_LOG", L"CONF_STAT_CONN", L"CONF_STAT_WORK", L"CONF_STAT_STATUS"});
+  for (Notebook* notebook : {&sysTabs_, &desktopTabs_, &menuTabs_, &planTabs_, &statTabs_}) notebook->Select(0);
+}
+
 void TFormConf::RememberControls() {
   controls_.clear();
-  EnumChildWindows(hwnd(), &CollectControl, reinterpret_cast<LPARAM>(&controls_));
+  ControlCollector collector{&controls_, reminders_ ? reminders_->hwnd() : nullptr};
+  EnumChildWindows(hwnd(), &CollectControl, reinterpret_cast<LPARAM>(&collector));
 }
 
 HWND TFormConf::Item(int id) const {
@@ -115,51 +185,68 @@ HWND TFormConf::Item(int id) const {
   return found == controls_.end() ? nullptr : found->second;
 }
 
-void TFormConf::AddOkButton(HWND page, int id) {
-  RECT area;
-  GetClientRect(page, &area);
-  AddButton(page, id, "Ok", area.right - 90, area.bottom - 34, 80);
-}
-
 void TFormConf::ShowSettings() {
   LoadControls();
+  FormShow();
   if (IsIconic(hwnd())) ShowWindow(hwnd(), SW_RESTORE);
   ShowWindow(hwnd(), SW_SHOW);
   SetForegroundWindow(hwnd());
 }
 
-// The controls are set without their handlers running: the settings they
-// show are already in effect.
+void TFormConf::ShowPage(int page, int innerPage) {
+  notebook_.Select(page);
+  app_.settings.pages.settingsPage = page;
+  Notebook* inner = page == kConfDesktopPage      ? &desktopTabs_
+                    : page == kConfStatisticsPage ? &statTabs_
+                    : page == kConfSchedulerPage  ? &planTabs_
+                                                  : nullptr;
+  if (inner && innerPage >= 0) {
+    const int before = inner->selected();
+    inner->Select(innerPage);
+    if (inner == &desktopTabs_ && before != innerPage && reminders_) {
+      if (before == kRemindersTab) reminders_->Left();
+      if (innerPage == kRemindersTab) reminders_->Entered();
+    }
+  }
+  ShowSettings();
+}
+
 void TFormConf::LoadControls() {
   loading_ = true;
+  LoadBoundControls();
   const Settings& s = app_.settings;
-  SetChecked(Item(IDC_CB_MONITOR_IP), s.log.monitorConnections);
-  SetChecked(Item(IDC_CB_AUTO_HIDE_start), s.inter.startMinimised);
-  SetChecked(Item(IDC_CBTray), s.showTaskbarClock);
-  SetChecked(Item(IDC_CB_AUTO_HIDE), s.inter.autoHide);
-  SetChecked(Item(IDC_CBW), s.inter.stickyWindow);
-  SetChecked(Item(IDC_CB_Display), s.inter.keepOnScreen);
-  SetChecked(Item(IDC_CB_zak_g_wind), s.inter.pinWindow);
   const StackingMode mode = StackingFromFlags(s.inter.stackTopmost, s.inter.stackNeutral, s.inter.stackBottommost);
   SetChecked(Item(IDC_CB_UP), mode == StackingMode::Topmost);
   SetChecked(Item(IDC_CB_baraban), mode == StackingMode::Neutral);
   SetChecked(Item(IDC_CB_Down), mode == StackingMode::Bottommost);
+  for (int i = 0; i < static_cast<int>(kPanelMenuItemCount); ++i)
+    SetChecked(Item(IDC_CB_men_first + i), s.panelMenuVisible[static_cast<std::size_t>(i)]);
   SendMessageW(Item(IDC_TBTRANS), TBM_SETPOS, TRUE, s.inter.opacity);
   SetControlText(Item(IDC_ctH), s.intervalTimer.hours);
   SetControlText(Item(IDC_ctM), s.intervalTimer.minutes);
   SetControlText(Item(IDC_CTS), s.intervalTimer.seconds);
-  SendMessageW(Item(IDC_CB_SOUND_TIM), CB_SETCURSEL, static_cast<WPARAM>(s.intervalTimer.soundIndex), 0);
+  SelectComboItem(Item(IDC_CB_SOUND_TIM), s.intervalTimer.soundIndex);
   SetChecked(Item(IDC_CBCT), timer_.running());
+  if (reminders_) reminders_->LoadControls();
   loading_ = false;
 }
 
 LRESULT TFormConf::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_COMMAND:
-      OnCommand(LOWORD(wParam), HIWORD(wParam));
+      if (lParam == 0 && HIWORD(wParam) == 0 && LOWORD(wParam) >= IDM_view_top) {
+        OnMenuCommand(LOWORD(wParam));
+      } else {
+        OnCommand(LOWORD(wParam), HIWORD(wParam));
+      }
       return 0;
     case WM_NOTIFY:
       OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
+      return 0;
+    case WM_DRAWITEM:
+      return OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)) ? TRUE : FALSE;
+    case WM_INITMENUPOPUP:
+      UpdateMenuChecks(reinterpret_cast<HMENU>(wParam));
       return 0;
     case WM_HSCROLL:
       if (reinterpret_cast<HWND>(lParam) == Item(IDC_TBTRANS)) TBTRANSChange();
@@ -180,32 +267,41 @@ void TFormConf::OnNotify(const NMHDR& header) {
   if (header.hwndFrom == notebook_.tabs()) {
     notebook_.OnSelectionChanged();
     app_.settings.pages.settingsPage = notebook_.selected();
-  } else if (header.hwndFrom == sysTabs_.tabs()) {
-    sysTabs_.OnSelectionChanged();
+    return;
   }
+  for (Notebook* notebook : {&sysTabs_, &menuTabs_, &planTabs_, &statTabs_})
+    if (header.hwndFrom == notebook->tabs()) notebook->OnSelectionChanged();
+  if (header.hwndFrom == desktopTabs_.tabs()) {
+    desktopTabs_.OnSelectionChanged();
+    app_.settings.calendar.page = desktopTabs_.selected();
+    if (reminders_) desktopTabs_.selected() == kRemindersTab ? reminders_->Entered() : reminders_->Left();
+  }
+  if (header.hwndFrom == planTabs_.tabs()) app_.settings.inter.schedulerTab = planTabs_.selected();
+  if (header.hwndFrom == statTabs_.tabs()) app_.settings.pages.statisticsPage = statTabs_.selected();
 }
 
 void TFormConf::OnCommand(int id, int code) {
   if (loading_) return;
-  for (int ok : kOkButtons)
-    if (id == ok) return bokClick();
-  Settings& s = app_.settings;
   const bool clicked = code == BN_CLICKED;
+  if (id == IDOK) return bokClick();  // Enter anywhere in the window
+  if (id == IDCANCEL) return FormClose();  // Esc
+  for (int ok : kOkButtons)
+    if (id == ok && clicked) return bokClick();
+  if (OnBoundControl(id, code)) return;
+  if (id >= IDC_CB_men_first && id < IDC_CB_men_first + static_cast<int>(kPanelMenuItemCount)) {
+    if (clicked) PanelItemClick(id);
+    return;
+  }
   switch (id) {
-    case IDC_CB_MONITOR_IP: if (clicked) s.log.monitorConnections = IsChecked(Item(id)); break;
-    case IDC_CB_AUTO_HIDE_start: if (clicked) s.inter.startMinimised = IsChecked(Item(id)); break;
-    case IDC_CBTray: if (clicked) CBTrayClick(); break;
     case IDC_bauloLoad: if (clicked) bauloLoadClick(); break;
     case IDC_Button1: if (clicked) Button1Click(); break;
-    case IDC_CB_AUTO_HIDE: if (clicked) mainForm_.SetAutoHide(IsChecked(Item(id)), true); break;
-    case IDC_CBW: if (clicked) mainForm_.SetSticky(IsChecked(Item(id))); break;
-    case IDC_CB_Display: if (clicked) s.inter.keepOnScreen = IsChecked(Item(id)); break;
-    case IDC_CB_zak_g_wind: if (clicked) mainForm_.SetPinned(IsChecked(Item(id)), true); break;
     case IDC_CB_UP:
     case IDC_CB_baraban:
     case IDC_CB_Down:
       if (clicked) StackingClick(id);
       break;
+    case IDC_B_fil_men: if (clicked) SetAllPanelItems(true); break;
+    case IDC_B_cl_men: if (clicked) SetAllPanelItems(false); break;
     case IDC_ctH:
     case IDC_ctM:
     case IDC_CTS:
@@ -218,10 +314,15 @@ void TFormConf::OnCommand(int id, int code) {
     case IDC_B_stop_timer: if (clicked) StopTimer(); break;
     case IDC_CB_SOUND_TIM:
       if (code == CBN_SELCHANGE) {
-        s.intervalTimer.soundIndex = static_cast<int>(SendMessageW(Item(id), CB_GETCURSEL, 0, 0));
-        timer_.SetSound(s.intervalTimer.soundIndex);
+        app_.settings.intervalTimer.soundIndex = ComboSelection(Item(id));
+        timer_.SetSound(app_.settings.intervalTimer.soundIndex);
       }
       break;
+    case IDC_B_paint_calendare: if (clicked && hooks_.composeWallpaper) hooks_.composeWallpaper(); break;
+    case IDC_B_add_plan: if (clicked && hooks_.addTask) hooks_.addTask(); break;
+    case IDC_B_edit_plan: if (clicked && hooks_.editTask) hooks_.editTask(); break;
+    case IDC_B_del_plan: if (clicked && hooks_.deleteTask) hooks_.deleteTask(); break;
+    case IDC_B_del_all_plan: if (clicked && hooks_.deleteAllTasks) hooks_.deleteAllTasks(); break;
     default: break;
   }
 }
@@ -255,11 +356,6 @@ void TFormConf::Button1Click() {
   WindowConfirmer confirmer(hwnd());
   WinRunKeyRegistry registry;
   RemoveFromAutorun(confirmer, registry);
-}
-
-void TFormConf::CBTrayClick() {
-  app_.settings.showTaskbarClock = IsChecked(Item(IDC_CBTray));
-  ShowTaskbarClock(app_.settings.showTaskbarClock);
 }
 
 void TFormConf::TBTRANSChange() {

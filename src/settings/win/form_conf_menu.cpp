@@ -1,0 +1,95 @@
+// The settings window's main menu: its commands, the check marks it shows,
+// and the scheduler items that name the selected task.
+#include "settings/win/form_conf.h"
+
+#include <commctrl.h>
+
+#include "app/win/main_form.h"
+#include "common/win/wide_text.h"
+
+namespace tikolvo {
+namespace {
+
+constexpr int kTaskNameColumn = 1;
+
+std::string SelectedTaskName(HWND grid) {
+  const LRESULT row = SendMessageW(grid, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED);
+  if (row < 0) return {};
+  wchar_t text[256] = {};
+  LVITEMW item{};
+  item.iSubItem = kTaskNameColumn;
+  item.pszText = text;
+  item.cchTextMax = 256;
+  SendMessageW(grid, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+  return Narrow(text);
+}
+
+void SetMenuCaption(HMENU menu, UINT id, const std::string& caption) {
+  std::wstring text = Widen(caption);
+  MENUITEMINFOW info{};
+  info.cbSize = sizeof(info);
+  info.fMask = MIIM_STRING;
+  info.dwTypeData = text.data();
+  SetMenuItemInfoW(menu, id, FALSE, &info);
+}
+
+void CheckItem(HMENU menu, UINT id, bool on) { CheckMenuItem(menu, id, MF_BYCOMMAND | (on ? MF_CHECKED : MF_UNCHECKED)); }
+
+}  // namespace
+
+// The scheduler items name the task selected in the scheduler list.
+void TFormConf::FormShow() {
+  if (!menu_) return;
+  const std::string name = SelectedTaskName(Item(IDC_SG_PLAN));
+  const std::string quoted = name.empty() ? std::string() : " \"" + name + "\"";
+  SetMenuCaption(menu_, IDM_plan_edit, name.empty() ? "Редактировать задание" : "Редактировать задание " + quoted);
+  SetMenuCaption(menu_, IDM_plan_del, name.empty() ? "Удалить задание" : "Удалить задание " + quoted);
+}
+
+void TFormConf::UpdateMenuChecks(HMENU) {
+  const Settings& s = app_.settings;
+  const StackingMode mode = StackingFromFlags(s.inter.stackTopmost, s.inter.stackNeutral, s.inter.stackBottommost);
+  const UINT stacking = mode == StackingMode::Topmost      ? IDM_view_top
+                        : mode == StackingMode::Bottommost ? IDM_view_bottom
+                                                           : IDM_view_neutral;
+  CheckMenuRadioItem(menu_, IDM_view_top, IDM_view_bottom, stacking, MF_BYCOMMAND);
+  CheckItem(menu_, IDM_view_autohide, s.inter.autoHide);
+  CheckItem(menu_, IDM_view_sticky, s.inter.stickyWindow);
+  CheckItem(menu_, IDM_view_pin, s.inter.pinWindow);
+  CheckItem(menu_, IDM_stat_, s.log.monitorConnections);
+}
+
+void TFormConf::OnMenuCommand(int id) {
+  auto toggle = [this](int box) {
+    SetChecked(Item(box), !IsChecked(Item(box)));
+    OnBoundControl(box, BN_CLICKED);
+  };
+  switch (id) {
+    case IDM_view_top: StackingClick(IDC_CB_UP); break;
+    case IDM_view_neutral: StackingClick(IDC_CB_baraban); break;
+    case IDM_view_bottom: StackingClick(IDC_CB_Down); break;
+    case IDM_view_autohide: toggle(IDC_CB_AUTO_HIDE); break;
+    case IDM_view_sticky: toggle(IDC_CBW); break;
+    case IDM_view_pin: toggle(IDC_CB_zak_g_wind); break;
+    case IDM_desk_fon: ShowPage(kConfDesktopPage, 0); break;
+    case IDM_desk_cal: ShowPage(kConfDesktopPage, 1); break;
+    case IDM_desk_mess: ShowPage(kConfDesktopPage, 2); break;
+    case IDM_desk_pos: ShowPage(kConfDesktopPage, 3); break;
+    case IDM_desk_refresh: if (hooks_.composeWallpaper) hooks_.composeWallpaper(); break;
+    case IDM_plan_add:
+      ShowPage(kConfSchedulerPage);
+      if (hooks_.addTask) hooks_.addTask();
+      break;
+    case IDM_plan_edit: if (hooks_.editTask) hooks_.editTask(); break;
+    case IDM_plan_del: if (hooks_.deleteTask) hooks_.deleteTask(); break;
+    case IDM_plan_del_all: if (hooks_.deleteAllTasks) hooks_.deleteAllTasks(); break;
+    case IDM_stat_log: ShowPage(kConfStatisticsPage, 0); break;
+    case IDM_stat_conn: ShowPage(kConfStatisticsPage, 1); break;
+    case IDM_stat_work: ShowPage(kConfStatisticsPage, 2); break;
+    case IDM_stat_: toggle(IDC_CB_MONITOR_IP); break;
+    case IDM_about: ShowPage(kConfAboutPage); break;
+    default: break;
+  }
+}
+
+}  // namespace tikolvo
