@@ -1,6 +1,7 @@
 #include "app/menu_tables.h"
 
 #include "settings/panel_menu_items.h"
+#include "skin/program_pictures.h"
 #include "settings/settings_model.h"
 
 namespace tikolvo {
@@ -50,64 +51,92 @@ constexpr Launch kLaunches[] = {
 }  // namespace
 
 const std::array<MenuEntry, kWindowMenuSize> kWindowMenu = {{
-    {"AdminSet", "Администрирование", C::AdminMenu, K::Submenu, 0},
-    {"N6", "Дата и время", C::DateTime, K::Command, 1},
-    {"N9", "Звуки и аудиоустройства", C::Sounds, K::Command, 2},
-    {"N7", "Игровые устройства", C::GameControllers, K::Command, 3},
-    {"N8", "Мышь", C::Mouse, K::Command, 4},
-    {"N20", "Панель задач и меню \"Пуск\"", C::TaskbarAndStart, K::Command, 5},
-    {"N18", "Свойства обозревателя", C::InternetOptions, K::Command, 6},
-    {"N19", "Свойства папки", C::FolderOptions, K::Command, 7},
-    {"N10", "Сетевые подключения", C::NetworkConnections, K::Command, 8},
-    {"N12", "Система", C::System, K::Command, 9},
-    {"N4", "Для инвалидов", C::Accessibility, K::Command, 10},
-    {"N5", "Установка и удаление программ", C::AddRemovePrograms, K::Command, 11},
-    {"N17", "Установка оборудования", C::AddHardware, K::Command, 12},
-    {"N16", "Учетные записи пользователей", C::UserAccounts, K::Command, 13},
-    {"N11", "Электропитание", C::PowerOptions, K::Command, 14},
-    {"N13", "Экран", C::Display, K::Command, 15},
+    {"AdminSet", "Администрирование", C::AdminMenu, K::Submenu, 0, 4},
+    {"N6", "Дата и время", C::DateTime, K::Command, 1, 3},
+    {"N9", "Звуки и аудиоустройства", C::Sounds, K::Command, 2, 6},
+    {"N7", "Игровые устройства", C::GameControllers, K::Command, 3, 7},
+    {"N8", "Мышь", C::Mouse, K::Command, 4, 8},
+    {"N20", "Панель задач и меню \"Пуск\"", C::TaskbarAndStart, K::Command, 5, 10},
+    {"N18", "Свойства обозревателя", C::InternetOptions, K::Command, 6, 11},
+    {"N19", "Свойства папки", C::FolderOptions, K::Command, 7, 12},
+    {"N10", "Сетевые подключения", C::NetworkConnections, K::Command, 8, 13},
+    {"N12", "Система", C::System, K::Command, 9, 14},
+    {"N4", "Для инвалидов", C::Accessibility, K::Command, 10, 15},
+    {"N5", "Установка и удаление программ", C::AddRemovePrograms, K::Command, 11, 16},
+    {"N17", "Установка оборудования", C::AddHardware, K::Command, 12, 17},
+    {"N16", "Учетные записи пользователей", C::UserAccounts, K::Command, 13, 18},
+    {"N11", "Электропитание", C::PowerOptions, K::Command, 14, 19},
+    {"N13", "Экран", C::Display, K::Command, 15, 20},
     {"N15", "-", C::None, K::Separator, -1},
-    {"RegEdit1", "RegEdit", C::RegEdit, K::Command, 16},
-    {"Msconfig1", "Msconfig", C::Msconfig, K::Command, 17},
-    {"N27", "Диспетчер устройств", C::DeviceManager, K::Command, 18},
-    {"sndvol32exe1", "Регулятор громкости", C::Volume, K::Command, 19},
-    {"N33", "Отключиться от Интернета", C::HangUp, K::Command, 20},
+    {"RegEdit1", "RegEdit", C::RegEdit, K::Command, 16, 21},
+    {"Msconfig1", "Msconfig", C::Msconfig, K::Command, 17, 22},
+    {"N27", "Диспетчер устройств", C::DeviceManager, K::Command, 18, 24},
+    {"sndvol32exe1", "Регулятор громкости", C::Volume, K::Command, 19, 25},
+    {"N33", "Отключиться от Интернета", C::HangUp, K::Command, 20, system_picture::kDisconnect},
     {"N28", "-", C::None, K::Separator, -1},
-    {"N29", "Настройки", C::Settings, K::Command, 21},
-    {"N31", "Внешний вид (скин)", C::SkinLook, K::Command, -1},
-    {"N34", "Свернуть", C::Minimize, K::Command, 22},
-    {"N30", "Выход", C::Exit, K::Command, 23},
+    {"N29", "Настройки", C::Settings, K::Command, 21, 26},
+    {"N31", "Внешний вид (скин)", C::SkinLook, K::Command, -1, system_picture::kSkinArchive},
+    {"N34", "Свернуть", C::Minimize, K::Command, 22, 27},
+    {"N30", "Выход", C::Exit, K::Command, 23, 28},
 }};
 
 const std::array<MenuEntry, kAdminMenuSize> kAdminMenu = {{
-    {"ODBC1", "Источники данных (ODBC)", C::Odbc, K::Command, -1},
-    {"N21", "Локальная политика безопасности", C::SecurityPolicy, K::Command, -1},
-    {"N22", "Производительность", C::Performance, K::Command, -1},
-    {"N23", "Просмотр событий", C::EventViewer, K::Command, -1},
-    {"N24", "Службы", C::Services, K::Command, -1},
-    {"N25", "Службы компонентов", C::ComponentServices, K::Command, -1},
-    {"N26", "Управление компьютером", C::ComputerManagement, K::Command, -1},
+    {"ODBC1", "Источники данных (ODBC)", C::Odbc, K::Command, -1, 32},
+    {"N21", "Локальная политика безопасности", C::SecurityPolicy, K::Command, -1, 39},
+    {"N22", "Производительность", C::Performance, K::Command, -1, 41},
+    {"N23", "Просмотр событий", C::EventViewer, K::Command, -1, 44},
+    {"N24", "Службы", C::Services, K::Command, -1, 38},
+    {"N25", "Службы компонентов", C::ComponentServices, K::Command, -1, 56},
+    {"N26", "Управление компьютером", C::ComputerManagement, K::Command, -1, 57},
 }};
 
 const std::array<MenuEntry, kTrayMenuSize> kTrayMenu = {{
-    {"Vost", "Востановить", C::Restore, K::Command, -1},
-    {"Sver", "Свернуть", C::Minimize, K::Command, -1},
+    {"Vost", "Востановить", C::Restore, K::Command, -1, 29},
+    {"Sver", "Свернуть", C::Minimize, K::Command, -1, 27},
     {"N1", "-", C::None, K::Separator, -1},
-    {"N2", "Настройки", C::Settings, K::Command, -1},
-    {"N14", "Планировщик заданий", C::Scheduler, K::Command, -1},
-    {"N32", "Стоп (звук в Планировщике)", C::StopSchedulerSound, K::Command, -1},
+    {"N2", "Настройки", C::Settings, K::Command, -1, 26},
+    {"N14", "Планировщик заданий", C::Scheduler, K::Command, -1, 9},
+    {"N32", "Стоп (звук в Планировщике)", C::StopSchedulerSound, K::Command, -1, 31},
     {"N3", "-", C::None, K::Separator, -1},
-    {"Clos", "Закрыть", C::Exit, K::Command, -1},
+    {"Clos", "Закрыть", C::Exit, K::Command, -1, 28},
 }};
 
-const MenuEntry kControlPanelEntry{"Panel", "Панель управления", C::ControlPanelMenu, K::Submenu, -1};
+const MenuEntry kControlPanelEntry{"Panel", "Панель управления", C::ControlPanelMenu, K::Submenu, -1,
+                                    system_picture::kControlPanel};
 const MenuEntry kControlPanelSeparator{"PanelSeparator", "-", C::None, K::Separator, -1};
+
+namespace {
+
+// Every item of the tables, the tray's control-panel head included.
+std::vector<const MenuEntry*> AllEntries() {
+  std::vector<const MenuEntry*> all;
+  for (const MenuEntry& entry : kWindowMenu) all.push_back(&entry);
+  for (const MenuEntry& entry : kAdminMenu) all.push_back(&entry);
+  for (const MenuEntry& entry : kTrayMenu) all.push_back(&entry);
+  all.push_back(&kControlPanelEntry);
+  return all;
+}
+
+}  // namespace
 
 LaunchTarget LaunchTargetOf(MenuCommand command, std::string_view systemFolder) {
   if (command == C::ComponentServices) return {std::string(systemFolder) + "\\Com\\comexp.msc", ""};
   for (const Launch& launch : kLaunches)
     if (launch.command == command) return {std::string(launch.file), std::string(launch.parameters)};
   return {};
+}
+
+int MenuPictureOf(MenuCommand command) {
+  if (command == C::None) return -1;
+  for (const MenuEntry* entry : AllEntries())
+    if (entry->command == command) return entry->picture;
+  return -1;
+}
+
+int SubmenuPictureOf(std::string_view caption) {
+  for (const MenuEntry* entry : AllEntries())
+    if (entry->kind == K::Submenu && entry->caption == caption) return entry->picture;
+  return -1;
 }
 
 bool MsconfigSupported(bool ntPlatform, unsigned major, unsigned minor) {

@@ -81,6 +81,7 @@ struct MenuEntry {
   MenuCommand command;
   MenuItemKind kind;
   int panelSetting;  // index into Settings::panelMenuVisible; -1 when always shown
+  int picture = -1;  // position in the program's system picture strip; -1: none
 };
 
 inline constexpr std::size_t kWindowMenuSize = 27;
@@ -94,6 +95,12 @@ extern const std::array<MenuEntry, kTrayMenuSize> kTrayMenu;
 // The program and arguments of a launcher command; systemFolder is where
 // the system's own programs live (without a trailing backslash).
 LaunchTarget LaunchTargetOf(MenuCommand command, std::string_view systemFolder);
+
+// The picture of a command's item, and of a submenu head ("Администрирование",
+// "Панель управления") by its caption; -1 when there is none. A command has
+// the same picture wherever it appears.
+int MenuPictureOf(MenuCommand command);
+int SubmenuPictureOf(std::string_view caption);
 
 // Whether the system has its configuration tool: every NT system from
 // Windows XP (5.1) on ships msconfig; Windows 2000 and the 9x family do not.

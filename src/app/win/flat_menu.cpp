@@ -1,6 +1,10 @@
 #include "app/win/flat_menu.h"
 
 #include "app/menu_look.h"
+#include "app/menu_tables.h"
+#include "common/win/wide_text.h"
+#include "skin/program_pictures.h"
+#include "skin/win/ress_pictures.h"
 
 namespace tikolvo {
 namespace {
@@ -13,6 +17,15 @@ MenuRgb ToRgb(COLORREF c) {
 }
 
 COLORREF ToColorRef(MenuRgb c) { return RGB(c.r, c.g, c.b); }
+
+// A greyed item's picture shows faintly.
+constexpr BYTE kGrayedPictureOpacity = 100;
+
+int PictureOf(const MENUITEMINFOW& info, const wchar_t* caption) {
+  if (info.hSubMenu) return SubmenuPictureOf(Narrow(caption));
+  if (info.wID < kFirstMenuCommand || info.wID > kLastMenuCommand) return -1;
+  return MenuPictureOf(static_cast<MenuCommand>(info.wID));
+}
 
 void Fill(HDC dc, const RECT& rect, COLORREF colour) {
   HBRUSH brush = CreateSolidBrush(colour);
@@ -61,11 +74,13 @@ void FlatMenuStyle::ApplyTo(HMENU menu) {
     wchar_t text[256] = L"";
     MENUITEMINFOW info{};
     info.cbSize = sizeof(info);
-    info.fMask = MIIM_FTYPE | MIIM_STRING | MIIM_SUBMENU;
+    info.fMask = MIIM_FTYPE | MIIM_STRING | MIIM_SUBMENU | MIIM_ID;
     info.dwTypeData = text;
     info.cch = 255;
     if (!GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info)) continue;
-    auto tagged = std::make_unique<Tagged>(Tagged{kFlatItemTag, {text, (info.fType & MFT_SEPARATOR) != 0}});
+    const bool separator = (info.fType & MFT_SEPARATOR) != 0;
+    auto tagged =
+        std::make_unique<Tagged>(Tagged{kFlatItemTag, {text, separator, separator ? -1 : PictureOf(info, text)}});
     MENUITEMINFOW owner{};
     owner.cbSize = sizeof(owner);
     owner.fMask = MIIM_FTYPE | MIIM_DATA;
@@ -112,6 +127,15 @@ void FlatMenuStyle::DrawBand(HDC dc, const RECT& rect, COLORREF colour, bool gra
   }
 }
 
+// The picture sits in the middle of the left column.
+void FlatMenuStyle::DrawPicture(HDC dc, const RECT& item, int picture, bool grayed) {
+  if (picture < 0) return;
+  const int size = kSystemPictureSize;
+  const int x = item.left + (kMenuStripeWidth - size) / 2;
+  const int y = item.top + (item.bottom - item.top - size) / 2;
+  SystemStrip().Draw(dc, picture, x, y, size, grayed ? kGrayedPictureOpacity : 255);
+}
+
 bool FlatMenuStyle::Draw(const DRAWITEMSTRUCT& draw) {
   if (draw.CtlType != ODT_MENU) return false;
   const FlatMenuItem* item = ItemOf(draw.itemData);
@@ -137,6 +161,7 @@ bool FlatMenuStyle::Draw(const DRAWITEMSTRUCT& draw) {
     FrameRect(dc, &bar, frame);
     DeleteObject(frame);
   }
+  DrawPicture(dc, r, item->picture, grayed);
   HGDIOBJ old = SelectObject(dc, Font());
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, GetSysColor(grayed ? COLOR_GRAYTEXT : selected ? COLOR_HIGHLIGHTTEXT : COLOR_MENUTEXT));

@@ -1,7 +1,8 @@
 #pragma once
-// Owner-drawn flat menus in "Verdana": a light column on the left, a flat
-// highlight bar, and with the gradient option both in graded shades. The
-// owner window passes WM_MEASUREITEM and WM_DRAWITEM on.
+// Owner-drawn flat menus in "Verdana": a light column on the left with the
+// item's picture from the program's system strip, a flat highlight bar, and
+// with the gradient option both in graded shades. The owner window passes
+// WM_MEASUREITEM and WM_DRAWITEM on.
 #include <windows.h>
 
 #include <memory>
@@ -13,6 +14,7 @@ namespace tikolvo {
 struct FlatMenuItem {
   std::wstring caption;
   bool separator = false;
+  int picture = -1;  // position in the system strip; -1: none
 };
 
 class FlatMenuStyle {
@@ -23,7 +25,9 @@ class FlatMenuStyle {
   ~FlatMenuStyle();
 
   // Makes every item of the menu and of its submenus owner-drawn. Items of
-  // an earlier menu are forgotten: one popup is shown at a time.
+  // an earlier menu are forgotten: one popup is shown at a time. An item of
+  // the menu tables gets the table's picture: by its command, or for a
+  // submenu head by its caption.
   void Apply(HMENU menu, bool gradient);
 
   // False when the message is not about one of our items.
@@ -38,6 +42,7 @@ class FlatMenuStyle {
   void ApplyTo(HMENU menu);
   HFONT Font();
   void DrawBand(HDC dc, const RECT& rect, COLORREF colour, bool graded) const;
+  static void DrawPicture(HDC dc, const RECT& item, int picture, bool grayed);
 
   std::vector<std::unique_ptr<Tagged>> items_;
   HFONT font_ = nullptr;

@@ -2,14 +2,19 @@
 
 #include <cstdint>
 #include <cstring>
+#include <optional>
 
 #include "render/bitmap.h"
+#include "skin/win/ress_pictures.h"
 
 namespace tikolvo {
 namespace {
 
 constexpr wchar_t kClassName[] = L"TAboutBanner";
 constexpr UINT_PTR kSecondTimer = 1;
+constexpr char kBannerResource[] = "LOGO_BACK_IMAGE";
+constexpr char kLogoResource[] = "BITMAP_LOGO";
+constexpr std::uint32_t kPlainBand = 0x1C345C;  // 0x00RRGGBB as the DIB stores it
 
 // Pixel at (x, y) of a top-down 32-bit DIB, as blue, green, red bytes.
 std::uint8_t* DibPixel(const DibSection& dib, int x, int y) {
@@ -38,46 +43,34 @@ bool AboutBanner::Create(HWND parent, int x, int y) {
   return true;
 }
 
-// A dark band fading to the right, the program's name, and a light dial in
-// the miniature clock's square for its hands to turn over.
+// The generated banner; should the resource be missing, a plain band still
+// carries the miniature clock.
 void AboutBanner::DrawBanner() {
   picture_ = CreateDib32(kWidth, kHeight);
   if (!picture_.bitmap) return;
-  for (int y = 0; y < kHeight; ++y)
-    for (int x = 0; x < kWidth; ++x) {
-      std::uint8_t* p = DibPixel(picture_, x, y);
-      const int fade = x * 90 / kWidth + y;
-      p[0] = static_cast<std::uint8_t>(92 + fade);  // blue
-      p[1] = static_cast<std::uint8_t>(52 + fade / 2);
-      p[2] = static_cast<std::uint8_t>(28 + fade / 3);
-      p[3] = 0;
-    }
-  MemDc dc;
-  SelectGuard bitmap(dc.get(), picture_.bitmap.get());
-  const HandRect& r = MiniatureClock::kRect;
-  UniqueGdi<HBRUSH> face(CreateSolidBrush(RGB(240, 236, 226)));
-  UniqueGdi<HPEN> rim(CreatePen(PS_SOLID, 1, RGB(200, 200, 210)));
-  {
-    SelectGuard brush(dc.get(), face.get());
-    SelectGuard pen(dc.get(), rim.get());
-    Ellipse(dc.get(), r.left - 2, r.top - 2, r.right + 3, r.bottom + 3);
-  }
-  LOGFONTW title{};
-  title.lfHeight = -26;
-  title.lfWeight = FW_BOLD;
-  title.lfQuality = ANTIALIASED_QUALITY;
-  wcscpy(title.lfFaceName, L"Tahoma");
-  UniqueGdi<HFONT> font(CreateFontIndirectW(&title));
-  SelectGuard selected(dc.get(), font.get());
-  SetBkMode(dc.get(), TRANSPARENT);
-  SetTextColor(dc.get(), RGB(255, 228, 140));
-  RECT text{200, 0, kWidth - 12, kHeight};
-  DrawTextW(dc.get(), L"Tikolvo", -1, &text, DT_SINGLELINE | DT_VCENTER | DT_LEFT);
+  const std::optional<Picture> banner = LoadRessPicture(kBannerResource);
+  const bool fits = banner && banner->width == kWidth && banner->height == kHeight;
+  auto* pixels = static_cast<std::uint32_t*>(picture_.bits);
+  for (std::size_t i = 0; i < static_cast<std::size_t>(kWidth) * kHeight; ++i)
+    pixels[i] = fits ? banner->pixels[i] & 0xFFFFFF : kPlainBand;
   GdiFlush();
 
-  Bitmap24 banner;
-  CopyToBitmap(picture_, banner);
-  miniature_.SetBanner(banner);
+  Bitmap24 copy;
+  CopyToBitmap(picture_, copy);
+  miniature_.SetBanner(copy);
+}
+
+void DrawAboutLogo(HDC dc, const RECT& box) {
+  const std::optional<Picture> logo = LoadRessPicture(kLogoResource);
+  if (!logo || logo->empty()) return;
+  const DibSection dib = PictureToDib(*logo, true);
+  if (!dib.bitmap) return;
+  MemDc source;
+  SelectGuard select(source.get(), dib.bitmap.get());
+  const int x = box.left + (box.right - box.left - logo->width) / 2;
+  const int y = box.top + (box.bottom - box.top - logo->height) / 2;
+  const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+  AlphaBlend(dc, x, y, logo->width, logo->height, source.get(), 0, 0, logo->width, logo->height, blend);
 }
 
 LRESULT AboutBanner::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -1,6 +1,7 @@
 #pragma once
-// The about page's banner: a 545 x 54 picture with the program's name and a
-// small dial whose hands show the time, redrawn every second while visible.
+// The about page's banner: the 545 x 54 picture "LOGO_BACK_IMAGE" with the
+// program's name and a dial, over which a miniature clock shows the time,
+// redrawn every second while visible. Also the page's program picture.
 #include <windows.h>
 
 #include "app/miniature_clock.h"
@@ -9,6 +10,10 @@
 #include "common/win/window_base.h"
 
 namespace tikolvo {
+
+// Draws the program's picture ("BITMAP_LOGO") with its soft edges, centred
+// in the box; nothing when the resource is missing.
+void DrawAboutLogo(HDC dc, const RECT& box);
 
 class AboutBanner : public Window {
  public:

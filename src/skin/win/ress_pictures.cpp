@@ -1,0 +1,129 @@
+#include "skin/win/ress_pictures.h"
+
+#include <cstring>
+#include <string>
+
+#include "common/win/wide_text.h"
+#include "skin/picture_strip.h"
+#include "skin/program_pictures.h"
+#include "skin/resource_blob.h"
+
+namespace tikolvo {
+namespace {
+
+std::string MaskName(std::string_view name) { return std::string(name) + kMaskSuffix; }
+
+// A 1-bit bitmap: set (white) where the mask is see-through.
+UniqueGdi<HBITMAP> MonochromeMask(const Picture& mask) {
+  const int rowBytes = ((mask.width + 15) / 16) * 2;  // CreateBitmap rows are WORD aligned
+  std::string bits(static_cast<std::size_t>(rowBytes) * mask.height, '\0');
+  for (int y = 0; y < mask.height; ++y)
+    for (int x = 0; x < mask.width; ++x)
+      if ((mask.At(x, y) & 0xFFFFFF) == 0xFFFFFF) bits[y * rowBytes + x / 8] |= static_cast<char>(0x80 >> (x % 8));
+  return UniqueGdi<HBITMAP>(CreateBitmap(mask.width, mask.height, 1, 1, bits.data()));
+}
+
+std::optional<ImageStrip> LoadRessStrip(std::string_view name) {
+  std::optional<ImageStrip> strip = ResourceToImageStrip(RessBytes(name), RessBytes(MaskName(name)));
+  if (strip) TakeAlphaFromMask(strip->picture, strip->mask);
+  return strip;
+}
+
+}  // namespace
+
+std::string_view RessBytes(std::string_view name) {
+  HMODULE module = GetModuleHandleW(nullptr);
+  const std::wstring wide = Widen(name);
+  HRSRC resource = FindResourceW(module, wide.c_str(), L"RESS");
+  if (!resource) return {};
+  HGLOBAL loaded = LoadResource(module, resource);
+  const void* data = loaded ? LockResource(loaded) : nullptr;
+  if (!data) return {};
+  return std::string_view(static_cast<const char*>(data), SizeofResource(module, resource));
+}
+
+std::optional<Picture> LoadRessPicture(std::string_view name) {
+  const std::string_view bytes = RessBytes(name);
+  if (bytes.empty()) return std::nullopt;
+  return ResourceToPicture(bytes);
+}
+
+DibSection PictureToDib(const Picture& picture, bool premultiply) {
+  DibSection dib = CreateDib32(picture.width, picture.height);
+  if (!dib.bitmap) return dib;
+  const std::vector<std::uint32_t> pixels = premultiply ? Premultiplied(picture) : picture.pixels;
+  std::memcpy(dib.bits, pixels.data(), pixels.size() * sizeof(std::uint32_t));
+  return dib;
+}
+
+UniqueGdi<HBITMAP> LoadRessBitmap(std::string_view name) {
+  const std::optional<Picture> picture = LoadRessPicture(name);
+  if (!picture) return {};
+  return std::move(PictureToDib(*picture, false).bitmap);
+}
+
+UniqueImageList& UniqueImageList::operator=(UniqueImageList&& other) noexcept {
+  if (this != &other) {
+    Reset(other.list_);
+    other.list_ = nullptr;
+  }
+  return *this;
+}
+
+void UniqueImageList::Reset(HIMAGELIST list) {
+  if (list_) ImageList_Destroy(list_);
+  list_ = list;
+}
+
+UniqueImageList LoadRessImageList(std::string_view name, int iconSize) {
+  const std::optional<ImageStrip> strip = LoadRessStrip(name);
+  const int count = strip ? strip->IconCount(iconSize) : 0;
+  if (count <= 0) return {};
+  UniqueImageList list(ImageList_Create(iconSize, strip->picture.height, ILC_COLOR32 | ILC_MASK, count, 0));
+  DibSection colour = PictureToDib(strip->picture, false);
+  UniqueGdi<HBITMAP> mask = MonochromeMask(strip->mask);
+  if (!list || !colour.bitmap || !mask) return {};
+  if (ImageList_Add(list.get(), colour.bitmap.get(), mask.get()) < 0) return {};
+  return list;
+}
+
+bool PictureStrip::Load(std::string_view name, int size) {
+  *this = PictureStrip();
+  std::optional<ImageStrip> strip = LoadRessStrip(name);
+  if (!strip || size <= 0 || strip->IconCount(size) <= 0) return false;
+  blendable_ = PictureToDib(strip->picture, true);
+  if (!blendable_.bitmap) return false;
+  pixels_ = std::move(strip->picture);
+  size_ = size;
+  return true;
+}
+
+Picture PictureStrip::At(int index) const { return CutStripPicture(pixels_, index, size_); }
+
+bool PictureStrip::Draw(HDC dc, int index, int x, int y, int size, BYTE opacity) const {
+  if (index < 0 || index >= Count() || size <= 0) return false;
+  MemDc source;
+  SelectGuard select(source.get(), blendable_.bitmap.get());
+  const BLENDFUNCTION blend{AC_SRC_OVER, 0, opacity, AC_SRC_ALPHA};
+  return AlphaBlend(dc, x, y, size, size, source.get(), index * size_, 0, size_, pixels_.height, blend) != FALSE;
+}
+
+const PictureStrip& SystemStrip() {
+  static const PictureStrip strip = [] {
+    PictureStrip s;
+    s.Load(kSystemStripName, kSystemPictureSize);
+    return s;
+  }();
+  return strip;
+}
+
+const PictureStrip& LargeSystemStrip() {
+  static const PictureStrip strip = [] {
+    PictureStrip s;
+    s.Load(kSystemStrip32Name, kLargeSystemPictureSize);
+    return s;
+  }();
+  return strip;
+}
+
+}  // namespace tikolvo
