@@ -70,6 +70,9 @@ void MainForm::Paint() {
 // the date has changed, and the hands. Nothing is drawn while the window is
 // hidden or minimised; the first tick after it shows again catches up.
 void MainForm::TimerTimer() {
+  MenuHooks& menus = app_.menus;
+  if (menus.schedulerSoundPlaying && menus.schedulerSoundEnded && menus.schedulerSoundEnded())
+    menus.schedulerSoundPlaying = false;
   if (!IsWindowVisible(hwnd()) || IsIconic(hwnd())) return;
   const DateTime now = clock_.Now();
   unsigned changed = labels_.Tick();

@@ -18,6 +18,9 @@ struct MenuHooks {
   std::function<void(PowerButtonAction)> powerAction;
   // Set while a scheduler sound plays; shows the tray menu's sound stop.
   bool schedulerSoundPlaying = false;
+  // The clock tick's check while that flag is set: true once the sound has
+  // played to its end (the flag then goes off).
+  std::function<bool()> schedulerSoundEnded;
 };
 
 }  // namespace tikolvo

@@ -5,6 +5,8 @@
 #include "app/win/app_state.h"
 #include "app/win/main_form.h"
 #include "app/win/single_instance.h"
+#include "audio/sound_player.h"
+#include "common/win/audio_out.h"
 #include "common/win/error_report.h"
 #include "common/win/file_replacer.h"
 #include "common/win/system_folders.h"
@@ -45,6 +47,18 @@ int RunProgram() {
     return 1;
   }
   app.openSettings = [&settingsForm] { settingsForm.ShowSettings(); };
+
+  // The program's sounds: the interval timer's rings and the scheduler's
+  // sounds share one output, so a new sound cuts the one before.
+  WaveOutDevice soundDevice;
+  audio::AudioEngine soundEngine(soundDevice);
+  audio::SoundPlayer sounds(soundEngine, app.programFolder + "plug\\music.res");
+  settingsForm.SetSoundPlayer([&sounds, &app](int number) {
+    if (sounds.PlayBuiltinSound(number)) app.menus.schedulerSoundPlaying = true;
+  });
+  app.menus.stopSchedulerSound = [&sounds] { sounds.StopSound(); };
+  app.menus.schedulerSoundEnded = [&sounds] { return sounds.CheckSoundEnded(); };
+  soundEngine.Init();
   mainForm.FormShow();
   return RunMessageLoop(settingsForm.hwnd());
 }
