@@ -2,12 +2,15 @@
 // dragged from, how it grows with its text, and what it draws.
 #include "win_test.h"
 
+#include <cstdlib>
 #include <string>
 
 #include "dialog_test_support.h"
 #include "reminders/dialog_layout.h"
 #include "reminders/win/dialog_frame.h"
 #include "reminders/win/message_dialogs.h"
+#include "skin/program_pictures.h"
+#include "skin/win/ress_pictures.h"
 
 namespace tikolvo {
 namespace {
@@ -205,12 +208,28 @@ TEST_CASE("the frame draws lighter and darker bands and the icon with its shadow
   CHECK(luma(p.At(p.width / 2, 2)) > luma(p.At(p.width / 2, m.topBand - 3)));
   CHECK(luma(p.At(0, p.height / 2)) < luma(p.At(2, p.height / 2)));
 
-  // The icon is a blue disc; its shadow falls to the lower right, beside it.
-  const int cx = (m.leftBand - m.icon) / 2 + m.icon / 2, cy = m.topBand + m.margin + m.icon / 2;
-  const uint32_t disc = p.At(cx - m.icon / 4, cy);
-  CHECK((disc & 0xFF) > ((disc >> 16) & 0xFF) + 40);
-  const int d = m.icon * 7 / 16;
-  CHECK(luma(p.At(cx + d, cy + d)) + 30 < luma(p.At(cx + d, cy - d)));
+  // The icon is the notice picture of the program's strip, and its shadow
+  // darkens the band below it more than above it.
+  const int left = (m.leftBand - m.icon) / 2, top = m.topBand + m.margin;
+  int below = 0, above = 0;
+  for (int x = left; x < left + m.icon; ++x) {
+    below += luma(p.At(x, top + m.icon + 1));
+    above += luma(p.At(x, top - 2));
+  }
+  CHECK(below < above);
+  if (m.icon == kLargeSystemPictureSize) {
+    const Picture notice = LargeSystemStrip().At(system_picture::kNotice);
+    int matching = 0, opaque = 0;
+    for (int y = 0; y < notice.height; ++y)
+      for (int x = 0; x < notice.width; ++x) {
+        if ((notice.At(x, y) >> 24) != 255) continue;
+        ++opaque;
+        const uint32_t want = notice.At(x, y) & 0xFFFFFF, got = p.At(left + x, top + y);
+        matching += std::abs(static_cast<int>(luma(want)) - static_cast<int>(luma(got))) <= 30;
+      }
+    CHECK(opaque > 100);
+    CHECK(matching * 10 >= opaque * 9);
+  }
 }
 
 TEST_CASE("opening and closing windows keeps the GDI object count flat") {
