@@ -7,6 +7,7 @@
 #include "skin/picture_strip.h"
 #include "skin/program_pictures.h"
 #include "skin/resource_blob.h"
+#include "skin/resource_directory.h"
 
 namespace tikolvo {
 namespace {
@@ -23,6 +24,30 @@ UniqueGdi<HBITMAP> MonochromeMask(const Picture& mask) {
   return UniqueGdi<HBITMAP>(CreateBitmap(mask.width, mask.height, 1, 1, bits.data()));
 }
 
+// The module's resource section, read through its own headers.
+std::string_view ResourceSection(HMODULE module) {
+  const auto* base = reinterpret_cast<const char*>(module);
+  const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
+  if (!base || dos->e_magic != IMAGE_DOS_SIGNATURE) return {};
+  const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
+  if (nt->Signature != IMAGE_NT_SIGNATURE) return {};
+  const IMAGE_OPTIONAL_HEADER& optional = nt->OptionalHeader;
+  if (optional.NumberOfRvaAndSizes <= IMAGE_DIRECTORY_ENTRY_RESOURCE) return {};
+  const IMAGE_DATA_DIRECTORY& entry = optional.DataDirectory[IMAGE_DIRECTORY_ENTRY_RESOURCE];
+  if (!entry.VirtualAddress || entry.VirtualAddress + entry.Size > optional.SizeOfImage) return {};
+  return std::string_view(base + entry.VirtualAddress, entry.Size);
+}
+
+// When the linker left the named entries out of the system's order, the
+// system cannot find some of them; walking the directory still does.
+std::string_view WalkToResource(HMODULE module, std::string_view name) {
+  const std::optional<ResourceSpan> span = FindNamedResource(ResourceSection(module), "RESS", name);
+  const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(
+      reinterpret_cast<const char*>(module) + reinterpret_cast<const IMAGE_DOS_HEADER*>(module)->e_lfanew);
+  if (!span || span->rva + span->size > nt->OptionalHeader.SizeOfImage) return {};
+  return std::string_view(reinterpret_cast<const char*>(module) + span->rva, span->size);
+}
+
 std::optional<ImageStrip> LoadRessStrip(std::string_view name) {
   std::optional<ImageStrip> strip = ResourceToImageStrip(RessBytes(name), RessBytes(MaskName(name)));
   if (strip) TakeAlphaFromMask(strip->picture, strip->mask);
@@ -35,7 +60,7 @@ std::string_view RessBytes(std::string_view name) {
   HMODULE module = GetModuleHandleW(nullptr);
   const std::wstring wide = Widen(name);
   HRSRC resource = FindResourceW(module, wide.c_str(), L"RESS");
-  if (!resource) return {};
+  if (!resource) return WalkToResource(module, name);
   HGLOBAL loaded = LoadResource(module, resource);
   const void* data = loaded ? LockResource(loaded) : nullptr;
   if (!data) return {};
