@@ -83,11 +83,14 @@ namespace detail {
 // 0x00RRGGBB
 constexpr std::uint32_t Rgb(int r, int g, int b) { return static_cast<std::uint32_t>(r << 16 | g << 8 | b); }
 
-inline void FillBand(tikolvo::Picture& banner) {
+// Lighter to the right and downwards, with a soft glow round the dial.
+inline void FillBand(tikolvo::Picture& banner, double glowX, double glowY) {
   for (int y = 0; y < banner.height; ++y)
     for (int x = 0; x < banner.width; ++x) {
       const int fade = x * 90 / banner.width + y;
       PixelAt(banner, x, y) = 0xFF000000 | Rgb(28 + fade / 3, 52 + fade / 2, 92 + fade);
+      const double dx = (x - glowX) / 150.0, dy = (y - glowY) / 60.0;
+      Mix(PixelAt(banner, x, y), Rgb(120, 160, 220), 0.35 * std::exp(-(dx * dx + dy * dy) * 2.5));
     }
 }
 
@@ -130,7 +133,8 @@ inline void DrawDial(tikolvo::Picture& banner, const tikolvo::HandRect& box) {
 inline tikolvo::Picture DrawBanner(const BannerSpec& spec, const std::filesystem::path& theme,
                                    const BannerFont& font) {
   tikolvo::Picture banner = Blank(spec.width, spec.height);
-  detail::FillBand(banner);
+  const tikolvo::HandRect& dial = tikolvo::MiniatureClock::kRect;
+  detail::FillBand(banner, (dial.left + dial.right) / 2.0, (dial.top + dial.bottom) / 2.0);
   constexpr int kIconSize = 32, kIconStep = 38;
   int x = spec.width - 14 - static_cast<int>(spec.icons.size()) * kIconStep + (kIconStep - kIconSize);
   for (const IconRef& icon : spec.icons) {
@@ -139,7 +143,7 @@ inline tikolvo::Picture DrawBanner(const BannerSpec& spec, const std::filesystem
   }
   // The program copies its live miniature clock over this square, so only
   // the dial under the hands is drawn here.
-  detail::DrawDial(banner, tikolvo::MiniatureClock::kRect);
+  detail::DrawDial(banner, dial);
   const int titleX = 200;
   font.Draw(banner, "Tikolvo", titleX + 1, 31, 30, detail::Rgb(10, 20, 40), 0.6);
   font.Draw(banner, "Tikolvo", titleX, 30, 30, detail::Rgb(255, 228, 140), 1.0);
