@@ -24,28 +24,28 @@ UniqueGdi<HBITMAP> MonochromeMask(const Picture& mask) {
   return UniqueGdi<HBITMAP>(CreateBitmap(mask.width, mask.height, 1, 1, bits.data()));
 }
 
-// The module's resource section, read through its own headers.
-std::string_view ResourceSection(HMODULE module) {
+// The module's own headers, as it lies in memory.
+const IMAGE_NT_HEADERS* NtHeaders(HMODULE module) {
   const auto* base = reinterpret_cast<const char*>(module);
   const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
-  if (!base || dos->e_magic != IMAGE_DOS_SIGNATURE) return {};
+  if (!base || dos->e_magic != IMAGE_DOS_SIGNATURE) return nullptr;
   const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
-  if (nt->Signature != IMAGE_NT_SIGNATURE) return {};
-  const IMAGE_OPTIONAL_HEADER& optional = nt->OptionalHeader;
-  if (optional.NumberOfRvaAndSizes <= IMAGE_DIRECTORY_ENTRY_RESOURCE) return {};
-  const IMAGE_DATA_DIRECTORY& entry = optional.DataDirectory[IMAGE_DIRECTORY_ENTRY_RESOURCE];
-  if (!entry.VirtualAddress || entry.VirtualAddress + entry.Size > optional.SizeOfImage) return {};
-  return std::string_view(base + entry.VirtualAddress, entry.Size);
+  return nt->Signature == IMAGE_NT_SIGNATURE ? nt : nullptr;
 }
 
 // When the linker left the named entries out of the system's order, the
 // system cannot find some of them; walking the directory still does.
 std::string_view WalkToResource(HMODULE module, std::string_view name) {
-  const std::optional<ResourceSpan> span = FindNamedResource(ResourceSection(module), "RESS", name);
-  const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(
-      reinterpret_cast<const char*>(module) + reinterpret_cast<const IMAGE_DOS_HEADER*>(module)->e_lfanew);
-  if (!span || span->rva + span->size > nt->OptionalHeader.SizeOfImage) return {};
-  return std::string_view(reinterpret_cast<const char*>(module) + span->rva, span->size);
+  const IMAGE_NT_HEADERS* nt = NtHeaders(module);
+  if (!nt || nt->OptionalHeader.NumberOfRvaAndSizes <= IMAGE_DIRECTORY_ENTRY_RESOURCE) return {};
+  const std::uint32_t imageSize = nt->OptionalHeader.SizeOfImage;
+  const IMAGE_DATA_DIRECTORY& entry = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_RESOURCE];
+  if (!entry.VirtualAddress || entry.Size > imageSize || entry.VirtualAddress > imageSize - entry.Size) return {};
+  const auto* base = reinterpret_cast<const char*>(module);
+  const std::optional<ResourceSpan> span =
+      FindNamedResource(std::string_view(base + entry.VirtualAddress, entry.Size), "RESS", name);
+  if (!span || span->size > imageSize || span->rva > imageSize - span->size) return {};
+  return std::string_view(base + span->rva, span->size);
 }
 
 std::optional<ImageStrip> LoadRessStrip(std::string_view name) {
