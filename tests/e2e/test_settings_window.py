@@ -3,9 +3,12 @@ button at the remembered page, hidden by closing it; stacking and opacity
 take effect at once, and "Ok" saves them so that the next start applies
 them."""
 import subprocess
+import time
 
 from tikolvo_e2e import (ClockTestCase, flag, parse_ini, pixel, probe, probe_numbers, save_screenshot, wait_until,
-                         window_count, window_rect)
+                         window_count, window_rect, wine_env)
+
+WM_RBUTTONUP = 0x205
 
 CONF_CLASS = "TFormConf"
 CONFIG_BUTTON = (12, 222)  # the default skin's settings button, top-left corner
@@ -20,7 +23,7 @@ def inter(raw):
     return dict(parse_ini(raw))["Inter"]
 
 
-class SettingsWindow(ClockTestCase):
+class SettingsWindowBase(ClockTestCase):
     def start(self):
         self.folder.start_and_wait()
         wait_until(lambda: window_count(CONF_CLASS) == 1, what="the settings window")
@@ -37,6 +40,8 @@ class SettingsWindow(ClockTestCase):
         # window clear of it for the pictures.
         probe("move", CONF_CLASS, 0, 0)
 
+
+class SettingsWindow(SettingsWindowBase):
     def test_made_hidden_at_start_and_opened_by_the_settings_button(self):
         self.start()
         self.assertFalse(flag("visible", CONF_CLASS))
@@ -105,3 +110,136 @@ class SettingsWindow(ClockTestCase):
         self.start()
         wait_until(lambda: pixel(save_screenshot("settings_opacity_after"), *spot) == faded, timeout=8,
                    what="the same opacity at the next start")
+
+
+# Control and menu ids of the settings window (src/settings/win/conf_ids.h).
+IDC_CB_AUTO_HIDE = 1300
+IDC_CBW = 1301
+IDC_CB_MEN_IT6 = 1404     # "Мышь" of the control-panel menu
+IDC_CBLINE = 1725         # "Подчеркивание" of the desktop calendar
+IDC_CB_TYPE_CAL = 1721
+IDC_BUTTON1 = 1204        # "Удалить программу из автозапуска"
+IDM_VIEW_STICKY = 2304
+IDM_STAT_LOG = 2330
+IDM_ABOUT = 2340
+IDC_NOTEBOOK = 1000
+IDC_NOTE_WWW = 1005
+QUESTION_CLASS = "TF_message_d"
+IDOK, IDCANCEL = 1, 2  # the question's action and cancel buttons
+RUN_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Run"
+
+
+def checked(control_id):
+    return probe("checked", CONF_CLASS, control_id) == ["1"]
+
+
+def menu_captions(kind):
+    return bytes.fromhex(probe("menu", "TMainForm", kind)[0]).decode("utf-8").splitlines()
+
+
+def press_keys(*keys):
+    subprocess.run(["xdotool", "key", "--delay", "120", *keys], check=True)
+
+
+class SettingsFromMenus(SettingsWindowBase):
+    """The window opens from the items "Настройки" of the tray menu and of
+    the window menu, chosen with the keyboard as a user could."""
+
+    def choose_last_but_two(self):
+        time.sleep(0.4)
+        press_keys("Up", "Up", "Up", "Return")
+        wait_until(lambda: flag("visible", CONF_CLASS), what="the settings window from the menu")
+
+    def test_tray_menu_item_opens_the_window(self):
+        self.start()
+        probe("tray", "TMainForm", WM_RBUTTONUP)
+        # From the bottom: "Закрыть", "Планировщик заданий", "Настройки".
+        self.choose_last_but_two()
+
+    def test_window_menu_item_opens_the_window(self):
+        self.start()
+        left, top, right, _ = window_rect()
+        subprocess.run(["xdotool", "mousemove", str((left + right) // 2 - 40), str(top + 200), "click", "3"],
+                       check=True)
+        # From the bottom: "Выход", "Свернуть", "Настройки".
+        self.choose_last_but_two()
+
+
+class SettingsPersist(SettingsWindowBase):
+    def test_changed_options_are_saved_by_ok_and_shown_and_applied_at_the_next_start(self):
+        self.start()
+        for box in (IDC_CB_AUTO_HIDE, IDC_CBW, IDC_CB_MEN_IT6, IDC_CBLINE):
+            probe("click", CONF_CLASS, box)
+        probe("select", CONF_CLASS, IDC_CB_TYPE_CAL, 3)
+        wait_until(lambda: checked(IDC_CB_AUTO_HIDE) and not checked(IDC_CBW), what="the clicks to land")
+        # The control-panel item leaves the window menu at once.
+        wait_until(lambda: "Мышь" not in menu_captions(0), what="the item to leave the window menu")
+        probe("click", CONF_CLASS, IDC_BOK1)
+        wait_until(lambda: not flag("visible", CONF_CLASS), what="Ok to hide the window")
+        config = dict(parse_ini(self.folder.read_config()))
+        self.assertEqual(config["Inter"]["AutoHide"], "1")
+        self.assertEqual(config["Inter"]["Window"], "0")
+        self.assertEqual(config["menuG"]["6"], "0")
+        self.assertEqual(config["CAL"]["line"], "0")
+        self.assertEqual(config["CAL"]["god"], "3")
+        self.folder.close()
+        # Away from where the clock appears, or auto-hide hides it at once.
+        subprocess.run(["xdotool", "mousemove", "5", "5"], check=True)
+
+        self.start()
+        self.assertTrue(checked(IDC_CB_AUTO_HIDE))
+        self.assertFalse(checked(IDC_CBW))
+        self.assertFalse(checked(IDC_CB_MEN_IT6))
+        self.assertFalse(checked(IDC_CBLINE))
+        self.assertNotIn("Мышь", menu_captions(0))
+        # Auto-hide works again: the pointer over the face hides the clock.
+        left, top, right, bottom = window_rect()
+        subprocess.run(["xdotool", "mousemove", str((left + right) // 2), str((top + bottom) // 2)], check=True)
+        wait_until(lambda: not flag("visible"), what="the clock to hide under the pointer")
+        subprocess.run(["xdotool", "mousemove", "5", "5"], check=True)
+
+    def test_main_menu_toggles_options_and_opens_pages(self):
+        self.start()
+        self.assertTrue(checked(IDC_CBW))
+        probe("command", CONF_CLASS, IDM_VIEW_STICKY)
+        wait_until(lambda: not checked(IDC_CBW), what="the sticky box to clear from the menu")
+        probe("command", CONF_CLASS, IDM_STAT_LOG)
+        wait_until(lambda: flag("visible", CONF_CLASS), what="the statistics page")
+        probe("command", CONF_CLASS, IDM_ABOUT)
+        time.sleep(0.5)
+        probe("click", CONF_CLASS, IDC_BOK1)
+        wait_until(lambda: not flag("visible", CONF_CLASS), what="Ok to hide the window")
+        config = dict(parse_ini(self.folder.read_config()))
+        self.assertEqual(config["Inter"]["Window"], "0")
+        self.assertEqual(config["All"]["Page"], "7")
+        self.assertEqual(config["All"]["NW"], "0")
+
+
+class QuestionWindow(SettingsWindowBase):
+    """The autorun removal asks first; the answer decides what happens.
+    (Adding is not driven here: under Wine its Program Manager group opens
+    a folder window that would stay in the way of later tests.)"""
+
+    def run_value(self):
+        result = subprocess.run(["wine", "reg", "query", RUN_KEY, "/v", "Tikolvo"], env=wine_env(),
+                                capture_output=True)
+        return result.returncode == 0 and b"Tikolvo.exe" in result.stdout
+
+    def answer(self, button):
+        wait_until(lambda: window_count(QUESTION_CLASS) == 1, what="the question")
+        save_screenshot("autorun_question")
+        probe("click", QUESTION_CLASS, button)
+        wait_until(lambda: window_count(QUESTION_CLASS) == 0, what="the question to close")
+
+    def test_cancel_keeps_the_autorun_entry_and_the_action_button_removes_it(self):
+        subprocess.run(["wine", "reg", "add", RUN_KEY, "/v", "Tikolvo", "/d", "C:\\Tikolvo\\Tikolvo.exe", "/f"],
+                       env=wine_env(), capture_output=True, check=True)
+        self.start()
+        self.open_by_button()
+        probe("click", CONF_CLASS, IDC_BUTTON1)
+        self.answer(IDCANCEL)
+        time.sleep(0.5)
+        self.assertTrue(self.run_value())
+        probe("click", CONF_CLASS, IDC_BUTTON1)
+        self.answer(IDOK)
+        wait_until(lambda: not self.run_value(), what="the Run value to go")
