@@ -5,14 +5,13 @@
 #include "settings/win/form_conf.h"
 
 #include <commctrl.h>
-#include <commdlg.h>
 
 #include <algorithm>
-#include <set>
 
 #include "app/win/main_form.h"
 #include "common/date_time.h"
-#include "common/win/gdi.h"
+#include "common/win/colour_button.h"
+#include "common/win/installed_fonts.h"
 #include "common/win/wide_text.h"
 
 namespace tikolvo {
@@ -137,20 +136,6 @@ SYSTEMTIME ToSystemTime(DateTime value) {
   return time;
 }
 
-int CALLBACK CollectFontFamily(const LOGFONTW* font, const TEXTMETRICW*, DWORD, LPARAM names) {
-  if (font->lfFaceName[0] != L'@') reinterpret_cast<std::set<std::wstring>*>(names)->insert(font->lfFaceName);
-  return 1;
-}
-
-std::set<std::wstring> InstalledFontFamilies() {
-  std::set<std::wstring> names;
-  WindowDc screen(nullptr);
-  LOGFONTW all{};
-  all.lfCharSet = DEFAULT_CHARSET;
-  EnumFontFamiliesExW(screen.get(), &all, &CollectFontFamily, reinterpret_cast<LPARAM>(&names), 0);
-  return names;
-}
-
 const int kSpinRanges[][3] = {{IDC_ud1, 10, 312}, {IDC_ud2, 10, 232}};
 
 }  // namespace
@@ -160,8 +145,8 @@ void TFormConf::FillLists() {
   AddComboItems(Item(IDC_CB_qual), {"Обычная отрисовка", "Полная отрисовка"});
   AddComboItems(Item(IDC_CB_type_cal), {"Календарь на год", "Календарь на месяц", "Три месяца (горизонтально)",
                                         "Три месяца (вертикально)"});
-  for (const std::wstring& name : InstalledFontFamilies())
-    SendMessageW(Item(IDC_CBF), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
+  for (const std::string& name : InstalledFontNames())
+    SendMessageW(Item(IDC_CBF), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(name).c_str()));
   SendMessageW(Item(IDC_TBTRANS), TBM_SETRANGE, FALSE, MAKELPARAM(1, 255));
   for (const auto& spin : kSpinRanges) SendMessageW(Item(spin[0]), UDM_SETRANGE32, spin[1], spin[2]);
   for (int id : {IDC_ctM, IDC_CTS}) SendMessageW(Item(id), EM_LIMITTEXT, 3, 0);
@@ -245,15 +230,9 @@ bool TFormConf::OnBoundControl(int id, int code) {
 
 void TFormConf::ChooseBoundColour(int id) {
   const ColourBinding* binding = FindColour(id);
-  static COLORREF custom[16] = {};
-  CHOOSECOLORW dialog{};
-  dialog.lStructSize = sizeof(dialog);
-  dialog.hwndOwner = hwnd();
-  dialog.rgbResult = ShownColour(*binding, app_.settings);
-  dialog.lpCustColors = custom;
-  dialog.Flags = CC_RGBINIT | CC_FULLOPEN;
-  if (!ChooseColorW(&dialog)) return;
-  binding->field(app_.settings) = dialog.rgbResult & 0xFFFFFF;
+  const std::optional<Colour> chosen = ChooseColour(hwnd(), ShownColour(*binding, app_.settings));
+  if (!chosen) return;
+  binding->field(app_.settings) = *chosen & 0xFFFFFF;
   InvalidateRect(Item(id), nullptr, FALSE);
   if (id == IDC_ColorBoxbasic || id == IDC_ColorBoxSec || id == IDC_ColorBoxTimer) ApplyHandColours();
 }
@@ -267,24 +246,10 @@ void TFormConf::ApplyHandColours() {
   mainForm_.SetHandColours(colours.basic, colours.second, colours.timer);
 }
 
-// A colour box: the colour inside a sunken edge, the focus frame when it
-// has the keyboard.
 bool TFormConf::OnDrawItem(const DRAWITEMSTRUCT& item) {
   const ColourBinding* binding = FindColour(static_cast<int>(item.CtlID));
   if (!binding || item.CtlType != ODT_BUTTON) return false;
-  RECT box = item.rcItem;
-  FillRect(item.hDC, &box, GetSysColorBrush(COLOR_BTNFACE));
-  DrawEdge(item.hDC, &box, (item.itemState & ODS_SELECTED) ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT | BF_ADJUST);
-  InflateRect(&box, -2, -2);
-  const bool enabled = !(item.itemState & ODS_DISABLED);
-  HBRUSH brush = CreateSolidBrush(enabled ? ShownColour(*binding, app_.settings) : GetSysColor(COLOR_BTNSHADOW));
-  FillRect(item.hDC, &box, brush);
-  DeleteObject(brush);
-  FrameRect(item.hDC, &box, GetSysColorBrush(COLOR_WINDOWFRAME));
-  if (item.itemState & ODS_FOCUS) {
-    InflateRect(&box, 1, 1);
-    DrawFocusRect(item.hDC, &box);
-  }
+  DrawColourButton(item, ShownColour(*binding, app_.settings));
   return true;
 }
 
