@@ -126,6 +126,45 @@ InputLayout LayoutInput(const FrameMetrics& m, int fields, int captionWidth,
   return layout;
 }
 
+ReminderEditorLayout LayoutReminderEditor(const FrameMetrics& m, int captionWidth, int textLabelWidth,
+                                          int fromLabelWidth, int toLabelWidth, int pickerWidth,
+                                          const std::vector<int>& buttonTextWidths, Extent workArea) {
+  const int left = m.leftBand + m.margin;
+  const int top = m.topBand + m.margin;
+  const int fromWidth = WithDrawingRoom(fromLabelWidth);
+  const int toWidth = WithDrawingRoom(toLabelWidth);
+  const int rowWidth = fromWidth + m.buttonGap + pickerWidth + m.margin + toWidth + m.buttonGap + pickerWidth;
+
+  int width = m.leftBand + m.inputWidth;
+  width = std::max(width, WithDrawingRoom(captionWidth) + 2 * m.margin);
+  width = std::max(width, left + WithDrawingRoom(textLabelWidth) + m.margin);
+  width = std::max(width, left + rowWidth + m.margin);
+  width = std::max(width, left + ButtonsWidth(m, buttonTextWidths) + m.margin);
+  width = std::min(width, workArea.width);
+  const int right = std::max(left, width - m.margin);
+
+  ReminderEditorLayout layout;
+  layout.textLabel = {left, top, right, top + m.labelHeight};
+  const int editTop = top + m.labelHeight;
+  layout.text = {left, editTop, right, editTop + m.editHeight};
+  const int rowTop = layout.text.bottom + m.margin;
+  const int labelTop = rowTop + (m.editHeight - m.labelHeight) / 2;
+  layout.fromLabel = {left, labelTop, left + fromWidth, labelTop + m.labelHeight};
+  const int fromPicker = layout.fromLabel.right + m.buttonGap;
+  layout.fromPicker = {fromPicker, rowTop, fromPicker + pickerWidth, rowTop + m.editHeight};
+  const int toLabel = layout.fromPicker.right + m.margin;
+  layout.toLabel = {toLabel, labelTop, toLabel + toWidth, labelTop + m.labelHeight};
+  const int toPicker = layout.toLabel.right + m.buttonGap;
+  layout.toPicker = {toPicker, rowTop, toPicker + pickerWidth, rowTop + m.editHeight};
+
+  const int height = std::max(layout.toPicker.bottom + m.margin, top + m.icon + m.margin) + m.bottomBand;
+  layout.window = {width, std::min(height, std::max(workArea.height, 1))};
+  layout.caption = CaptionBox(m, layout.window);
+  layout.icon = IconBox(m);
+  layout.buttons = PlaceButtons(m, buttonTextWidths, layout.window);
+  return layout;
+}
+
 Box ClampIntoArea(Box window, const Box& area) {
   const int width = window.Width();
   const int height = window.Height();

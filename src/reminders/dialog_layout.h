@@ -88,6 +88,27 @@ InputLayout LayoutInput(const FrameMetrics& m, int fields, int captionWidth,
                         const std::vector<int>& labelWidths, const std::vector<int>& buttonTextWidths,
                         Extent workArea, int dpi);
 
+struct ReminderEditorLayout {
+  Extent window;
+  Box caption;
+  Box icon;
+  Box textLabel;
+  Box text;
+  Box fromLabel;
+  Box fromPicker;
+  Box toLabel;
+  Box toPicker;
+  std::vector<Box> buttons;
+};
+
+// The reminder editor: the text's label and its edit across the content
+// area, below them the two date pickers side by side, each after its short
+// label. The window is as wide as the input window, wider when the caption,
+// the pickers' row or the buttons need it (never wider than the work area).
+ReminderEditorLayout LayoutReminderEditor(const FrameMetrics& m, int captionWidth, int textLabelWidth,
+                                          int fromLabelWidth, int toLabelWidth, int pickerWidth,
+                                          const std::vector<int>& buttonTextWidths, Extent workArea);
+
 // Where a window of the given box may stand: moved the least distance to lie
 // wholly inside area; one larger than area keeps its left or top edge on it.
 Box ClampIntoArea(Box window, const Box& area);
