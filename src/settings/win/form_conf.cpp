@@ -6,6 +6,8 @@
 #include "common/win/wide_text.h"
 #include "reminders/win/message_dialogs.h"
 #include "settings/autorun.h"
+#include "settings/scheduler_buttons.h"
+#include "settings/skin_choice.h"
 #include "settings/win/autorun_win.h"
 
 #if __has_include("reminders/win/reminder_page_view.h")
@@ -95,9 +97,11 @@ bool TFormConf::FormCreate() {
   RememberControls();
   FillLists();
   FillAboutPage();
+  ShowCurrentSkin();
   const int opened = app_.settings.pages.settingsPage;
   notebook_.Select(opened >= 0 && opened < notebook_.count() ? opened : 0);
   LoadControls();
+  SelectRememberedPages();
   timer_.SetPeriod(app_.settings.intervalTimer.hours, app_.settings.intervalTimer.minutes,
                    app_.settings.intervalTimer.seconds);
   timer_.SetSound(app_.settings.intervalTimer.soundIndex);
@@ -171,7 +175,32 @@ void TFormConf::CreateInnerPages() {
   inner(statTabs_, notebook_.page(kConfStatisticsPage), IDC_NoteWWW,
         {"Лог подключений", "Подключения", "Лог работы ОС", "Статус"},
         {L"CONF_STAT_LOG", L"CONF_STAT_CONN", L"CONF_STAT_WORK", L"CONF_STAT_STATUS"});
-  for (Notebook* notebook : {&sysTabs_, &desktopTabs_, &menuTabs_, &planTabs_, &statTabs_}) notebook->Select(0);
+  for (Notebook* notebook : {&sysTabs_, &menuTabs_}) notebook->Select(0);
+}
+
+void TFormConf::SelectRememberedPages() {
+  auto select = [](Notebook& notebook, int page) {
+    notebook.Select(page >= 0 && page < notebook.count() ? page : 0);
+  };
+  const Settings& s = app_.settings;
+  select(planTabs_, s.inter.schedulerTab);
+  select(statTabs_, s.pages.statisticsPage);
+  select(desktopTabs_, s.calendar.page);
+  for (Notebook* notebook : {&planTabs_, &statTabs_, &desktopTabs_}) InnerPageChanged(*notebook);
+}
+
+void TFormConf::ShowSchedulerButtons() {
+  const SchedulerButtons shown = SchedulerButtonsFor(planTabs_.selected());
+  ShowWindow(Item(IDC_B_add_plan), shown.add ? SW_SHOWNA : SW_HIDE);
+  ShowWindow(Item(IDC_B_edit_plan), shown.edit ? SW_SHOWNA : SW_HIDE);
+  ShowWindow(Item(IDC_B_del_plan), shown.remove ? SW_SHOWNA : SW_HIDE);
+  ShowWindow(Item(IDC_B_del_all_plan), shown.removeAll ? SW_SHOWNA : SW_HIDE);
+}
+
+void TFormConf::ShowCurrentSkin() {
+  const SkinChoice skin = ReadCurrentSkinFile(app_.programFolder + "skin.cfg", app_.programFolder);
+  SetControlText(Item(IDC_ENameS), skin.name);
+  SetControlText(Item(IDC_EPathS), skin.path);
 }
 
 void TFormConf::RememberControls() {
@@ -201,12 +230,8 @@ void TFormConf::ShowPage(int page, int innerPage) {
                     : page == kConfSchedulerPage  ? &planTabs_
                                                   : nullptr;
   if (inner && innerPage >= 0) {
-    const int before = inner->selected();
     inner->Select(innerPage);
-    if (inner == &desktopTabs_ && before != innerPage && reminders_) {
-      if (before == kRemindersTab) reminders_->Left();
-      if (innerPage == kRemindersTab) reminders_->Entered();
-    }
+    InnerPageChanged(*inner);
   }
   ShowSettings();
 }
@@ -269,15 +294,27 @@ void TFormConf::OnNotify(const NMHDR& header) {
     app_.settings.pages.settingsPage = notebook_.selected();
     return;
   }
-  for (Notebook* notebook : {&sysTabs_, &menuTabs_, &planTabs_, &statTabs_})
-    if (header.hwndFrom == notebook->tabs()) notebook->OnSelectionChanged();
-  if (header.hwndFrom == desktopTabs_.tabs()) {
-    desktopTabs_.OnSelectionChanged();
-    app_.settings.calendar.page = desktopTabs_.selected();
-    if (reminders_) desktopTabs_.selected() == kRemindersTab ? reminders_->Entered() : reminders_->Left();
+  for (Notebook* notebook : {&sysTabs_, &desktopTabs_, &menuTabs_, &planTabs_, &statTabs_}) {
+    if (header.hwndFrom != notebook->tabs()) continue;
+    notebook->OnSelectionChanged();
+    InnerPageChanged(*notebook);
   }
-  if (header.hwndFrom == planTabs_.tabs()) app_.settings.inter.schedulerTab = planTabs_.selected();
-  if (header.hwndFrom == statTabs_.tabs()) app_.settings.pages.statisticsPage = statTabs_.selected();
+}
+
+// The remembered inner pages follow the user; the reminders list is only
+// kept while its page shows.
+void TFormConf::InnerPageChanged(Notebook& notebook) {
+  Settings& s = app_.settings;
+  const int page = notebook.selected();
+  if (&notebook == &desktopTabs_) {
+    s.calendar.page = page;
+    if (reminders_) page == kRemindersTab ? reminders_->Entered() : reminders_->Left();
+  } else if (&notebook == &planTabs_) {
+    s.inter.schedulerTab = page;
+    ShowSchedulerButtons();
+  } else if (&notebook == &statTabs_) {
+    s.pages.statisticsPage = page;
+  }
 }
 
 void TFormConf::OnCommand(int id, int code) {

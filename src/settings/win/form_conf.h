@@ -75,6 +75,7 @@ class TFormConf : public Window {
   void OnCommand(int id, int code);
   bool OnBoundControl(int id, int code);
   void OnNotify(const NMHDR& header);
+  void InnerPageChanged(Notebook& notebook);
   bool OnDrawItem(const DRAWITEMSTRUCT& item);
   void bokClick();
   void FormClose();
@@ -102,6 +103,13 @@ class TFormConf : public Window {
   void StopTimer();
   void RefreshTimerLabels();
   void CTttAlarm();
+
+  // "Планировщик": the buttons that fit the inner tab.
+  void ShowSchedulerButtons();
+  // "Темы": the current skin's name and path.
+  void ShowCurrentSkin();
+  // The inner notebooks open at their remembered pages.
+  void SelectRememberedPages();
 
   // "Об авторе...".
   void FillAboutPage();
