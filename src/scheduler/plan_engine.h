@@ -1,0 +1,118 @@
+#pragma once
+// The scheduling engine: finds the next tasks, arms one alarm clock for
+// their second, runs them when it rings, runs event tasks when the program
+// starts or a connection comes up or goes down, and searches again every
+// day at 00:00:01. Between alarms it costs nothing: a reading of the time
+// only compares two integers per clock.
+//
+// Every operation reads plan.db whole and saves it whole when it changed
+// it; nothing about the tasks is cached in between.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "common/clock.h"
+#include "scheduler/alarm_clock.h"
+#include "scheduler/plan_task.h"
+#include "scheduler/task_actions.h"
+
+namespace tikolvo {
+
+// The scheduler's command codes, as the connection monitor, the tray and
+// power menus and the launcher's special commands send them.
+namespace plan_code {
+inline constexpr int kRunDueTasks = 200;
+inline constexpr int kProgramStart = 201;
+inline constexpr int kConnected = 202;
+inline constexpr int kDisconnected = 203;
+inline constexpr int kSwitchOff = 204;
+inline constexpr int kRestart = 205;
+inline constexpr int kHangUpAll = 206;
+inline constexpr int kHibernate = 207;
+inline constexpr int kStandby = 208;
+}  // namespace plan_code
+
+enum class PlanStatus {
+  kDone,
+  kUnreadable,     // plan.db could not be read: nothing ran, nothing changed
+  kSaveFailed,     // the work was done but plan.db could not be written
+  kActionFailed,   // a task's actions failed; the other tasks still ran
+};
+
+// Where the clock face's alarm hand points: the next alarm's time.
+struct AlarmHand {
+  int hour = 0;
+  int minute = 0;
+  int second = 0;
+  double angle = 0;  // radians clockwise from 12 o'clock
+
+  bool operator==(const AlarmHand&) const = default;
+};
+
+// What one reading of the time set off; the scheduler views are refilled
+// after either.
+struct ClockReading {
+  bool alarmRang = false;   // the next tasks' alarm: run (when switched on) and searched again
+  bool dayChanged = false;  // 00:00:01: searched again for the new day
+  PlanStatus status = PlanStatus::kDone;  // the first failure of that work
+};
+
+class PlanEngine {
+ public:
+  PlanEngine(std::string planPath, const Clock& clock, TaskActions& actions);
+
+  // Start-up: creates a missing plan.db, then searches the next tasks. The
+  // program-start tasks run later, through PlanCommand(201).
+  PlanStatus Start();
+
+  // The search: marks the next tasks in plan.db, arms or disarms the alarm,
+  // updates the next-tasks line and the alarm hand. On failure the alarm
+  // keeps its previous setting.
+  PlanStatus ComputeNextTasks();
+
+  // The timed run: the marked tasks that are due at the alarm's second.
+  // After-run changes (hourly time, auto-lock, auto-delete) are saved before
+  // the actions start, so nothing an action does can undo them.
+  PlanStatus RunDueTasks();
+
+  // Runs the tasks of an event trigger (program start, connect, disconnect).
+  PlanStatus RunEventTasks(TaskTrigger kind);
+
+  // Other codes do nothing.
+  PlanStatus PlanCommand(int code);
+
+  // "Запустить задание": the task's actions now, without auto-lock or
+  // auto-delete. False for a locked or missing task, which does nothing.
+  bool RunTaskNow(std::int32_t id);
+
+  // The scheduler switch: only the timed run depends on it.
+  void SetSchedulerEnabled(bool on) { schedulerEnabled_ = on; }
+  bool SchedulerEnabled() const { return schedulerEnabled_; }
+
+  // One reading of the time of day (the program's 450 ms timer).
+  ClockReading ReadClock();
+
+  const AlarmClock& PlanClock() const { return planClock_; }
+  const std::string& NextTasksText() const { return nextTasksText_; }
+  // The last search that found a next time; kept when later ones find none.
+  const std::optional<AlarmHand>& LastAlarmHand() const { return alarmHand_; }
+  const std::string& PlanPath() const { return planPath_; }
+
+ private:
+  PlanStatus OnPlanAlarm();
+  void ApplySearch(const struct NextTasks& next, int nowSeconds);
+  bool ExecuteAll(const std::vector<TPlanTask>& tasks);
+  int NowSeconds() const;
+
+  std::string planPath_;
+  const Clock& clock_;
+  TaskActions& actions_;
+  bool schedulerEnabled_ = false;
+  AlarmClock planClock_;
+  AlarmClock dayClock_;
+  std::string nextTasksText_;
+  std::optional<AlarmHand> alarmHand_;
+};
+
+}  // namespace tikolvo
