@@ -36,4 +36,29 @@ class Canvas {
   virtual void DrawText(int x, int y, std::string_view utf8) = 0;
 };
 
+// A rectangle of pixels: left and top inside, right and bottom just outside.
+struct CanvasRect {
+  int left = 0;
+  int top = 0;
+  int right = 0;
+  int bottom = 0;
+
+  int Width() const { return right - left; }
+  int Height() const { return bottom - top; }
+  bool Empty() const { return right <= left || bottom <= top; }
+  bool Contains(int x, int y) const { return x >= left && x < right && y >= top && y < bottom; }
+  bool operator==(const CanvasRect&) const = default;
+};
+
+// A canvas that also paints areas, for self-drawn controls. Parts outside
+// the picture are clipped; an empty rectangle paints nothing.
+class ShapeCanvas : public Canvas {
+ public:
+  // Paints the rectangle in one colour (0x00BBGGRR).
+  virtual void FillRect(const CanvasRect& rect, std::uint32_t colour) = 0;
+  // Mixes every pixel of the rectangle with a colour, each channel becoming
+  // round(0.7 × pixel + 0.3 × colour): what is drawn there shows through.
+  virtual void TintRect(const CanvasRect& rect, std::uint32_t colour) = 0;
+};
+
 }  // namespace tikolvo
