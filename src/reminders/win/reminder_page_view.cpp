@@ -26,6 +26,14 @@ constexpr int kLastTextSize = 30;
 bool Checked(HWND control) { return SendMessageW(control, BM_GETCHECK, 0, 0) == BST_CHECKED; }
 void Check(HWND control, bool on) { SendMessageW(control, BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0); }
 
+// Selects an entry of a drop-down list; an index outside it selects nothing
+// (the list would otherwise keep its previous choice).
+void SelectInList(HWND combo, int index) {
+  const int count = static_cast<int>(SendMessageW(combo, CB_GETCOUNT, 0, 0));
+  SendMessageW(combo, CB_SETCURSEL, index >= 0 && index < count ? static_cast<WPARAM>(index) : static_cast<WPARAM>(-1),
+               0);
+}
+
 int FontHeight(HFONT font) {
   WindowDc screen(nullptr);
   SelectGuard select(screen.get(), font);
@@ -134,9 +142,9 @@ void ReminderPageView::LoadControls() {
   Check(Item(IDC_CB_mess_activ), s.draw);
   Check(Item(IDC_CB_vnesh_base), s.externalBase);
   for (int i = 0; i < 4; ++i) Check(Item(kCornerRadios[i]), s.corners[static_cast<std::size_t>(i)]);
-  SendMessageW(Item(IDC_CB_MES_SIZE), CB_SETCURSEL, static_cast<WPARAM>(s.sizeIndex), 0);
+  SelectInList(Item(IDC_CB_MES_SIZE), s.sizeIndex);
   // A font index outside the list (a font since removed) leaves no selection.
-  SendMessageW(Item(IDC_CB_mess_name_text), CB_SETCURSEL, static_cast<WPARAM>(s.fontIndex), 0);
+  SelectInList(Item(IDC_CB_mess_name_text), s.fontIndex);
   Check(Item(IDC_cb_bold1), s.bold);
   Check(Item(IDC_cb_ital1), s.italic);
   Check(Item(IDC_cb_undr1), s.underline);
