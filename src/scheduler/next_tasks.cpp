@@ -10,18 +10,15 @@ constexpr int kSecondsPerHour = 3600;
 
 struct Candidate {
   std::size_t index;
-  int timeOfDay;
+  int timeOfDay;  // -1: not due later today
   std::string name;
 };
 
-// Step one of a search: no marks, hourly tasks on the next whole hour.
-void PrepareRecord(PlanBase& base, std::size_t index, TPlanTask& task, DateTime now) {
-  if (task.isNext) base.SetIsNext(index, false);
-  task.isNext = false;
+// Hourly tasks always point at the next whole hour.
+void MoveHourlyTask(PlanBase& base, std::size_t index, TPlanTask& task, DateTime now) {
   if (task.trigger != TaskTrigger::kHourly) return;
-  const DateTime next = NextWholeHour(now);
-  if (task.when != next) base.SetWhen(index, next);
-  task.when = next;
+  task.when = NextWholeHour(now);
+  base.SetWhen(index, task.when);
 }
 
 std::string QuotedList(const std::vector<std::string>& names) {
@@ -39,23 +36,24 @@ DateTime NextWholeHour(DateTime now) {
 
 NextTasks SearchNextTasks(PlanBase& base, DateTime now) {
   const int nowSeconds = TimeOfDaySeconds(now);
-  std::vector<Candidate> candidates;
+  std::vector<Candidate> tasks;
   int best = kSecondsPerDay;
   for (std::size_t index = 0; index < base.size(); ++index) {
     if (!base.InUse(index)) continue;
     TPlanTask task = base.At(index);
-    PrepareRecord(base, index, task, now);
-    if (!IsDueOn(task, now)) continue;
-    const int timeOfDay = TimeOfDaySeconds(task.when);
-    if (timeOfDay <= nowSeconds) continue;
-    if (timeOfDay - nowSeconds <= best) best = timeOfDay - nowSeconds;
-    candidates.push_back({index, timeOfDay, std::move(task.name)});
+    MoveHourlyTask(base, index, task, now);
+    int timeOfDay = IsDueOn(task, now) ? TimeOfDaySeconds(task.when) : -1;
+    if (timeOfDay <= nowSeconds) timeOfDay = -1;
+    else if (timeOfDay - nowSeconds <= best) best = timeOfDay - nowSeconds;
+    tasks.push_back({index, timeOfDay, std::move(task.name)});
   }
+  // Every mark is set or cleared in one pass, so a search that finds what
+  // the last one found leaves the bytes as they were.
   NextTasks next;
-  for (Candidate& candidate : candidates) {
-    if (candidate.timeOfDay != nowSeconds + best) continue;
-    base.SetIsNext(candidate.index, true);
-    next.names.push_back(std::move(candidate.name));
+  for (Candidate& task : tasks) {
+    const bool marked = task.timeOfDay >= 0 && task.timeOfDay == nowSeconds + best;
+    base.SetIsNext(task.index, marked);
+    if (marked) next.names.push_back(std::move(task.name));
   }
   next.found = !next.names.empty();
   next.timeOfDay = next.found ? nowSeconds + best : 0;

@@ -1,5 +1,6 @@
 #include "scheduler/plan_file.h"
 
+#include <exception>
 #include <set>
 
 #include "common/file_io.h"
@@ -79,7 +80,13 @@ std::string DefaultTaskName(const PlanBase& base) {
 }
 
 std::optional<PlanBase> LoadPlanBase(const std::string& path) {
-  std::optional<std::string> bytes = ReadWholeFile(path);
+  std::optional<std::string> bytes;
+  try {
+    bytes = ReadWholeFile(path);
+  } catch (const std::exception&) {
+    // The C++ library throws when the path is a folder; that is an
+    // unreadable plan.db like any other.
+  }
   if (!bytes) return std::nullopt;
   return PlanBase::FromBytes(std::move(*bytes));
 }
