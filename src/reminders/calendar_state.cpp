@@ -97,7 +97,7 @@ Response CalendarState::Release(int x, int y) {
 
 Response CalendarState::CancelPress() {
   Response response;
-  if (!held_) return response;
+  if (!held_ && look_ != Look::Pressed) return response;  // a double click leaves the look pressed
   held_ = false;
   look_ = Look::Normal;
   response.redraw = true;

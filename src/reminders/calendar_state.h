@@ -75,8 +75,8 @@ class CalendarState {
   // Left button up at (x, y), which may lie outside the control while it
   // holds the mouse.
   Response Release(int x, int y);
-  // The control lost the mouse while the button was down (another window
-  // took it): the press ends without a click.
+  // The control lost the mouse while the button was down, or after a double
+  // click (another window took it): the press ends without a click.
   Response CancelPress();
   Response Move(int x, int y);
   Response Enter();

@@ -126,6 +126,17 @@ TEST(CalendarEvents, LostMouseEndsThePressWithoutAClick) {
   EXPECT_FALSE(s.CancelPress().redraw) << "nothing to cancel";
 }
 
+TEST(CalendarEvents, LostMouseAfterADoubleClickEndsThePressedLook) {
+  // The double-click handler may open a window that takes the release.
+  CalendarState s(EncodeDate(2026, 6, 10), kW, kH);
+  const Point p = DayPoint(s, 11);
+  Click(s, p);
+  s.DoubleClick(p.x, p.y);
+  EXPECT_EQ(s.LookOf(11), Look::Pressed);
+  EXPECT_TRUE(s.CancelPress().redraw);
+  EXPECT_EQ(s.LookOf(11), Look::Normal);
+}
+
 TEST(CalendarHover, MovesRedrawOnlyWhenTheElementChanges) {
   CalendarState s(EncodeDate(2026, 6, 10), kW, kH);
   s.Enter();
