@@ -192,6 +192,10 @@ TEST_F(SchedulerEngine, EventCommandsRunTheirKindThroughTheFilters) {
   engine->PlanCommand(plan_code::kDisconnected);
   EXPECT_EQ(ran, (Names{"start@16 12:00:00", "up@16 12:00:00", "auto@16 12:00:00", "auto@16 12:00:00"}));
   EXPECT_EQ(Read(), before) << "event tasks are neither locked nor deleted by their run";
+  ran.clear();
+  for (TaskTrigger timed : {TaskTrigger::kAtTime, TaskTrigger::kHourly, TaskTrigger::kMonthly})
+    EXPECT_EQ(engine->RunEventTasks(timed), PlanStatus::kDone);
+  EXPECT_TRUE(ran.empty()) << "timed tasks are no events";
 }
 
 TEST_F(SchedulerEngine, PowerAndHangUpCommands) {
