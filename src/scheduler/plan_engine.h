@@ -19,6 +19,8 @@
 
 namespace tikolvo {
 
+struct NextTasks;
+
 // The scheduler's command codes, as the connection monitor, the tray and
 // power menus and the launcher's special commands send them.
 namespace plan_code {
@@ -101,7 +103,7 @@ class PlanEngine {
 
  private:
   PlanStatus OnPlanAlarm();
-  void ApplySearch(const struct NextTasks& next, int nowSeconds);
+  void ApplySearch(const NextTasks& next, int nowSeconds);
   bool ExecuteAll(const std::vector<TPlanTask>& tasks);
   int NowSeconds() const;
 

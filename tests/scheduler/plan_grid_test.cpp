@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "plan_test_files.h"
 #include "scheduler/plan_grid.h"
 #include "scheduler/task_calendar.h"
@@ -158,19 +160,6 @@ TEST(PlanCalendarMarks, OnceOnlyAndMonthlyTasksMarkTheirDays) {
   const std::vector<bool> april = MarkCalendarDays(base, 2026, 4);
   ASSERT_EQ(april.size(), 30u);
   EXPECT_EQ(std::count(april.begin(), april.end(), true), 0);
-}
-
-TEST(PlanCalendarMarks, IsOnDayFollowsTheDayListRules) {
-  TPlanTask onceLocked = OnceTask("once", At(2026, 3, 5, 9, 0));
-  onceLocked.locked = true;
-  EXPECT_TRUE(IsOnDay(onceLocked, At(2026, 3, 5)));
-  EXPECT_FALSE(IsOnDay(onceLocked, At(2026, 3, 6)));
-  EXPECT_FALSE(IsOnDay(EventTask("e", TaskTrigger::kOnConnect), At(2026, 3, 5)));
-  TPlanTask weekends = HourlyTask("h", 0.5);
-  weekends.weekdayFilter = true;
-  weekends.weekdays = {false, false, false, false, false, true, true};
-  EXPECT_FALSE(IsOnDay(weekends, At(2026, 3, 20)));  // Friday
-  EXPECT_TRUE(IsOnDay(weekends, At(2026, 3, 21)));   // Saturday
 }
 
 }  // namespace
