@@ -17,6 +17,8 @@
 //   probe checked CLASS ID      1 when that check box or radio is checked
 //   probe ctltext CLASS ID      the control's text as hexadecimal UTF-8
 //   probe ctlrect CLASS ID      the control's screen rectangle
+//   probe focusid CLASS         id of the control with the keyboard focus in
+//                               that window's thread (0 when none)
 //   probe settext CLASS ID TEXT sets the control's text (edits notify)
 //   probe select CLASS ID INDEX selects a list item, as the user would
 //   probe tab CLASS ID INDEX    selects a notebook tab, as the user would
@@ -200,7 +202,16 @@ int OnControl(const std::wstring& verb, HWND control, int argc, wchar_t** argv) 
   return 2;
 }
 
+int PrintFocusId(HWND hwnd) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof(info);
+  if (!GetGUIThreadInfo(GetWindowThreadProcessId(hwnd, nullptr), &info)) return 1;
+  std::printf("%d\n", info.hwndFocus ? GetDlgCtrlID(info.hwndFocus) : 0);
+  return 0;
+}
+
 int OnWindow(const std::wstring& verb, HWND hwnd, int argc, wchar_t** argv) {
+  if (verb == L"focusid") return PrintFocusId(hwnd);
   if (verb == L"click" || verb == L"checked" || verb == L"ctltext" || verb == L"ctlrect" || verb == L"settext" || verb == L"select" ||
       verb == L"tab") {
     if (argc < 4) return 2;

@@ -270,6 +270,9 @@ LRESULT TFormConf::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_DRAWITEM:
       return OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)) ? TRUE : FALSE;
+    case WM_ACTIVATE:
+      OnActivate(LOWORD(wParam) != WA_INACTIVE);
+      return 0;
     case WM_INITMENUPOPUP:
       UpdateMenuChecks(reinterpret_cast<HMENU>(wParam));
       return 0;
@@ -285,6 +288,18 @@ LRESULT TFormConf::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     default:
       return Default(message, wParam, lParam);
   }
+}
+
+// As in a dialog, the keyboard focus returns to the control that had it
+// when the window is activated again; the first time it goes to the tabs.
+void TFormConf::OnActivate(bool active) {
+  HWND focus = GetFocus();
+  if (!active) {
+    if (focus && IsChild(hwnd(), focus)) lastFocus_ = focus;
+    return;
+  }
+  HWND target = lastFocus_ && IsWindow(lastFocus_) && IsWindowVisible(lastFocus_) ? lastFocus_ : notebook_.tabs();
+  SetFocus(target);
 }
 
 void TFormConf::OnNotify(const NMHDR& header) {

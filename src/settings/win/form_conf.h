@@ -75,6 +75,7 @@ class TFormConf : public Window {
   void OnCommand(int id, int code);
   bool OnBoundControl(int id, int code);
   void OnNotify(const NMHDR& header);
+  void OnActivate(bool active);
   void InnerPageChanged(Notebook& notebook);
   bool OnDrawItem(const DRAWITEMSTRUCT& item);
   void bokClick();
@@ -129,6 +130,7 @@ class TFormConf : public Window {
   std::map<int, HWND> controls_;
   HFONT font_ = nullptr;
   HMENU menu_ = nullptr;
+  HWND lastFocus_ = nullptr;
   bool loading_ = false;
   std::function<void(int)> playBuiltinSound_;
   ConfHooks hooks_;
