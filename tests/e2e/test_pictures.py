@@ -25,6 +25,22 @@ def colourful(pixels):
 
 
 class PicturesOnScreen(ClockTestCase):
+    def open_power_question(self):
+        """Clicks the skin's power button until its question shows: a click
+        that comes while the face's hint is still in the way goes to the
+        hint instead."""
+        left, top, _, _ = window_rect()
+        for _ in range(3):
+            subprocess.run(["xdotool", "mousemove", str(left + 120), str(top + 120), "sleep", "0.2",
+                            "mousemove", str(left + POWER_BUTTON[0]), str(top + POWER_BUTTON[1]),
+                            "sleep", "0.3", "click", "1"], check=True)
+            try:
+                wait_until(lambda: window_count(QUESTION_CLASS) == 1, timeout=3, what="the power question")
+                return
+            except AssertionError:
+                pass
+        self.fail("the power button never asked its question")
+
     def test_every_window_menu_item_has_a_picture_in_the_left_column(self):
         self.folder.start_and_wait()
         left, top, right, _ = window_rect()
@@ -42,11 +58,7 @@ class PicturesOnScreen(ClockTestCase):
 
     def test_the_question_window_shows_its_picture_in_the_left_band(self):
         self.folder.start_and_wait()
-        left, top, _, _ = window_rect()
-        subprocess.run(["xdotool", "mousemove", str(left + POWER_BUTTON[0]), str(top + POWER_BUTTON[1])], check=True)
-        time.sleep(0.3)
-        subprocess.run(["xdotool", "click", "1"], check=True)
-        wait_until(lambda: window_count(QUESTION_CLASS) == 1, what="the power question")
+        self.open_power_question()
         time.sleep(0.3)
         shot = save_screenshot("question_picture")
         q_left, q_top, q_right, q_bottom = window_rect(QUESTION_CLASS)
