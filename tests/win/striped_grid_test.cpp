@@ -353,6 +353,16 @@ TEST_CASE("a list view from elsewhere is attached as a report grid with full-row
   // Let go by the grid, the list view still works on its own.
   CHECK(GetPropW(plain, L"TikolvoStripedGrid") == nullptr);
   CHECK(SendMessageW(plain, LVM_GETITEMCOUNT, 0, 0) == 2);
+
+  // Columns and rows given before attaching are applied on attaching.
+  StripedGrid again;
+  again.SetColumns({GridColumn{"№", 20}, GridColumn{"Подключение", 80}});
+  again.SetRows({{"1", "x"}});
+  REQUIRE(again.Attach(plain));
+  HWND header = reinterpret_cast<HWND>(SendMessageW(plain, LVM_GETHEADER, 0, 0));
+  CHECK(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0) == 2);
+  CHECK(SendMessageW(plain, LVM_GETITEMCOUNT, 0, 0) == 1);
+  again.Detach();
   DestroyWindow(plain);
 }
 

@@ -76,6 +76,7 @@ bool StripedGrid::Attach(HWND listView) {
   oldProcedure_ = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrW(list_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&StripedGrid::ListProcedure)));
   SetRowHeight(MulDiv(kDefaultRowHeight, ScreenDpi(), 96));
+  if (!columns_.empty()) SetColumns(std::move(columns_));  // columns given before the list view
   UpdateBackground();
   return true;
 }
@@ -87,6 +88,7 @@ void StripedGrid::Detach() {
   RemovePropW(list_, kGridProperty);
   oldProcedure_ = nullptr;
   list_ = nullptr;
+  rowHeight_ = 0;  // the next list view gets its row height again
 }
 
 LRESULT CALLBACK StripedGrid::ListProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
