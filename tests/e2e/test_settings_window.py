@@ -141,6 +141,24 @@ def press_keys(*keys):
     subprocess.run(["xdotool", "key", "--delay", "120", *keys], check=True)
 
 
+class Keyboard(SettingsWindowBase):
+    def test_tab_moves_through_the_controls_and_escape_hides_the_window(self):
+        self.start()
+        self.open_by_button()
+        # Keys go to the window under the pointer (no window manager here).
+        l, t, r, b = window_rect(CONF_CLASS)
+        subprocess.run(["xdotool", "mousemove", str((l + r) // 2), str((t + b) // 2)], check=True)
+        seen = set()
+        for _ in range(4):
+            press_keys("Tab")
+            time.sleep(0.2)
+            seen.add(probe_numbers("focusid", CONF_CLASS)[0])
+        # Several different controls took the focus in turn.
+        self.assertGreaterEqual(len(seen - {0}), 3, seen)
+        press_keys("Escape")
+        wait_until(lambda: not flag("visible", CONF_CLASS), what="Esc to hide the window")
+
+
 class SettingsFromMenus(SettingsWindowBase):
     """The window opens from the items "Настройки" of the tray menu and of
     the window menu, chosen with the keyboard as a user could."""
