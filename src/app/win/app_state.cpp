@@ -4,6 +4,8 @@
 
 #include "app/menu_tables.h"
 #include "common/file_io.h"
+#include "common/font_list.h"
+#include "common/win/installed_fonts.h"
 #include "common/win/system_locale.h"
 #include "settings/window_position.h"
 
@@ -33,6 +35,7 @@ SettingsContext MakeContext(const std::string& programFolder) {
   context.today = Today();
   context.messageAllExists = FileExists(programFolder + "message_all.db");
   context.msconfigAllowed = MsconfigAllowed();
+  context.msSansSerifFontIndex = FontIndexOf(InstalledFontNames(), "MS Sans Serif");
   context.locale = ReadSystemLocale();
   return context;
 }

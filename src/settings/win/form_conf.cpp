@@ -10,10 +10,7 @@
 #include "settings/skin_choice.h"
 #include "settings/win/autorun_win.h"
 
-#if __has_include("reminders/win/reminder_page_view.h")
 #include "reminders/win/reminder_page_view.h"
-#define TIKOLVO_HAS_REMINDER_PAGE 1
-#endif
 
 namespace tikolvo {
 namespace {
@@ -68,7 +65,6 @@ BOOL CALLBACK CollectControl(HWND child, LPARAM data) {
   return TRUE;
 }
 
-#ifdef TIKOLVO_HAS_REMINDER_PAGE
 class ReminderPageHost : public HostedPage {
  public:
   explicit ReminderPageHost(AppState& app) : view_(app) {}
@@ -81,7 +77,6 @@ class ReminderPageHost : public HostedPage {
  private:
   ReminderPageView view_;
 };
-#endif
 
 }  // namespace
 
@@ -156,15 +151,11 @@ void TFormConf::CreateInnerPages() {
   desktopTabs_.Attach(GetDlgItem(desktop, IDC_TN_cal), {"Фон", "Календарь", "Напоминания", "Положение и размеры"});
   desktopTabs_.AddPage(L"CONF_DESK_BACKGROUND");
   desktopTabs_.AddPage(L"CONF_DESK_CALENDAR");
-#ifdef TIKOLVO_HAS_REMINDER_PAGE
   auto reminders = std::make_unique<ReminderPageHost>(app_);
   if (reminders->Create(desktop, desktopTabs_.DisplayArea())) {
     desktopTabs_.AddPage(reminders->hwnd());
     reminders_ = std::move(reminders);
   }
-#else
-  desktopTabs_.AddPage(CreateWindowExW(0, L"STATIC", L"", WS_CHILD, 0, 0, 0, 0, desktop, nullptr, nullptr, nullptr));
-#endif
   desktopTabs_.AddPage(L"CONF_DESK_PLACEMENT");
   inner(menuTabs_, notebook_.page(kConfMenuPage), IDC_TN_FaST_MENU,
         {"Меню программ", "Меню WWW", "Дополнительные установки"},

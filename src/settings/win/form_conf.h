@@ -12,6 +12,7 @@
 
 #include "app/win/app_state.h"
 #include "app/win/system_clock.h"
+#include "common/win/gdi.h"
 #include "settings/interval_timer.h"
 #include "settings/win/about_banner.h"
 #include "settings/win/conf_ids.h"
@@ -114,6 +115,7 @@ class TFormConf : public Window {
 
   // "Об авторе...".
   void FillAboutPage();
+  void DrawAboutPicture(const DRAWITEMSTRUCT& item);
 
   // Any control of the window's own pages by its id.
   HWND Item(int id) const;
@@ -127,6 +129,8 @@ class TFormConf : public Window {
   std::unique_ptr<HostedPage> reminders_;  // "Напоминания"
   IntervalTimer timer_;
   AboutBanner banner_;
+  DibSection aboutPicture_;
+  int aboutPictureFaceSum_ = -1;
   std::map<int, HWND> controls_;
   HFONT font_ = nullptr;
   HMENU menu_ = nullptr;

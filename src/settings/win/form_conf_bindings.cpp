@@ -247,6 +247,10 @@ void TFormConf::ApplyHandColours() {
 }
 
 bool TFormConf::OnDrawItem(const DRAWITEMSTRUCT& item) {
+  if (item.CtlID == IDC_I_logo) {
+    DrawAboutPicture(item);
+    return true;
+  }
   const ColourBinding* binding = FindColour(static_cast<int>(item.CtlID));
   if (!binding || item.CtlType != ODT_BUTTON) return false;
   DrawColourButton(item, ShownColour(*binding, app_.settings));

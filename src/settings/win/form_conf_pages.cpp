@@ -5,6 +5,7 @@
 
 #include "common/date_time.h"
 #include "common/mem_info.h"
+#include "common/win/gdi.h"
 #include "common/win/system_folders.h"
 #include "common/win/wide_text.h"
 #include "settings/settings_model.h"
@@ -27,6 +28,29 @@ constexpr const char* kFeatures =
     "Журнал работы компьютера, интервальный таймер.";
 
 }  // namespace
+
+// The program picture is composed once on the button-face colour and only
+// composed again after the system colours changed (the sum of the colour's
+// red, green and blue is what is compared), not on every visit of the page.
+void TFormConf::DrawAboutPicture(const DRAWITEMSTRUCT& item) {
+  const COLORREF face = GetSysColor(COLOR_BTNFACE);
+  const int faceSum = GetRValue(face) + GetGValue(face) + GetBValue(face);
+  const int width = item.rcItem.right - item.rcItem.left;
+  const int height = item.rcItem.bottom - item.rcItem.top;
+  if (!aboutPicture_.bitmap || faceSum != aboutPictureFaceSum_) {
+    aboutPicture_ = CreateDib32(width, height);
+    if (!aboutPicture_.bitmap) return;
+    MemDc dc;
+    SelectGuard bitmap(dc.get(), aboutPicture_.bitmap.get());
+    const RECT box{0, 0, width, height};
+    FillRect(dc.get(), &box, GetSysColorBrush(COLOR_BTNFACE));
+    DrawAboutLogo(dc.get(), box);
+    aboutPictureFaceSum_ = faceSum;
+  }
+  MemDc dc;
+  SelectGuard bitmap(dc.get(), aboutPicture_.bitmap.get());
+  BitBlt(item.hDC, item.rcItem.left, item.rcItem.top, width, height, dc.get(), 0, 0, SRCCOPY);
+}
 
 void TFormConf::FillAboutPage() {
   HWND page = notebook_.page(kConfAboutPage);
