@@ -192,6 +192,7 @@
 #define IDC_GCalendare_area 2006
 #define IDC_SG_plan_calend 2007
 #define IDC_cbAlarm 2008
+#define IDC_L_plan_next 2009
 
 // "Статистика".
 #define IDC_CB_vis_conn 2100

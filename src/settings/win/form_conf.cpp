@@ -11,6 +11,7 @@
 #include "settings/win/autorun_win.h"
 
 #include "reminders/win/reminder_page_view.h"
+#include "scheduler/win/scheduler_page.h"
 
 namespace tikolvo {
 namespace {
@@ -93,6 +94,7 @@ bool TFormConf::FormCreate() {
   FillLists();
   FillAboutPage();
   ShowCurrentSkin();
+  CreateScheduler();
   const int opened = app_.settings.pages.settingsPage;
   notebook_.Select(opened >= 0 && opened < notebook_.count() ? opened : 0);
   LoadControls();
@@ -180,6 +182,39 @@ void TFormConf::SelectRememberedPages() {
   for (Notebook* notebook : {&planTabs_, &statTabs_, &desktopTabs_}) InnerPageChanged(*notebook);
 }
 
+void TFormConf::CreateScheduler() {
+  if (!actions_) return;
+  scheduler_ = std::make_unique<SchedulerPage>(app_.programFolder + "plan.db", clock_, *actions_, app_.context.locale);
+  scheduler_->SetSchedulerEnabled(app_.settings.alarm.schedulerEnabled);
+  scheduler_->alarmHandChanged = [this](const AlarmHand& hand) { mainForm_.SetAlarmTime(hand.hour, hand.minute); };
+  scheduler_->Create({hwnd(), Item(IDC_SG_PLAN), Item(IDC_SG_plan_calend), Item(IDC_L_plan_next)});
+  app_.menus.openScheduler = [this] { ShowPage(kConfSchedulerPage); };
+}
+
+void TFormConf::RunStartTasks() {
+  if (scheduler_) scheduler_->RunStartTasks();
+}
+
+// The page's buttons and the main menu's task items act on the selected
+// task of the page shown ("Календарь" lists the chosen day's tasks).
+void TFormConf::SchedulerCommand(int id) {
+  if (!scheduler_) return;
+  const bool dayList = planTabs_.selected() == 1;
+  switch (id) {
+    case IDC_B_add_plan: scheduler_->AddTask(dayList); break;
+    case IDM_plan_add: scheduler_->AddTask(false); break;
+    case IDC_B_edit_plan:
+    case IDM_plan_edit: scheduler_->EditSelected(dayList); break;
+    case IDC_B_del_plan:
+    case IDM_plan_del: scheduler_->DeleteSelected(dayList); break;
+    case IDC_B_del_all_plan:
+    case IDM_plan_del_all:
+      if (planTabs_.selected() == 0) scheduler_->DeleteAll();
+      break;
+    default: break;
+  }
+}
+
 void TFormConf::ShowSchedulerButtons() {
   const SchedulerButtons shown = SchedulerButtonsFor(planTabs_.selected());
   ShowWindow(Item(IDC_B_add_plan), shown.add ? SW_SHOWNA : SW_HIDE);
@@ -256,9 +291,15 @@ LRESULT TFormConf::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         OnCommand(LOWORD(wParam), HIWORD(wParam));
       }
       return 0;
-    case WM_NOTIFY:
+    case WM_NOTIFY: {
+      LRESULT result = 0;
+      if (scheduler_ && scheduler_->HandleNotify(*reinterpret_cast<const NMHDR*>(lParam), result)) {
+        if (reinterpret_cast<const NMHDR*>(lParam)->code == LVN_ITEMCHANGED) FormShow();
+        return result;
+      }
       OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
       return 0;
+    }
     case WM_DRAWITEM:
       return OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)) ? TRUE : FALSE;
     case WM_ACTIVATE:
@@ -362,10 +403,12 @@ void TFormConf::OnCommand(int id, int code) {
       }
       break;
     case IDC_B_paint_calendare: if (clicked && hooks_.composeWallpaper) hooks_.composeWallpaper(); break;
-    case IDC_B_add_plan: if (clicked && hooks_.addTask) hooks_.addTask(); break;
-    case IDC_B_edit_plan: if (clicked && hooks_.editTask) hooks_.editTask(); break;
-    case IDC_B_del_plan: if (clicked && hooks_.deleteTask) hooks_.deleteTask(); break;
-    case IDC_B_del_all_plan: if (clicked && hooks_.deleteAllTasks) hooks_.deleteAllTasks(); break;
+    case IDC_B_add_plan:
+    case IDC_B_edit_plan:
+    case IDC_B_del_plan:
+    case IDC_B_del_all_plan:
+      if (clicked) SchedulerCommand(id);
+      break;
     default: break;
   }
 }

@@ -21,6 +21,8 @@
 namespace tikolvo {
 
 class MainForm;
+class SchedulerPage;
+class TaskActions;
 
 // Page indexes of the main notebook.
 enum ConfPageIndex : int {
@@ -37,15 +39,15 @@ enum ConfPageIndex : int {
 // What the window's controls ask of subsystems that attach later.
 struct ConfHooks {
   std::function<void()> composeWallpaper;  // "Обновить рисунок рабочего стола"
-  std::function<void()> addTask;           // "Добавить новое задание"
-  std::function<void()> editTask;          // the selected task
-  std::function<void()> deleteTask;
-  std::function<void()> deleteAllTasks;
 };
 
 class TFormConf : public Window {
  public:
   TFormConf(AppState& app, MainForm& mainForm);
+
+  // What carries out the scheduler's tasks; set before FormCreate (the
+  // scheduler runs only with it).
+  void SetTaskActions(TaskActions& actions) { actions_ = &actions; }
   ~TFormConf() override;
 
   // Creates the window hidden, with every control holding the loaded
@@ -59,6 +61,9 @@ class TFormConf : public Window {
   // Plays a sound of the program's sound bank (the interval timer's rings).
   void SetSoundPlayer(std::function<void(int)> play) { playBuiltinSound_ = std::move(play); }
   ConfHooks& hooks() { return hooks_; }
+  SchedulerPage* scheduler() { return scheduler_.get(); }
+  // The last step of the start: the tasks bound to the program's start.
+  void RunStartTasks();
 
  protected:
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -106,8 +111,10 @@ class TFormConf : public Window {
   void RefreshTimerLabels();
   void CTttAlarm();
 
-  // "Планировщик": the buttons that fit the inner tab.
+  // "Планировщик": the engine and views, the buttons that fit the inner tab.
+  void CreateScheduler();
   void ShowSchedulerButtons();
+  void SchedulerCommand(int id);
   // "Темы": the current skin's name and path.
   void ShowCurrentSkin();
   // The inner notebooks open at their remembered pages.
@@ -127,6 +134,8 @@ class TFormConf : public Window {
   Notebook notebook_;
   Notebook sysTabs_, desktopTabs_, menuTabs_, planTabs_, statTabs_;
   std::unique_ptr<HostedPage> reminders_;  // "Напоминания"
+  TaskActions* actions_ = nullptr;
+  std::unique_ptr<SchedulerPage> scheduler_;
   IntervalTimer timer_;
   AboutBanner banner_;
   DibSection aboutPicture_;

@@ -13,6 +13,7 @@
 #include "common/win/colour_button.h"
 #include "common/win/installed_fonts.h"
 #include "common/win/wide_text.h"
+#include "scheduler/win/scheduler_page.h"
 
 namespace tikolvo {
 namespace {
@@ -182,6 +183,7 @@ bool TFormConf::OnBoundControl(int id, int code) {
     binding->field(s) = on;
     if (binding->apply) binding->apply(*this, mainForm_, on);
     if (id == IDC_CB_COLOR_STR) ApplyHandColours();
+    if (id == IDC_cbAlarm && scheduler_) scheduler_->SetSchedulerEnabled(on);
     return true;
   }
   if (FindColour(id)) {

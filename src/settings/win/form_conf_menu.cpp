@@ -2,6 +2,8 @@
 // and the scheduler items that name the selected task.
 #include "settings/win/form_conf.h"
 
+#include "scheduler/win/scheduler_page.h"
+
 #include <commctrl.h>
 
 #include "app/win/main_form.h"
@@ -9,20 +11,6 @@
 
 namespace tikolvo {
 namespace {
-
-constexpr int kTaskNameColumn = 1;
-
-std::string SelectedTaskName(HWND grid) {
-  const LRESULT row = SendMessageW(grid, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED);
-  if (row < 0) return {};
-  wchar_t text[256] = {};
-  LVITEMW item{};
-  item.iSubItem = kTaskNameColumn;
-  item.pszText = text;
-  item.cchTextMax = 256;
-  SendMessageW(grid, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-  return Narrow(text);
-}
 
 void SetMenuCaption(HMENU menu, UINT id, const std::string& caption) {
   std::wstring text = Widen(caption);
@@ -40,8 +28,8 @@ void CheckItem(HMENU menu, UINT id, bool on) { CheckMenuItem(menu, id, MF_BYCOMM
 // The scheduler items name the task selected in the scheduler list.
 void TFormConf::FormShow() {
   if (!menu_) return;
-  const std::string name = SelectedTaskName(Item(IDC_SG_PLAN));
-  const std::string quoted = name.empty() ? std::string() : " \"" + name + "\"";
+  const std::string name = scheduler_ ? scheduler_->SelectedTaskName() : std::string();
+  const std::string quoted = "\"" + name + "\"";
   SetMenuCaption(menu_, IDM_plan_edit, name.empty() ? "Редактировать задание" : "Редактировать задание " + quoted);
   SetMenuCaption(menu_, IDM_plan_del, name.empty() ? "Удалить задание" : "Удалить задание " + quoted);
 }
@@ -78,11 +66,13 @@ void TFormConf::OnMenuCommand(int id) {
     case IDM_desk_refresh: if (hooks_.composeWallpaper) hooks_.composeWallpaper(); break;
     case IDM_plan_add:
       ShowPage(kConfSchedulerPage);
-      if (hooks_.addTask) hooks_.addTask();
+      SchedulerCommand(id);
       break;
-    case IDM_plan_edit: if (hooks_.editTask) hooks_.editTask(); break;
-    case IDM_plan_del: if (hooks_.deleteTask) hooks_.deleteTask(); break;
-    case IDM_plan_del_all: if (hooks_.deleteAllTasks) hooks_.deleteAllTasks(); break;
+    case IDM_plan_edit:
+    case IDM_plan_del:
+    case IDM_plan_del_all:
+      SchedulerCommand(id);
+      break;
     case IDM_stat_log: ShowPage(kConfStatisticsPage, 0); break;
     case IDM_stat_conn: ShowPage(kConfStatisticsPage, 1); break;
     case IDM_stat_work: ShowPage(kConfStatisticsPage, 2); break;

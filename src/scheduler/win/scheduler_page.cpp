@@ -1,0 +1,242 @@
+#include "scheduler/win/scheduler_page.h"
+
+#include "common/win/error_report.h"
+#include "common/win/wide_text.h"
+#include "reminders/win/message_dialogs.h"
+#include "scheduler/plan_file.h"
+#include "scheduler/task_calendar.h"
+#include "scheduler/task_row.h"
+#include "skin/program_pictures.h"
+
+namespace tikolvo {
+namespace {
+
+constexpr wchar_t kClockClass[] = L"TikolvoPlanClock";
+constexpr UINT_PTR kPlanClockTimer = 1;
+constexpr UINT kPlanClockMilliseconds = 450;
+constexpr int kPictureCell = 18;
+
+enum ContextCommand : UINT { kAddCommand = 1, kEditCommand, kRunCommand, kDeleteCommand };
+
+std::string Quoted(const std::string& name) { return "\"" + name + "\""; }
+
+void ReportPlanFailure(PlanStatus status) {
+  if (status == PlanStatus::kUnreadable) ReportError("Не удалось прочитать файл заданий plan.db.");
+  if (status == PlanStatus::kSaveFailed) ReportError("Не удалось сохранить файл заданий plan.db.");
+}
+
+std::vector<GridColumn> TaskColumns(bool dayGrid) {
+  GridColumn number{"№", dayGrid ? 20 : 24, grid::Align::Centre};
+  number.rowNumber = true;
+  GridColumn picture{"", 22, grid::Align::Centre};
+  GridColumn name{"Название", dayGrid ? 120 : 200};
+  GridColumn time{"Время срабатывания", 120, grid::Align::Right};
+  (dayGrid ? name : time).stretch = true;
+  return {number, picture, name, time};
+}
+
+}  // namespace
+
+SchedulerPage::SchedulerPage(std::string planPath, const Clock& clock, TaskActions& actions, const Locale& locale)
+    : planPath_(std::move(planPath)), clock_(clock), locale_(locale), engine_(planPath_, clock, actions) {}
+
+SchedulerPage::~SchedulerPage() {
+  if (hwnd()) KillTimer(hwnd(), kPlanClockTimer);
+  planGrid_.Detach();
+  dayGrid_.Detach();
+}
+
+bool SchedulerPage::Create(const SchedulerPageControls& controls) {
+  controls_ = controls;
+  RegisterWindowClass(kClockClass, 0, nullptr, nullptr, nullptr);
+  if (!CreateWindowFor(0, kClockClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE)) return false;
+  pictures_ = LoadRessImageList(kSchedulerStripName, kPictureCell);
+  for (auto* grid : {&planGrid_, &dayGrid_}) {
+    HWND list = grid == &planGrid_ ? controls.planGrid : controls.dayGrid;
+    if (!list || !grid->Attach(list)) continue;
+    const bool day = grid == &dayGrid_;
+    grid->SetImageList(pictures_.get());
+    grid->SetColumns(TaskColumns(day));
+    auto& looks = day ? dayLooks_ : planLooks_;
+    grid->cellPicture = [&looks](int row, int column) {
+      CellPicture picture;
+      if (row < 0 || row >= static_cast<int>(looks.size())) return picture;
+      const TaskRowLook& look = looks[static_cast<std::size_t>(row)];
+      if (column == 1) {
+        picture.image = look.picture;
+        picture.opacity = look.pictureOpacity;
+        picture.dx = look.pictureShift;
+        picture.down = grid::PictureRowPlace::Top;
+        picture.dy = 2;
+        picture.replacesText = true;
+      } else if (column == 2) {
+        if (look.nextMark) {
+          picture.image = task_picture::kNextMark;
+          picture.across = grid::PictureColumnPlace::Left;
+          picture.down = grid::PictureRowPlace::Top;
+          picture.dy = -1;
+        }
+        picture.textIndent = look.nameIndent;
+      }
+      return picture;
+    };
+    grid->rowColours = [&looks](int row, grid::RowColours stripe) {
+      if (row >= 0 && row < static_cast<int>(looks.size()) && looks[static_cast<std::size_t>(row)].locked)
+        stripe.text = grid::Lightened(stripe.text, 65);
+      return stripe;
+    };
+    grid->doubleClicked = [this, day](int) { EditSelected(day); };
+    grid->rightClicked = [this, day](int, POINT screen) { ShowContextMenu(day, screen); };
+  }
+  shownDay_ = DateOf(clock_.Now());
+  ReportPlanFailure(engine_.Start());
+  RefreshPlanViews();
+  SetTimer(hwnd(), kPlanClockTimer, kPlanClockMilliseconds, nullptr);
+  return true;
+}
+
+void SchedulerPage::RunStartTasks() {
+  ReportPlanFailure(engine_.PlanCommand(plan_code::kProgramStart));
+  RefreshPlanViews();
+}
+
+LRESULT SchedulerPage::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_TIMER && wParam == kPlanClockTimer) {
+    ReadClock();
+    return 0;
+  }
+  return Default(message, wParam, lParam);
+}
+
+// The engine compares the time with its two alarms; only a ring does work.
+void SchedulerPage::ReadClock() {
+  const ClockReading reading = engine_.ReadClock();
+  if (!reading.alarmRang && !reading.dayChanged) return;
+  if (reading.dayChanged) shownDay_ = DateOf(clock_.Now());
+  ReportPlanFailure(reading.status);
+  FillViews();
+}
+
+void SchedulerPage::RefreshPlanViews() {
+  ReportPlanFailure(engine_.ComputeNextTasks());
+  FillViews();
+}
+
+void SchedulerPage::FillViews() {
+  if (std::optional<PlanBase> base = LoadPlanBase(planPath_)) {
+    FillGrid(planGrid_, FillPlanGrid(*base, locale_), TaskGridKind::kPlan, planLooks_, planIds_);
+    FillGrid(dayGrid_, FillDayGrid(*base, shownDay_, locale_), TaskGridKind::kDay, dayLooks_, dayIds_);
+  }
+  ShowNextTasks();
+  if (viewsFilled) viewsFilled();
+}
+
+void SchedulerPage::ShowDay(DateTime day) {
+  shownDay_ = DateOf(day);
+  std::optional<PlanBase> base = LoadPlanBase(planPath_);
+  if (base) FillGrid(dayGrid_, FillDayGrid(*base, shownDay_, locale_), TaskGridKind::kDay, dayLooks_, dayIds_);
+}
+
+std::vector<bool> SchedulerPage::MarkedDays(int year, int month) const {
+  std::optional<PlanBase> base = LoadPlanBase(planPath_);
+  return base ? MarkCalendarDays(*base, year, month) : std::vector<bool>{};
+}
+
+void SchedulerPage::FillGrid(StripedGrid& grid, const TaskGrid& rows, TaskGridKind kind,
+                             std::vector<TaskRowLook>& looks, std::vector<std::int32_t>& ids) {
+  looks.clear();
+  ids.clear();
+  std::vector<std::vector<std::string>> cells;
+  for (std::size_t i = 1; i < rows.rows.size(); ++i) {  // rows[0] is the header
+    const TaskGridRow& row = rows.rows[i];
+    const TaskRowLook look = LookOfTaskRow(row, kind);
+    cells.push_back({"", "", look.name, look.timeText});
+    looks.push_back(look);
+    ids.push_back(TaskIdOfRow(row[2]));
+  }
+  if (grid.hwnd()) grid.SetRows(std::move(cells));
+}
+
+void SchedulerPage::ShowNextTasks() {
+  if (controls_.nextLine) SetWindowTextW(controls_.nextLine, Widen(engine_.NextTasksText()).c_str());
+  if (alarmHandChanged && engine_.LastAlarmHand()) alarmHandChanged(*engine_.LastAlarmHand());
+}
+
+std::int32_t SchedulerPage::SelectedId(bool onDayGrid) const {
+  const StripedGrid& grid = onDayGrid ? dayGrid_ : planGrid_;
+  const std::vector<std::int32_t>& ids = onDayGrid ? dayIds_ : planIds_;
+  const int row = grid.SelectedRow();
+  return row >= 0 && row < static_cast<int>(ids.size()) ? ids[static_cast<std::size_t>(row)] : 0;
+}
+
+std::string SchedulerPage::SelectedTaskName() const {
+  const int row = planGrid_.SelectedRow();
+  return row >= 0 && row < static_cast<int>(planLooks_.size()) ? planLooks_[static_cast<std::size_t>(row)].name
+                                                               : std::string();
+}
+
+void SchedulerPage::AddTask(bool onCalendarPage) {
+  const bool saved = onCalendarPage ? (wizard_.addTaskOnDay && wizard_.addTaskOnDay(shownDay_))
+                                    : (wizard_.addTask && wizard_.addTask());
+  if (saved) RefreshPlanViews();
+}
+
+void SchedulerPage::EditSelected(bool onDayGrid) {
+  const std::int32_t id = SelectedId(onDayGrid);
+  if (id != 0 && wizard_.editTask && wizard_.editTask(id)) RefreshPlanViews();
+}
+
+void SchedulerPage::RunSelected(bool onDayGrid) {
+  const std::int32_t id = SelectedId(onDayGrid);
+  if (id == 0) return;
+  TPlanTask task;
+  if (FindTask(planPath_, id, task) != FindResult::kFound) return;
+  if (!AskConfirmation(controls_.owner, "Планировщик: Запуск задания",
+                       "Запустить задание " + Quoted(task.name) + "?", "Отмена", "Запустить"))
+    return;
+  engine_.RunTaskNow(id);
+}
+
+void SchedulerPage::DeleteSelected(bool onDayGrid) {
+  const std::int32_t id = SelectedId(onDayGrid);
+  if (id == 0) return;
+  TPlanTask task;
+  if (FindTask(planPath_, id, task) != FindResult::kFound) return;
+  if (!AskConfirmation(controls_.owner, "Планировщик: удаление задания", "Удалить - " + Quoted(task.name) + "?",
+                       "Отмена", "Удалить"))
+    return;
+  if (DeleteTask(planPath_, id) == PlanFileResult::kFailed) ReportPlanFailure(PlanStatus::kSaveFailed);
+  RefreshPlanViews();
+}
+
+void SchedulerPage::DeleteAll() {
+  if (!AskConfirmation(controls_.owner, "Планировщик: удаление заданий", "Удалить все задания?", "Отмена",
+                       "Удалить"))
+    return;
+  if (!CreatePlanFile(planPath_, clock_.Now())) ReportPlanFailure(PlanStatus::kSaveFailed);
+  RefreshPlanViews();
+}
+
+void SchedulerPage::ShowContextMenu(bool onDayGrid, POINT screen) {
+  HMENU menu = CreatePopupMenu();
+  AppendMenuW(menu, MF_STRING, kAddCommand, L"Добавить задание");
+  AppendMenuW(menu, MF_STRING, kEditCommand, L"Редактировать параметры");
+  AppendMenuW(menu, MF_STRING, kRunCommand, L"Запустить задание");
+  AppendMenuW(menu, MF_STRING, kDeleteCommand, L"Удалить задание");
+  const UINT chosen = static_cast<UINT>(
+      TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, screen.x, screen.y, 0, controls_.owner, nullptr));
+  DestroyMenu(menu);
+  switch (chosen) {
+    case kAddCommand: AddTask(onDayGrid); break;
+    case kEditCommand: EditSelected(onDayGrid); break;
+    case kRunCommand: RunSelected(onDayGrid); break;
+    case kDeleteCommand: DeleteSelected(onDayGrid); break;
+    default: break;
+  }
+}
+
+bool SchedulerPage::HandleNotify(const NMHDR& header, LRESULT& result) {
+  return planGrid_.HandleNotify(header, result) || dayGrid_.HandleNotify(header, result);
+}
+
+}  // namespace tikolvo
