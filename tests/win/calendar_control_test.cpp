@@ -176,6 +176,10 @@ TEST_CASE("calendar control: the screen shows the picture in the system's colour
   CHECK(ScreenPixel(w.control(), ex, ey) == face);
   CHECK(ScreenPixel(w.control(), selected.left + 3, selected.top + 5) ==
         w.calendar.Picture().PixelAt(selected.left + 3, selected.top + 5));
+
+  // TIKOLVO_DIALOG_PAUSE_MS keeps the window up for a look (and real clicks).
+  const std::string pause = test::EnvVar(L"TIKOLVO_DIALOG_PAUSE_MS");
+  if (!pause.empty()) test::Pump(static_cast<DWORD>(std::stoul(pause)));
 }
 
 TEST_CASE("calendar control: hover follows the mouse and leaving clears it") {
