@@ -264,19 +264,6 @@ TEST(CalendarPicture, CaptionWeekdaysAndTodayLine) {
   EXPECT_EQ(c.At(markX + 8, 230), Blend(kFace, kMaroon, 0.5));
 }
 
-TEST(CalendarPicture, FooterAndHeaderEdges) {
-  CalendarState s(EncodeDate(2024, 2, 10), kW, kH);
-  const PixelCanvas c = Draw(s, 0);
-  EXPECT_EQ(c.At(0, 0), Darken(kFace, 80));
-  EXPECT_EQ(c.At(1, 10), Lighten(kFace, 20));
-  EXPECT_EQ(c.At(100, 1), Lighten(kFace, 20));
-  EXPECT_EQ(c.At(100, 31), Darken(kFace, 30)) << "the last row of the header's gradient";
-  EXPECT_EQ(c.At(0, 230), Darken(kFace, 80));
-  EXPECT_EQ(c.At(100, kH - 1), Darken(kFace, 80));
-  EXPECT_EQ(c.At(100, kH - 2), Darken(kFace, 90));
-  EXPECT_EQ(c.At(1, 225), Lighten(kFace, 20));
-}
-
 TEST(CalendarPicture, EveryPixelIsPaintedAndTinySizesAreSafe) {
   CalendarState s(EncodeDate(2026, 6, 10), kW, kH);
   const PixelCanvas c = Draw(s, 0);

@@ -58,20 +58,6 @@ TEST(CalendarMonth, SundayStartWithThirtyOneDaysFillsSixRowsMondayFebruaryLeaves
   }
 }
 
-TEST(CalendarMonth, LeapFebruaryHasTwentyNineDaysCenturiesFollowTheGregorianRule) {
-  EXPECT_EQ(MonthGrid(2024, 2).Days(), 29);
-  EXPECT_EQ(MonthGrid(2023, 2).Days(), 28);
-  EXPECT_EQ(MonthGrid(1900, 2).Days(), 28);
-  EXPECT_EQ(MonthGrid(2000, 2).Days(), 29);
-}
-
-TEST(CalendarMonth, CellsOutsideTheGridAreEmpty) {
-  const MonthGrid grid(2026, 6);
-  EXPECT_EQ(grid.DayAt({-1, 0}), 0);
-  EXPECT_EQ(grid.DayAt({7, 0}), 0);
-  EXPECT_EQ(grid.DayAt({0, 6}), 0);
-}
-
 TEST(CalendarMonthStep, ThirtyFirstOfJanuaryBecomesTheLastDayOfFebruary) {
   EXPECT_EQ(Civil(StepMonth(EncodeDate(2024, 1, 31), 1)), (CivilTime{2024, 2, 29}));
   EXPECT_EQ(Civil(StepMonth(EncodeDate(2023, 1, 31), 1)), (CivilTime{2023, 2, 28}));
