@@ -3,7 +3,6 @@
 #include <commctrl.h>
 
 #include <utility>
-#include <vector>
 
 #include "common/balloon_countdown.h"
 #include "common/balloon_layout.h"
@@ -152,7 +151,7 @@ class BalloonWindow final : public Window {
  private:
   void LayOut(std::string_view text, bool keepSize);
   void AddCloseHint();
-  void Paint(HDC dc);
+  void PBPaint(HDC dc);
   void SetItemTimer();
   void FormClick();
   void MouseMove(POINT at);
@@ -239,7 +238,7 @@ void BalloonWindow::AddCloseHint() {
   SendMessageW(closeHint_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
-void BalloonWindow::Paint(HDC target) {
+void BalloonWindow::PBPaint(HDC target) {
   RECT client;
   GetClientRect(hwnd(), &client);
   const int width = client.right, height = client.bottom;
@@ -351,11 +350,11 @@ LRESULT BalloonWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_PAINT: {
       PaintDc paint(hwnd());
-      Paint(paint.get());
+      PBPaint(paint.get());
       return 0;
     }
     case WM_PRINTCLIENT:
-      Paint(reinterpret_cast<HDC>(wParam));
+      PBPaint(reinterpret_cast<HDC>(wParam));
       return 0;
     case WM_ERASEBKGND:
       return 1;
