@@ -143,13 +143,5 @@ TEST(BalloonLayout, NeverOutgrowsTheWorkArea) {
   EXPECT_EQ(fullLines.lines.back(), std::string(49, 'x') + "…");
 }
 
-TEST(BalloonLayout, TinyWorkAreaStillGivesAWindow) {
-  const Layout l = LayOutBalloon("Tikolvo: Планировщик", "Пора обедать", kTitleFont, kFont, Box{0, 0, 10, 10});
-  EXPECT_EQ(l.window.left, 0);
-  EXPECT_EQ(l.window.top, 0);
-  EXPECT_EQ(l.lines.size(), 1u);
-  EXPECT_GT(l.window.Width(), 0);
-}
-
 }  // namespace
 }  // namespace tikolvo::balloon
