@@ -112,7 +112,6 @@ LRESULT SchedulerPage::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 void SchedulerPage::ReadClock() {
   const ClockReading reading = engine_.ReadClock();
   if (!reading.alarmRang && !reading.dayChanged) return;
-  if (reading.dayChanged) shownDay_ = DateOf(clock_.Now());
   ReportPlanFailure(reading.status);
   FillViews();
 }

@@ -11,6 +11,7 @@
 #include "settings/win/autorun_win.h"
 
 #include "reminders/win/reminder_page_view.h"
+#include "reminders/win/calendar_control.h"
 #include "scheduler/win/scheduler_page.h"
 
 namespace tikolvo {
@@ -189,6 +190,43 @@ void TFormConf::CreateScheduler() {
   scheduler_->alarmHandChanged = [this](const AlarmHand& hand) { mainForm_.SetAlarmTime(hand.hour, hand.minute); };
   scheduler_->Create({hwnd(), Item(IDC_SG_PLAN), Item(IDC_SG_plan_calend), Item(IDC_L_plan_next)});
   app_.menus.openScheduler = [this] { ShowPage(kConfSchedulerPage); };
+  CreateCalendar();
+  scheduler_->viewsFilled = [this] { MarkCalendarDays(); };
+}
+
+// The month calendar takes the place kept for it on the "Календарь" page;
+// picking a day lists that day's tasks, and a double click on a day starts
+// a new task for it.
+void TFormConf::CreateCalendar() {
+  HWND area = Item(IDC_GCalendare_area);
+  if (!area) return;
+  HWND page = GetParent(area);
+  RECT box;
+  GetWindowRect(area, &box);
+  MapWindowPoints(nullptr, page, reinterpret_cast<POINT*>(&box), 2);
+  ShowWindow(area, SW_HIDE);
+  calendar_ = std::make_unique<CalendarControl>();
+  if (!calendar_->Create(page, box)) {
+    calendar_.reset();
+    return;
+  }
+  calendar_->SetDate(scheduler_->shownDay());
+  auto showDay = [this] { scheduler_->ShowDay(calendar_->SelectedDate()); };
+  calendar_->onChangeDay = showDay;
+  calendar_->onClickDay = [showDay](int) { showDay(); };
+  calendar_->onChangeMonth = [this] { MarkCalendarDays(); };
+  calendar_->onDoubleClickDay = [this](int) { scheduler_->AddTask(true); };
+  MarkCalendarDays();
+}
+
+void TFormConf::MarkCalendarDays() {
+  if (!calendar_ || !scheduler_) return;
+  const CivilTime shown = DecodeDateTime(calendar_->SelectedDate());
+  const std::vector<bool> marks = scheduler_->MarkedDays(shown.year, shown.month);
+  std::vector<int> days;
+  for (std::size_t i = 0; i < marks.size(); ++i)
+    if (marks[i]) days.push_back(static_cast<int>(i) + 1);
+  calendar_->SetMarkedDays(days);
 }
 
 void TFormConf::RunStartTasks() {
@@ -304,6 +342,9 @@ LRESULT TFormConf::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)) ? TRUE : FALSE;
     case WM_ACTIVATE:
       OnActivate(LOWORD(wParam) != WA_INACTIVE);
+      return 0;
+    case WM_SYSCOLORCHANGE:
+      if (calendar_) calendar_->Redraw();
       return 0;
     case WM_INITMENUPOPUP:
       UpdateMenuChecks(reinterpret_cast<HMENU>(wParam));

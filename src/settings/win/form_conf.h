@@ -21,6 +21,7 @@
 namespace tikolvo {
 
 class MainForm;
+class CalendarControl;
 class SchedulerPage;
 class TaskActions;
 
@@ -113,6 +114,8 @@ class TFormConf : public Window {
 
   // "Планировщик": the engine and views, the buttons that fit the inner tab.
   void CreateScheduler();
+  void CreateCalendar();
+  void MarkCalendarDays();
   void ShowSchedulerButtons();
   void SchedulerCommand(int id);
   // "Темы": the current skin's name and path.
@@ -136,6 +139,7 @@ class TFormConf : public Window {
   std::unique_ptr<HostedPage> reminders_;  // "Напоминания"
   TaskActions* actions_ = nullptr;
   std::unique_ptr<SchedulerPage> scheduler_;
+  std::unique_ptr<CalendarControl> calendar_;  // "Календарь" of the scheduler
   IntervalTimer timer_;
   AboutBanner banner_;
   DibSection aboutPicture_;

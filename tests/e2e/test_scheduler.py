@@ -1,0 +1,55 @@
+"""The scheduler at work: a task written into plan.db fires at its second,
+program-start tasks run at start, a message task shows its message."""
+import datetime
+import os
+import time
+
+import plan_db
+from tikolvo_e2e import ClockTestCase, probe, wait_until, window_count
+
+NOTICE_CLASS = "TF_message"
+
+
+class Scheduler(ClockTestCase):
+    def plan_path(self):
+        return os.path.join(self.folder.path, "plan.db")
+
+    def marker(self, name):
+        return os.path.join(self.folder.path, name)
+
+    def writes_marker(self, name):
+        """A program action that writes a file into the program folder."""
+        return ("cmd.exe", "/c echo fired>" + plan_db.windows_path(self.marker(name)))
+
+    def test_a_timed_task_fires_at_its_second(self):
+        # The scheduler switch must be on for timed tasks.
+        self.folder.write_config("[Alarm]\nActive=1\nAlarm=1\n")
+        due = (datetime.datetime.now() + datetime.timedelta(seconds=12)).replace(microsecond=0)
+        plan_db.write(self.plan_path(), plan_db.task(101, "Через минуту", when=due, every_day=True,
+                                                     run=self.writes_marker("timed.txt")))
+        self.folder.start_and_wait()
+        # The search marks it as the next task.
+        wait_until(lambda: plan_db.read(self.plan_path())[0][3], what="the task marked as next")
+        wait_until(lambda: os.path.exists(self.marker("timed.txt")), timeout=25, what="the timed task to run")
+        fired = datetime.datetime.now()
+        self.assertGreaterEqual(fired, due)
+        self.assertLess((fired - due).total_seconds(), 5)
+
+    def test_a_program_start_task_runs_at_start(self):
+        plan_db.write(self.plan_path(), plan_db.task(7, "При запуске", trigger=plan_db.ON_START,
+                                                     run=self.writes_marker("start.txt")))
+        self.folder.start_and_wait()
+        wait_until(lambda: os.path.exists(self.marker("start.txt")), what="the program-start task to run")
+
+    def test_a_message_task_shows_the_message_window(self):
+        plan_db.write(self.plan_path(), plan_db.task(8, "Сообщение", trigger=plan_db.ON_START,
+                                                     message="Пора сделать перерыв"))
+        self.folder.start_and_wait()
+        wait_until(lambda: window_count(NOTICE_CLASS) >= 1, what="the message window")
+        probe("close", NOTICE_CLASS, check=False)
+
+    def test_a_fresh_start_creates_plan_db_with_one_free_record(self):
+        self.folder.start_and_wait()
+        wait_until(lambda: os.path.exists(self.plan_path()), what="plan.db")
+        self.assertEqual(os.path.getsize(self.plan_path()), 4 + plan_db.RECORD)
+        self.assertFalse(plan_db.read(self.plan_path())[0][2])
