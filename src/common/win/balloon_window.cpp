@@ -21,6 +21,8 @@ namespace {
 
 constexpr UINT_PTR kTickTimer = 1;
 constexpr UINT_PTR kCloseTool = 1;
+// The tool record as every tooltip version from XP's own on accepts it.
+const UINT kToolInfoSize = TTTOOLINFOW_V2_SIZE;
 constexpr int kMostBalloonsToClose = 16;  // never loop forever on a window that refuses to close
 
 UniqueGdi<HFONT> MessageFont(bool bold) {
@@ -210,7 +212,7 @@ void BalloonWindow::LayOut(std::string_view text, bool keepSize) {
   SetWindowRgn(hwnd(), RoundedRegion(w.Width(), w.Height()), TRUE);  // the window owns the region now
   if (closeHint_) {
     TOOLINFOW tool{};
-    tool.cbSize = sizeof(tool);
+    tool.cbSize = kToolInfoSize;
     tool.hwnd = hwnd();
     tool.uId = kCloseTool;
     tool.rect = ToRect(layout_.closeBox);
@@ -229,7 +231,7 @@ void BalloonWindow::AddCloseHint() {
   if (!closeHint_) return;
   static wchar_t closeText[] = L"Закрыть";
   TOOLINFOW tool{};
-  tool.cbSize = sizeof(tool);
+  tool.cbSize = kToolInfoSize;
   tool.uFlags = TTF_SUBCLASS;
   tool.hwnd = hwnd();
   tool.uId = kCloseTool;
