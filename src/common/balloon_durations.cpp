@@ -13,7 +13,7 @@ struct DurationChoice {
 constexpr DurationChoice kChoices[kBalloonDurationPositions] = {
     {10, "1 секунда"},   {30, "3 секунды"},   {50, "5 секунд"},   {100, "10 секунд"},
     {250, "25 секунд"},  {600, "1 минута"},   {1800, "3 минуты"}, {3000, "5 минут"},
-    {6000, "10 минут"}, {kBalloonStaysOpen, "Не закрывать"},
+    {6000, "10 минуты"}, {kBalloonStaysOpen, "Не закрывать"},
 };
 
 constexpr int kUnknownDurationPosition = 3;

@@ -21,7 +21,7 @@ TEST(BalloonDurations, Labels) {
   EXPECT_EQ(BalloonDurationLabel(2), "5 секунд");
   EXPECT_EQ(BalloonDurationLabel(5), "1 минута");
   EXPECT_EQ(BalloonDurationLabel(6), "3 минуты");
-  EXPECT_EQ(BalloonDurationLabel(8), "10 минут");
+  EXPECT_EQ(BalloonDurationLabel(8), "10 минуты");
   EXPECT_EQ(BalloonDurationLabel(9), "Не закрывать");
   EXPECT_EQ(BalloonDurationLabel(10), "Не закрывать");
 }
