@@ -5,9 +5,10 @@ import os
 import time
 
 import plan_db
-from tikolvo_e2e import ClockTestCase, probe, wait_until, window_count
+from tikolvo_e2e import ClockTestCase, probe, wait_until, window_count, window_rect, work_area
 
 NOTICE_CLASS = "TF_message"
+BALLOON_CLASS = "TBaloonWindow"
 
 
 class Scheduler(ClockTestCase):
@@ -53,3 +54,19 @@ class Scheduler(ClockTestCase):
         wait_until(lambda: os.path.exists(self.plan_path()), what="plan.db")
         self.assertEqual(os.path.getsize(self.plan_path()), 4 + plan_db.RECORD)
         self.assertFalse(plan_db.read(self.plan_path())[0][2])
+
+    def test_a_balloon_shows_above_the_notification_area_and_closes_after_its_time(self):
+        plan_db.write(self.plan_path(), plan_db.task(9, "Подсказка", trigger=plan_db.ON_START,
+                                                     balloon="Проверка связи", balloon_duration=30))
+        self.folder.start_and_wait()
+        wait_until(lambda: window_count(BALLOON_CLASS) == 1, what="the balloon")
+        left, top, right, bottom = window_rect(BALLOON_CLASS)
+        area = work_area()
+        # Bottom-right corner of the work area, just above the taskbar.
+        self.assertLessEqual(right, area[2])
+        self.assertGreater(right, area[2] - 10)
+        self.assertLessEqual(bottom, area[3])
+        self.assertGreater(bottom, area[3] - 10)
+        shown = time.monotonic()
+        wait_until(lambda: window_count(BALLOON_CLASS) == 0, timeout=10, what="the balloon to close by itself")
+        self.assertGreater(time.monotonic() - shown, 1.5)
