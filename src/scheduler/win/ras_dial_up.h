@@ -1,0 +1,19 @@
+#pragma once
+// The remote access service as the hang-up action sees it: the active
+// dial-up connections and hanging one up. rasapi32 is looked up at run time;
+// without it (or without an entry point) there are no connections and
+// nothing is hung up.
+#include <cstdint>
+#include <vector>
+
+#include "scheduler/task_action_hangup.h"
+
+namespace tikolvo {
+
+class RasDialUpLines : public DialUpLines {
+ public:
+  std::vector<DialUpConnection> ActiveConnections() override;
+  void HangUp(std::uintptr_t handle) override;
+};
+
+}  // namespace tikolvo
