@@ -10,6 +10,12 @@
 #include "common/win/error_report.h"
 #include "common/win/file_replacer.h"
 #include "common/win/system_folders.h"
+#include "common/win/balloon_window.h"
+#include "scheduler/plan_file.h"
+#include "scheduler/win/ras_dial_up.h"
+#include "scheduler/win/scheduler_page.h"
+#include "scheduler/win/system_power.h"
+#include "scheduler/win/task_actions_win.h"
 #include "settings/win/form_conf.h"
 
 namespace {
@@ -27,6 +33,19 @@ int RunMessageLoop(HWND settingsWindow) {
   return static_cast<int>(message.wParam);
 }
 
+// The power button's choice, after its own question.
+void RunPowerButtonAction(tikolvo::TaskActions& actions, tikolvo::PowerButtonAction action) {
+  using tikolvo::PowerButtonAction;
+  using tikolvo::PowerKind;
+  switch (action) {
+    case PowerButtonAction::PowerOff: actions.PowerCommand(PowerKind::kSwitchOff); break;
+    case PowerButtonAction::Restart: actions.PowerCommand(PowerKind::kRestart); break;
+    case PowerButtonAction::Hibernate: actions.PowerCommand(PowerKind::kHibernate); break;
+    case PowerButtonAction::Standby: actions.PowerCommand(PowerKind::kStandby); break;
+    case PowerButtonAction::None: break;
+  }
+}
+
 int RunProgram() {
   using namespace tikolvo;
   InstallWindowsFileReplacer();
@@ -41,23 +60,51 @@ int RunProgram() {
     ReportError("Не удалось создать главное окно программы.");
     return 1;
   }
-  TFormConf settingsForm(app, mainForm);
-  if (!settingsForm.FormCreate()) {
-    ReportError("Не удалось создать окно настроек программы.");
-    return 1;
-  }
-  app.openSettings = [&settingsForm] { settingsForm.ShowSettings(); };
-
   // The program's sounds: the interval timer's rings and the scheduler's
   // sounds share one output, so a new sound cuts the one before.
   WaveOutDevice soundDevice;
   audio::AudioEngine soundEngine(soundDevice);
   audio::SoundPlayer sounds(soundEngine, app.programFolder + "plug\\music.res");
+  app.menus.stopSchedulerSound = [&sounds] { sounds.StopSound(); };
+  app.menus.schedulerSoundEnded = [&sounds] { return sounds.CheckSoundEnded(); };
+
+  // What the scheduler's tasks do, carried out on this system. A countdown
+  // balloon names its task and starts it through the scheduler.
+  TFormConf settingsForm(app, mainForm);
+  const std::string planPath = app.programFolder + "plan.db";
+  BalloonHint balloons(BalloonTasks{
+      [&planPath](int id) -> std::optional<std::string> {
+        TPlanTask task;
+        if (FindTask(planPath, id, task) != FindResult::kFound) return std::nullopt;
+        return task.name;
+      },
+      [&settingsForm](int id) {
+        if (SchedulerPage* scheduler = settingsForm.scheduler()) scheduler->engine().RunTaskNow(id);
+      }});
+  WindowsPower power;
+  RasDialUpLines dialUp;
+  WinTaskActionParts parts;
+  parts.owner = mainForm.hwnd();
+  parts.sounds = &sounds;
+  parts.soundStarted = [&app] { app.menus.schedulerSoundPlaying = true; };
+  parts.showBalloon = [&balloons](const BalloonRequest& request) { balloons.Show(request); };
+  parts.saveSettings = [&app] { SaveAppSettings(app); };
+  parts.closeProgram = [&mainForm] { PostMessageW(mainForm.hwnd(), WM_CLOSE, 0, 0); };
+  parts.power = &power;
+  parts.dialUp = &dialUp;
+  WinTaskActions actions(std::move(parts));
+  settingsForm.SetTaskActions(actions);
   settingsForm.SetSoundPlayer([&sounds, &app](int number) {
     if (sounds.PlayBuiltinSound(number)) app.menus.schedulerSoundPlaying = true;
   });
-  app.menus.stopSchedulerSound = [&sounds] { sounds.StopSound(); };
-  app.menus.schedulerSoundEnded = [&sounds] { return sounds.CheckSoundEnded(); };
+  if (!settingsForm.FormCreate()) {
+    ReportError("Не удалось создать окно настроек программы.");
+    return 1;
+  }
+  app.openSettings = [&settingsForm] { settingsForm.ShowSettings(); };
+  app.menus.hangUpAll = [&actions] { actions.HangUpConnections(kAllConnections); };
+  app.menus.powerAction = [&actions](PowerButtonAction action) { RunPowerButtonAction(actions, action); };
+  settingsForm.RunStartTasks();
   soundEngine.Init();
   mainForm.FormShow();
   return RunMessageLoop(settingsForm.hwnd());
