@@ -1,0 +1,20 @@
+#pragma once
+// TF_m, the task wizard: a modal window that walks through the task's
+// actions, trigger, action details, filters and name, and saves the task
+// into plan.db (appended, or in place of the edited one).
+#include <windows.h>
+
+#include <functional>
+
+#include "scheduler/wizard_session.h"
+#include "scheduler/wizard_tests.h"
+
+namespace tikolvo {
+
+// Shows the wizard and returns true when "Готово" saved a task; `saved`
+// (when given) runs right after the save, before the window closes, so the
+// caller refreshes its views. "Отмена", Esc and the close box save nothing.
+bool RunTaskWizard(HWND owner, const WizardRequest& request, WizardTests& tests,
+                   const std::function<void()>& saved = {});
+
+}  // namespace tikolvo
