@@ -305,6 +305,41 @@ TEST_CASE("Enter moves on, an empty name is refused with a notice, and the wizar
   CHECK(task.when <= 1.0);  // a bare time of day (midnight after 23:00)
 }
 
+TEST_CASE("with every action and a monthly trigger the wizard walks every page there and back") {
+  PlanFolder folder;
+  RecordingTests tests;
+  std::vector<std::string> forward, back;
+  WhenShown when(L"#32770", [&](HWND w) {
+    for (int item = 0; item < 8; ++item) Click(w, IDC_WIZ_CLB_0 + item);
+    Next(w);
+    Click(w, IDC_WIZ_RBE_0 + 5);
+    for (int step = 0; step < 11; ++step) {
+      forward.push_back(Caption(w));
+      Snap(w, "walk_" + std::to_string(step));
+      Next(w);
+    }
+    forward.push_back(Caption(w));
+    Click(w, IDC_WIZ_B_back);
+    back.push_back(Caption(w));
+    Click(w, IDC_WIZ_B_back);
+    back.push_back(Caption(w));
+    Click(w, IDCANCEL);
+  });
+  CHECK_FALSE(RunTaskWizard(nullptr, {WizardRequest::Kind::kNew, 0, 0, folder.path()}, tests));
+  const std::vector<std::string> expectedForward{
+      "Определение момента срабатывания задания.", "Управление питанием компьютера.",
+      "Запуск программы или открытие файла.",       "Выбор звукового файла.",
+      "Текстовое сообщение.",                       "Выбор звука.",
+      "Удаленные соединения.",                      "Системный динамик (Speaker).",
+      "Всплывающая подсказка.",                     "Ежемесячное задание.",
+      "Дополнительные свойства задания.",           "Имя задания."};
+  CHECK(forward == expectedForward);
+  CHECK_FALSE(DecodePlanTask(std::string_view(folder.Bytes()).substr(4)).inUse);
+  const std::vector<std::string> expectedBack{"Дополнительные свойства задания.",
+                                              "Время срабатывания задания (ежемесячное задание)."};
+  CHECK(back == expectedBack);
+}
+
 TEST_CASE("opened on a calendar day the wizard shows that date for a single firing") {
   PlanFolder folder;
   RecordingTests tests;
