@@ -166,7 +166,9 @@ BOOL CALLBACK FindControl(HWND hwnd, LPARAM param) {
   return TRUE;
 }
 
+// A direct child first (a dialog's own buttons), then any depth.
 HWND ControlOf(HWND top, int id) {
+  if (HWND direct = GetDlgItem(top, id)) return direct;
   ControlSearch search{id, nullptr};
   EnumChildWindows(top, FindControl, reinterpret_cast<LPARAM>(&search));
   return search.found;

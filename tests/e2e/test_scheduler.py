@@ -70,3 +70,43 @@ class Scheduler(ClockTestCase):
         shown = time.monotonic()
         wait_until(lambda: window_count(BALLOON_CLASS) == 0, timeout=10, what="the balloon to close by itself")
         self.assertGreater(time.monotonic() - shown, 1.5)
+
+
+class Wizard(ClockTestCase):
+    """A task made with the wizard from the settings window's main menu."""
+    WIZARD_CLASS = "#32770"
+    IDM_PLAN_ADD = 2320
+    IDOK = 1
+    MESSAGE_ACTION = 4100 + 3  # "Показать сообщение" in the action list
+    MESSAGE_TEXT = 4160
+    TASK_NAME = 4270
+
+    def step(self, *probe_args):
+        probe(*probe_args)
+        time.sleep(0.4)
+
+    def test_a_task_made_with_the_wizard_lands_in_plan_db(self):
+        self.folder.start_and_wait()
+        plan = os.path.join(self.folder.path, "plan.db")
+        wait_until(lambda: os.path.exists(plan), what="plan.db")
+        probe("command", "TFormConf", self.IDM_PLAN_ADD)
+        wait_until(lambda: window_count(self.WIZARD_CLASS) == 1, what="the task wizard")
+        wizard = self.WIZARD_CLASS
+        self.step("click", wizard, self.MESSAGE_ACTION)
+        self.step("click", wizard, self.IDOK)  # to the trigger page
+        self.step("click", wizard, self.IDOK)  # to the message page
+        self.step("settext", wizard, self.MESSAGE_TEXT, "Пора обедать")
+        self.step("click", wizard, self.IDOK)  # to the time page
+        self.step("click", wizard, self.IDOK)  # to the options page
+        self.step("click", wizard, self.IDOK)  # to the name page
+        self.step("settext", wizard, self.TASK_NAME, "Обед")
+        self.step("click", wizard, self.IDOK)  # "Готово"
+        wait_until(lambda: window_count(self.WIZARD_CLASS) == 0, what="the wizard to close")
+        tasks = [t for t in plan_db.read(plan) if t[2]]
+        self.assertEqual([t[1] for t in tasks], ["Обед"])
+        with open(plan, "rb") as f:
+            record = f.read()[4:4 + plan_db.RECORD]
+        self.assertEqual(record[780], 1)  # the message action
+        self.assertEqual(record[781:782 + record[781]][1:].decode("cp1251"), "Пора обедать")
+        self.assertEqual(record[1293], plan_db.AT_TIME)
+        self.assertEqual(int.from_bytes(record[1296:1300], "little", signed=True), 1)  # made by the wizard

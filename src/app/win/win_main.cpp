@@ -16,6 +16,7 @@
 #include "scheduler/win/scheduler_page.h"
 #include "scheduler/win/system_power.h"
 #include "scheduler/win/task_actions_win.h"
+#include "scheduler/win/wizard_tests_win.h"
 #include "settings/win/form_conf.h"
 
 namespace {
@@ -94,6 +95,8 @@ int RunProgram() {
   parts.dialUp = &dialUp;
   WinTaskActions actions(std::move(parts));
   settingsForm.SetTaskActions(actions);
+  ProgramWizardTests wizardTests(sounds, balloons);
+  settingsForm.SetWizardTests(wizardTests);
   settingsForm.SetSoundPlayer([&sounds, &app](int number) {
     if (sounds.PlayBuiltinSound(number)) app.menus.schedulerSoundPlaying = true;
   });

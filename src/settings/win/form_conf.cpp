@@ -13,6 +13,7 @@
 #include "reminders/win/reminder_page_view.h"
 #include "reminders/win/calendar_control.h"
 #include "scheduler/win/scheduler_page.h"
+#include "scheduler/win/task_wizard.h"
 
 namespace tikolvo {
 namespace {
@@ -191,7 +192,22 @@ void TFormConf::CreateScheduler() {
   scheduler_->Create({hwnd(), Item(IDC_SG_PLAN), Item(IDC_SG_plan_calend), Item(IDC_L_plan_next)});
   app_.menus.openScheduler = [this] { ShowPage(kConfSchedulerPage); };
   CreateCalendar();
+  ConnectWizard();
   scheduler_->viewsFilled = [this] { MarkCalendarDays(); };
+}
+
+// The page's add and edit commands open the task wizard; its saves are
+// followed by a refresh of the views (the page does that on a true return).
+void TFormConf::ConnectWizard() {
+  if (!wizardTests_) return;
+  auto run = [this](WizardRequest request) {
+    request.planPath = app_.programFolder + "plan.db";
+    return RunTaskWizard(hwnd(), request, *wizardTests_);
+  };
+  SchedulerWizard& wizard = scheduler_->wizard();
+  wizard.addTask = [run] { return run({WizardRequest::Kind::kNew}); };
+  wizard.addTaskOnDay = [run](DateTime day) { return run({WizardRequest::Kind::kNewOnDay, day}); };
+  wizard.editTask = [run](std::int32_t id) { return run({WizardRequest::Kind::kEdit, 0, id}); };
 }
 
 // The month calendar takes the place kept for it on the "Календарь" page;

@@ -24,6 +24,7 @@ class MainForm;
 class CalendarControl;
 class SchedulerPage;
 class TaskActions;
+class WizardTests;
 
 // Page indexes of the main notebook.
 enum ConfPageIndex : int {
@@ -49,6 +50,8 @@ class TFormConf : public Window {
   // What carries out the scheduler's tasks; set before FormCreate (the
   // scheduler runs only with it).
   void SetTaskActions(TaskActions& actions) { actions_ = &actions; }
+  // What the task wizard's test buttons use.
+  void SetWizardTests(WizardTests& tests) { wizardTests_ = &tests; }
   ~TFormConf() override;
 
   // Creates the window hidden, with every control holding the loaded
@@ -115,6 +118,7 @@ class TFormConf : public Window {
   // "Планировщик": the engine and views, the buttons that fit the inner tab.
   void CreateScheduler();
   void CreateCalendar();
+  void ConnectWizard();
   void MarkCalendarDays();
   void ShowSchedulerButtons();
   void SchedulerCommand(int id);
@@ -138,6 +142,7 @@ class TFormConf : public Window {
   Notebook sysTabs_, desktopTabs_, menuTabs_, planTabs_, statTabs_;
   std::unique_ptr<HostedPage> reminders_;  // "Напоминания"
   TaskActions* actions_ = nullptr;
+  WizardTests* wizardTests_ = nullptr;
   std::unique_ptr<SchedulerPage> scheduler_;
   std::unique_ptr<CalendarControl> calendar_;  // "Календарь" of the scheduler
   IntervalTimer timer_;

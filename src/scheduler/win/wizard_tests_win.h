@@ -1,0 +1,34 @@
+#pragma once
+// The task wizard's test buttons and previews carried out by the program's
+// own windows and sounds.
+#include <string>
+#include <vector>
+
+#include "audio/sound_player.h"
+#include "common/win/balloon_window.h"
+#include "scheduler/wizard_tests.h"
+
+namespace tikolvo {
+
+class ProgramWizardTests : public WizardTests {
+ public:
+  ProgramWizardTests(audio::SoundPlayer& sounds, BalloonHint& balloons) : sounds_(sounds), balloons_(balloons) {}
+
+  void ShowMessage(std::string_view title, std::string_view text) override;
+  void Beep(int frequency, int milliseconds) override;
+  void ShowBalloon(const BalloonRequest& request) override;
+  void PlaySoundFile(const std::string& path) override;
+  void StopSound() override;
+  void PlayBuiltinSound(int soundNumber) override;
+  std::vector<std::string> ConnectionNames() override;
+
+ private:
+  audio::SoundPlayer& sounds_;
+  BalloonHint& balloons_;
+};
+
+// The entry names of the system's dial-up phone book; none without dial-up
+// networking (rasapi32 is looked up when asked).
+std::vector<std::string> PhoneBookEntryNames();
+
+}  // namespace tikolvo
