@@ -275,6 +275,24 @@ TEST_CASE("power commands ask before switching off or restarting, then save, act
   CHECK(recorder.log == Log{"privilege", "standby", "privilege", "hibernate"});
 }
 
+TEST_CASE("the power button's action, asked already, is not asked again") {
+  Recorder recorder;
+  WinTaskActions actions(recorder.Parts());
+  recorder.answer = false;  // a second question would stop it
+  actions.PowerAfterQuestion(PowerKind::kSwitchOff);
+  CHECK(recorder.log == Log{"save", "privilege", "exit 12", "close"});
+}
+
+TEST_CASE("the power button's action, already asked, is not asked a second time") {
+  Recorder recorder;
+  WinTaskActions actions(recorder.Parts());
+  actions.PowerAfterQuestion(PowerKind::kSwitchOff);
+  CHECK(recorder.log == Log{"save", "privilege", "exit 12", "close"});
+  recorder.log.clear();
+  actions.PowerAfterQuestion(PowerKind::kHibernate);
+  CHECK(recorder.log == Log{"privilege", "hibernate"});
+}
+
 TEST_CASE("a task's power action saves first, never asks, and takes the first operation set") {
   Recorder recorder;
   WinTaskActions actions(recorder.Parts());

@@ -1,5 +1,6 @@
 #include "scheduler/win/task_actions_win.h"
 
+#include <objbase.h>
 #include <shellapi.h>
 
 #include "common/win/wide_text.h"
@@ -35,6 +36,12 @@ void WinTaskActions::PowerCommand(PowerKind kind) {
   RunPower(PowerOperationOf(kind), CommandPowerSteps(kind));
 }
 
+void WinTaskActions::PowerAfterQuestion(PowerKind kind) {
+  PowerSteps steps = CommandPowerSteps(kind);
+  steps.question = {};
+  RunPower(PowerOperationOf(kind), steps);
+}
+
 void WinTaskActions::HangUpConnections(const std::string& filter) {
   if (!parts_.dialUp) return;
   const ConnectionFilters filters = parts_.connectionFilters ? parts_.connectionFilters() : ConnectionFilters{};
@@ -56,7 +63,10 @@ void WinTaskActions::Run(const RunRequest& request) {
   info.lpParameters = parameters.empty() ? nullptr : parameters.c_str();
   info.lpDirectory = folder.empty() ? nullptr : folder.c_str();
   info.nShow = SW_SHOWNORMAL;
+  // Some files open through shell extensions, which need COM on this thread.
+  const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
   ShellExecuteExW(&info);
+  if (SUCCEEDED(com)) CoUninitialize();
 }
 
 void WinTaskActions::ShowMessage(const std::string& text) {

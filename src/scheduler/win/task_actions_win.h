@@ -52,6 +52,9 @@ class WinTaskActions : public TaskActions {
 
   void ExecuteTask(const TPlanTask& task) override;
   void PowerCommand(PowerKind kind) override;
+  // The power button's action: it asked its own question already, so the
+  // command's question is not asked a second time.
+  void PowerAfterQuestion(PowerKind kind);
   void HangUpConnections(const std::string& filter) override;
 
  private:
