@@ -10,6 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "audio/fake_audio_out.h"
+#include "audio/sound_player.h"
+#include "audio/wav_bytes.h"
 #include "common/win/wide_text.h"
 #include "dialog_test_support.h"
 #include "reminders/win/message_dialogs.h"
@@ -159,6 +162,43 @@ TEST_CASE("a message action opens the modeless notice with the task's text") {
     actions.ExecuteTask(task);
     CHECK(FindWindowW(L"TF_message", nullptr) == nullptr);
   }
+}
+
+TEST_CASE("sound actions play through the sound player and show the stop controls only when a sound plays") {
+  const std::wstring folder = TempFolder();
+  const std::wstring wav = folder + L"gong.wav";
+  if (FILE* f = _wfopen(wav.c_str(), L"wb")) {
+    const std::string bytes = audio::test::RampWav(800);
+    fwrite(bytes.data(), 1, bytes.size(), f);
+    fclose(f);
+  }
+  audio::test::FakeAudioOut out;
+  audio::AudioEngine engine(out);
+  audio::SoundPlayer sounds(engine, Narrow(folder) + "music.res");  // no bank in the folder
+  Recorder recorder;
+  int stopShown = 0;
+  WinTaskActionParts parts = recorder.Parts();
+  parts.sounds = &sounds;
+  parts.soundStarted = [&stopShown] { ++stopShown; };
+  WinTaskActions actions(parts);
+
+  TPlanTask task = InUse(6);
+  task.musicActive = true;
+  task.musicFile = Narrow(wav);
+  actions.ExecuteTask(task);
+  CHECK(stopShown == 1);
+  CHECK(out.open);
+  CHECK(sounds.playing());
+
+  task.musicFile = Narrow(folder) + "missing.wav";
+  task.musicActive = true;
+  task.soundActive = true;  // the bank is missing too
+  task.soundIndex = 0;
+  actions.ExecuteTask(task);
+  CHECK(stopShown == 1);
+
+  DeleteFileW(wav.c_str());
+  RemoveDirectoryW(folder.c_str());
 }
 
 // A tone that lasts until the test lets it end.
