@@ -368,6 +368,11 @@ cmd_bench() {
     "$bench" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
   done
   [ $found -eq 1 ] || say "no benchmarks yet"
+  for bench in "$WIN32"/*_timing.exe; do
+    [ -f "$bench" ] || continue
+    say "$(basename "$bench") under Wine"
+    wine "$bench"
+  done
 }
 
 case "${1:-}" in

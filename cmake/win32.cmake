@@ -171,3 +171,13 @@ if(TARGET win_tests)
   add_dependencies(win_tests generated_pictures)
 endif()
 set_source_files_properties(${CMAKE_SOURCE_DIR}/res/pictures.rc PROPERTIES OBJECT_DEPENDS "${PICTURE_RESS}")
+
+# Timing runs of the exe's own code under Wine (Google Benchmark does not
+# build for this target); make.sh bench runs them beside the native ones.
+file(GLOB WIN_BENCH_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/win/*.cpp)
+foreach(source ${WIN_BENCH_SOURCES})
+  get_filename_component(name ${source} NAME_WE)
+  add_executable(${name} ${source})
+  target_link_options(${name} PRIVATE -static -static-libgcc -static-libstdc++ -municode)
+  target_link_libraries(${name} PRIVATE tikolvo_core)
+endforeach()

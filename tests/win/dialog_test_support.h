@@ -71,6 +71,9 @@ class WhenShown {
   }
   static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
     State& s = state();
+    // A tick already queued when the action began (or after it ran) finds
+    // nothing to do.
+    if (!s.action) return;
     HWND window = FindWindowW(s.className.c_str(), nullptr);
     if (window && IsWindowVisible(window)) {
       KillTimer(nullptr, s.timer);

@@ -72,7 +72,7 @@ void MainForm::Paint() {
 void MainForm::TimerTimer() {
   MenuHooks& menus = app_.menus;
   if (menus.schedulerSoundPlaying && menus.schedulerSoundEnded && menus.schedulerSoundEnded())
-    menus.schedulerSoundPlaying = false;
+    SetSchedulerSoundPlaying(menus, false);
   if (!IsWindowVisible(hwnd()) || IsIconic(hwnd())) return;
   const DateTime now = clock_.Now();
   unsigned changed = labels_.Tick();

@@ -63,7 +63,7 @@ void MainForm::OnTaskbarCreated() {
 
 // Hides the tray's sound stop again and lets the scheduler stop its sound.
 void MainForm::N32Click() {
-  app_.menus.schedulerSoundPlaying = false;
+  SetSchedulerSoundPlaying(app_.menus, false);
   if (app_.menus.stopSchedulerSound) app_.menus.stopSchedulerSound();
 }
 

@@ -21,6 +21,14 @@ struct MenuHooks {
   // The clock tick's check while that flag is set: true once the sound has
   // played to its end (the flag then goes off).
   std::function<bool()> schedulerSoundEnded;
+  // The flag changed: the scheduler page shows or hides its "Стоп".
+  std::function<void(bool playing)> schedulerSoundChanged;
 };
+
+// Sets the playing flag and tells whoever shows the stop controls.
+inline void SetSchedulerSoundPlaying(MenuHooks& hooks, bool playing) {
+  hooks.schedulerSoundPlaying = playing;
+  if (hooks.schedulerSoundChanged) hooks.schedulerSoundChanged(playing);
+}
 
 }  // namespace tikolvo

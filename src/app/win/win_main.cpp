@@ -35,14 +35,14 @@ int RunMessageLoop(HWND settingsWindow) {
 }
 
 // The power button's choice, after its own question.
-void RunPowerButtonAction(tikolvo::TaskActions& actions, tikolvo::PowerButtonAction action) {
+void RunPowerButtonAction(tikolvo::WinTaskActions& actions, tikolvo::PowerButtonAction action) {
   using tikolvo::PowerButtonAction;
   using tikolvo::PowerKind;
   switch (action) {
-    case PowerButtonAction::PowerOff: actions.PowerCommand(PowerKind::kSwitchOff); break;
-    case PowerButtonAction::Restart: actions.PowerCommand(PowerKind::kRestart); break;
-    case PowerButtonAction::Hibernate: actions.PowerCommand(PowerKind::kHibernate); break;
-    case PowerButtonAction::Standby: actions.PowerCommand(PowerKind::kStandby); break;
+    case PowerButtonAction::PowerOff: actions.PowerAfterQuestion(PowerKind::kSwitchOff); break;
+    case PowerButtonAction::Restart: actions.PowerAfterQuestion(PowerKind::kRestart); break;
+    case PowerButtonAction::Hibernate: actions.PowerAfterQuestion(PowerKind::kHibernate); break;
+    case PowerButtonAction::Standby: actions.PowerAfterQuestion(PowerKind::kStandby); break;
     case PowerButtonAction::None: break;
   }
 }
@@ -87,7 +87,7 @@ int RunProgram() {
   WinTaskActionParts parts;
   parts.owner = mainForm.hwnd();
   parts.sounds = &sounds;
-  parts.soundStarted = [&app] { app.menus.schedulerSoundPlaying = true; };
+  parts.soundStarted = [&app] { SetSchedulerSoundPlaying(app.menus, true); };
   parts.showBalloon = [&balloons](const BalloonRequest& request) { balloons.Show(request); };
   parts.saveSettings = [&app] { SaveAppSettings(app); };
   parts.closeProgram = [&mainForm] { PostMessageW(mainForm.hwnd(), WM_CLOSE, 0, 0); };
@@ -98,7 +98,7 @@ int RunProgram() {
   ProgramWizardTests wizardTests(sounds, balloons);
   settingsForm.SetWizardTests(wizardTests);
   settingsForm.SetSoundPlayer([&sounds, &app](int number) {
-    if (sounds.PlayBuiltinSound(number)) app.menus.schedulerSoundPlaying = true;
+    if (sounds.PlayBuiltinSound(number)) SetSchedulerSoundPlaying(app.menus, true);
   });
   if (!settingsForm.FormCreate()) {
     ReportError("Не удалось создать окно настроек программы.");

@@ -191,6 +191,9 @@ void TFormConf::CreateScheduler() {
   scheduler_->alarmHandChanged = [this](const AlarmHand& hand) { mainForm_.SetAlarmTime(hand.hour, hand.minute); };
   scheduler_->Create({hwnd(), Item(IDC_SG_PLAN), Item(IDC_SG_plan_calend), Item(IDC_L_plan_next)});
   app_.menus.openScheduler = [this] { ShowPage(kConfSchedulerPage); };
+  app_.menus.schedulerSoundChanged = [this](bool playing) {
+    ShowWindow(Item(IDC_B_stop_plan), playing ? SW_SHOWNA : SW_HIDE);
+  };
   CreateCalendar();
   ConnectWizard();
   scheduler_->viewsFilled = [this] { MarkCalendarDays(); };
@@ -460,6 +463,10 @@ void TFormConf::OnCommand(int id, int code) {
       }
       break;
     case IDC_B_paint_calendare: if (clicked && hooks_.composeWallpaper) hooks_.composeWallpaper(); break;
+    case IDC_B_stop_plan:
+      if (clicked && app_.menus.stopSchedulerSound) app_.menus.stopSchedulerSound();
+      if (clicked) SetSchedulerSoundPlaying(app_.menus, false);
+      break;
     case IDC_B_add_plan:
     case IDC_B_edit_plan:
     case IDC_B_del_plan:
