@@ -73,6 +73,9 @@ void MainForm::TimerTimer() {
   MenuHooks& menus = app_.menus;
   if (menus.schedulerSoundPlaying && menus.schedulerSoundEnded && menus.schedulerSoundEnded())
     SetSchedulerSoundPlaying(menus, false);
+  // A shell that was not ready when the clock started (an early autostart)
+  // refuses the icon; it is offered again every two seconds until taken.
+  if (!tray_.shown() && ++trayRetryTicks_ % 4 == 0) tray_.Readd();
   if (!IsWindowVisible(hwnd()) || IsIconic(hwnd())) return;
   const DateTime now = clock_.Now();
   unsigned changed = labels_.Tick();

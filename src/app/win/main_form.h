@@ -142,6 +142,7 @@ class MainForm : public Window {
   TrayIcon tray_;
   FlatMenuStyle menuStyle_;
   bool menuOpen_ = false;
+  unsigned trayRetryTicks_ = 0;
 };
 
 }  // namespace tikolvo

@@ -8,6 +8,7 @@
 #include "common/balloon_layout.h"
 #include "common/grid_layout.h"
 #include "common/win/gdi.h"
+#include "common/win/system_look.h"
 #include "common/win/wide_text.h"
 #include "common/win/window_base.h"
 #include "reminders/dialog_layout.h"
@@ -24,28 +25,6 @@ constexpr UINT_PTR kCloseTool = 1;
 // The tool record as every tooltip version from XP's own on accepts it.
 const UINT kToolInfoSize = TTTOOLINFOW_V2_SIZE;
 constexpr int kMostBalloonsToClose = 16;  // never loop forever on a window that refuses to close
-
-UniqueGdi<HFONT> MessageFont(bool bold) {
-  LOGFONTW font{};
-  NONCLIENTMETRICSW metrics{};
-  metrics.cbSize = sizeof(metrics);
-  if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0)) {
-    font = metrics.lfMessageFont;
-  } else {
-    GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof(font), &font);
-  }
-  if (bold) font.lfWeight = FW_BOLD;
-  return UniqueGdi<HFONT>(CreateFontIndirectW(&font));
-}
-
-bool SystemHasDropShadow() {
-  OSVERSIONINFOW version{};
-  version.dwOSVersionInfoSize = sizeof(version);
-  if (!GetVersionExW(&version)) return false;
-  return dialog::DropShadowSupported(version.dwPlatformId == VER_PLATFORM_WIN32_NT,
-                                     static_cast<int>(version.dwMajorVersion),
-                                     static_cast<int>(version.dwMinorVersion));
-}
 
 balloon::Box WorkArea() {
   RECT r{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
@@ -141,8 +120,8 @@ bool RegisterBalloonClass() {
 class BalloonWindow final : public Window {
  public:
   BalloonWindow(const BalloonRequest& request, const BalloonTasks& tasks)
-      : model_(request, tasks.nameOf), start_(tasks.start), titleFont_(MessageFont(true)),
-        textFont_(MessageFont(false)) {}
+      : model_(request, tasks.nameOf), start_(tasks.start), titleFont_(CreateMessageFont(true)),
+        textFont_(CreateMessageFont(false)) {}
 
   bool Open();
   const BalloonModel& model() const { return model_; }

@@ -1,32 +1,11 @@
 #include "reminders/win/dialog_frame.h"
 
+#include "common/win/system_look.h"
 #include "common/win/wide_text.h"
 #include "resource_ids.h"
 
 namespace tikolvo {
 namespace {
-
-UniqueGdi<HFONT> MessageFont(bool bold) {
-  LOGFONTW font{};
-  NONCLIENTMETRICSW metrics{};
-  metrics.cbSize = sizeof(metrics);
-  if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0)) {
-    font = metrics.lfMessageFont;
-  } else {
-    GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof(font), &font);
-  }
-  if (bold) font.lfWeight = FW_BOLD;
-  return UniqueGdi<HFONT>(CreateFontIndirectW(&font));
-}
-
-bool SystemHasDropShadow() {
-  OSVERSIONINFOW version{};
-  version.dwOSVersionInfoSize = sizeof(version);
-  if (!GetVersionExW(&version)) return false;
-  return dialog::DropShadowSupported(version.dwPlatformId == VER_PLATFORM_WIN32_NT,
-                                     static_cast<int>(version.dwMajorVersion),
-                                     static_cast<int>(version.dwMinorVersion));
-}
 
 bool RegisterFrameClass(const wchar_t* className) {
   const UINT style = SystemHasDropShadow() ? CS_DROPSHADOW : 0;
@@ -71,8 +50,8 @@ DialogFrame::DialogFrame(int iconIndex, DialogGlyph glyph)
     : iconIndex_(iconIndex),
       glyph_(glyph),
       metrics_(dialog::ScaledMetrics(ScreenDpi())),
-      font_(MessageFont(false)),
-      captionFont_(MessageFont(true)) {}
+      font_(CreateMessageFont(false)),
+      captionFont_(CreateMessageFont(true)) {}
 
 DialogFrame::~DialogFrame() = default;
 

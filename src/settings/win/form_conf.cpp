@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "app/win/main_form.h"
+#include "common/win/system_look.h"
 #include "common/win/wide_text.h"
 #include "reminders/win/message_dialogs.h"
 #include "settings/autorun.h"
@@ -38,15 +39,6 @@ constexpr MainPage kMainPages[] = {
 };
 
 constexpr int kOkButtons[] = {IDC_bok1, IDC_bok, IDC_BOK_Des, IDC_bcl, IDC_BOSkin, IDC_B_ok_plan, IDC_btcwww, IDC_bok2};
-
-HFONT MessageFont() {
-  NONCLIENTMETRICSW metrics{};
-  // The XP-sized structure: the newer field would make older systems refuse.
-  metrics.cbSize = offsetof(NONCLIENTMETRICSW, lfMessageFont) + sizeof(LOGFONTW);
-  if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0))
-    return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-  return CreateFontIndirectW(&metrics.lfMessageFont);
-}
 
 std::string ExePath() {
   wchar_t path[MAX_PATH] = {};
@@ -87,7 +79,6 @@ TFormConf::TFormConf(AppState& app, MainForm& mainForm) : app_(app), mainForm_(m
 
 TFormConf::~TFormConf() {
   if (hwnd()) KillTimer(hwnd(), kTimerClock);
-  if (font_) DeleteObject(font_);
 }
 
 bool TFormConf::FormCreate() {
@@ -128,12 +119,12 @@ bool TFormConf::CreateFrame() {
 }
 
 bool TFormConf::CreatePages() {
-  font_ = MessageFont();
+  font_ = CreateMessageFont();
   HWND tabs = CreateWindowExW(0, WC_TABCONTROLW, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 4, 4, kClientWidth - 8,
                               kClientHeight - 8, hwnd(), reinterpret_cast<HMENU>(IDC_Notebook),
                               GetModuleHandleW(nullptr), nullptr);
   if (!tabs) return false;
-  SendMessageW(tabs, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+  SendMessageW(tabs, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
   std::vector<std::string_view> captions;
   for (const MainPage& page : kMainPages) captions.push_back(page.caption);
   notebook_.Attach(tabs, captions);

@@ -150,7 +150,7 @@ class TFormConf : public Window {
   DibSection aboutPicture_;
   int aboutPictureFaceSum_ = -1;
   std::map<int, HWND> controls_;
-  HFONT font_ = nullptr;
+  UniqueGdi<HFONT> font_;  // the main notebook's tabs
   HMENU menu_ = nullptr;
   HWND lastFocus_ = nullptr;
   bool loading_ = false;
