@@ -76,3 +76,24 @@ TEST_F(FileIo, ExistenceTestsTellFilesFromFolders) {
 
 }  // namespace
 }  // namespace tikolvo
+
+namespace tikolvo {
+namespace {
+
+TEST(FileIoRead, ReadsLargeFilesWholeAndRefusesFolders) {
+  const fs::path folder = fs::temp_directory_path() / "tikolvo_file_io_read";
+  fs::create_directories(folder);
+  std::string bytes(200 * 1024 + 17, '\0');  // several read blocks and a part
+  for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<char>(i * 7 % 251);
+  const std::string path = (folder / "big.bin").string();
+  ASSERT_TRUE(SaveFileAtomically(path, bytes));
+  EXPECT_EQ(ReadWholeFile(path), bytes);
+  ASSERT_TRUE(SaveFileAtomically(path, ""));
+  EXPECT_EQ(ReadWholeFile(path), std::string());
+  EXPECT_EQ(ReadWholeFile(folder.string()), std::nullopt);
+  EXPECT_EQ(ReadWholeFile((folder / "missing").string()), std::nullopt);
+  fs::remove_all(folder);
+}
+
+}  // namespace
+}  // namespace tikolvo
