@@ -6,20 +6,14 @@
 // of a per-pixel-alpha window; the Win32 side only adds the label texts.
 #include <cstdint>
 
+#include "common/geometry.h"
 #include "render/bitmap.h"
 #include "skin/picture.h"
 
 namespace tikolvo {
 
 // Half-open on the right and bottom.
-struct Box {
-  int left = 0;
-  int top = 0;
-  int right = 0;
-  int bottom = 0;
-  bool Empty() const { return right <= left || bottom <= top; }
-  bool operator==(const Box&) const = default;
-};
+using Box = PixelBox;
 
 // The smallest box holding both; an empty box adds nothing.
 Box Union(const Box& a, const Box& b);

@@ -8,29 +8,15 @@
 #include <string_view>
 #include <vector>
 
+#include "common/geometry.h"
+
 namespace tikolvo::balloon {
 
-struct Box {
-  int left = 0;
-  int top = 0;
-  int right = 0;
-  int bottom = 0;
-  int Width() const { return right - left; }
-  int Height() const { return bottom - top; }
-  bool operator==(const Box&) const = default;
-};
+using Box = PixelBox;
 
-struct Point {
-  int x = 0;
-  int y = 0;
-  bool operator==(const Point&) const = default;
-};
+using Point = PixelPoint;
 
-struct Size {
-  int width = 0;
-  int height = 0;
-  bool operator==(const Size&) const = default;
-};
+using Size = PixelSize;
 
 // A font as the layout sees it: the width of one line of text in pixels and
 // the height of a line.

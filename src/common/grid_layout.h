@@ -7,27 +7,17 @@
 #include <string>
 #include <vector>
 
+#include "common/geometry.h"
+
 namespace tikolvo {
 
 using Colour = std::uint32_t;  // 0x00BBGGRR
 
 namespace grid {
 
-struct Box {
-  int left = 0;
-  int top = 0;
-  int right = 0;
-  int bottom = 0;
-  int Width() const { return right - left; }
-  int Height() const { return bottom - top; }
-  bool operator==(const Box&) const = default;
-};
+using Box = PixelBox;
 
-struct Point {
-  int x = 0;
-  int y = 0;
-  bool operator==(const Point&) const = default;
-};
+using Point = PixelPoint;
 
 struct RowColours {
   Colour text = 0;

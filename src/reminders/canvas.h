@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "common/geometry.h"
+
 namespace tikolvo {
 
 struct CanvasFont {
@@ -37,18 +39,7 @@ class Canvas {
 };
 
 // A rectangle of pixels: left and top inside, right and bottom just outside.
-struct CanvasRect {
-  int left = 0;
-  int top = 0;
-  int right = 0;
-  int bottom = 0;
-
-  int Width() const { return right - left; }
-  int Height() const { return bottom - top; }
-  bool Empty() const { return right <= left || bottom <= top; }
-  bool Contains(int x, int y) const { return x >= left && x < right && y >= top && y < bottom; }
-  bool operator==(const CanvasRect&) const = default;
-};
+using CanvasRect = PixelBox;
 
 // A canvas that also paints areas, for self-drawn controls. Parts outside
 // the picture are clipped; an empty rectangle paints nothing.

@@ -7,23 +7,13 @@
 #include <functional>
 #include <vector>
 
+#include "common/geometry.h"
+
 namespace tikolvo::dialog {
 
-struct Box {
-  int left = 0;
-  int top = 0;
-  int right = 0;
-  int bottom = 0;
-  int Width() const { return right - left; }
-  int Height() const { return bottom - top; }
-  bool operator==(const Box&) const = default;
-};
+using Box = PixelBox;
 
-struct Extent {
-  int width = 0;
-  int height = 0;
-  bool operator==(const Extent&) const = default;
-};
+using Extent = PixelSize;
 
 struct FrameMetrics {
   int topBand = 24;
