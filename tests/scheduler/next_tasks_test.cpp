@@ -8,17 +8,6 @@
 namespace tikolvo {
 namespace {
 
-PlanBase BaseOf(std::vector<TPlanTask> tasks) {
-  std::vector<std::string> records;
-  std::int32_t id = 1;
-  for (TPlanTask& task : tasks) {
-    if (task.id == 0) task.id = id;
-    ++id;
-    records.push_back(EncodePlanTask(task));
-  }
-  return PlanBase::FromBytes(HandFile(records));
-}
-
 std::vector<std::string> Marked(const PlanBase& base) {
   std::vector<std::string> names;
   for (std::size_t i = 0; i < base.size(); ++i)

@@ -9,17 +9,6 @@
 namespace tikolvo {
 namespace {
 
-PlanBase BaseOf(std::vector<TPlanTask> tasks) {
-  std::vector<std::string> records;
-  std::int32_t id = 1;
-  for (TPlanTask& task : tasks) {
-    if (task.id == 0) task.id = id;
-    ++id;
-    records.push_back(EncodePlanTask(task));
-  }
-  return PlanBase::FromBytes(HandFile(records));
-}
-
 // 2026-03-16 is a Monday.
 const DateTime kMonday = At(2026, 3, 16);
 

@@ -16,6 +16,7 @@
 
 #include "common/date_time.h"
 #include "common/file_io.h"
+#include "scheduler/plan_base.h"
 #include "scheduler/plan_task.h"
 #include "scheduler/task_actions.h"
 #include "scheduler/task_id.h"
@@ -65,6 +66,18 @@ inline std::string HandFile(const std::vector<std::string>& records, const std::
   std::string file = kHandHeader;
   for (const std::string& record : records) file += record;
   return file + tail;
+}
+
+// A base of the tasks in order; a task without an id gets its position + 1.
+inline PlanBase BaseOf(std::vector<TPlanTask> tasks) {
+  std::vector<std::string> records;
+  std::int32_t id = 1;
+  for (TPlanTask& task : tasks) {
+    if (task.id == 0) task.id = id;
+    ++id;
+    records.push_back(EncodePlanTask(task));
+  }
+  return PlanBase::FromBytes(HandFile(records));
 }
 
 inline DateTime At(int year, int month, int day, int hour = 0, int minute = 0, int second = 0, int ms = 0) {
