@@ -235,6 +235,11 @@ int OnWindow(const std::wstring& verb, HWND hwnd, int argc, wchar_t** argv) {
   if (verb == L"menu" && argc >= 4) return PrintMenu(hwnd, _wtoi(argv[3]));
   if (verb == L"tray" && argc >= 4)
     return PostMessageW(hwnd, WM_APP + 2, 0, static_cast<LPARAM>(_wtoi(argv[3]))) ? 0 : 1;
+  if (verb == L"trayshown") {
+    DWORD_PTR shown = 0;
+    if (!SendMessageTimeoutW(hwnd, WM_APP + 4, 0, 0, SMTO_NORMAL, 10000, &shown)) return 1;
+    return PrintFlag(shown == 1);
+  }
   if (verb == L"command" && argc >= 4)
     return PostMessageW(hwnd, WM_COMMAND, static_cast<WPARAM>(_wtoi(argv[3])), 0) ? 0 : 1;
   return 2;

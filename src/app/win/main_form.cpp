@@ -212,6 +212,7 @@ LRESULT MainForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
     case kHideTaskbarButtonMessage: TrayRestoreApp(); return 0;
     case kTrayCallbackMessage: OnTrayEvent(static_cast<UINT>(lParam)); return 0;
+    case kTrayShownMessage: return tray_.shown() ? 1 : 0;
     case kDescribeMenuMessage:
       return DescribeMenuTo(static_cast<MainMenuKind>(wParam), reinterpret_cast<HWND>(lParam));
     case WM_DROPFILES: OnDropFiles(reinterpret_cast<HDROP>(wParam)); return 0;

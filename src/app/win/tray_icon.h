@@ -6,6 +6,9 @@
 namespace tikolvo {
 
 inline constexpr UINT kTrayCallbackMessage = WM_APP + 2;
+// Answered with 1 while the shell holds the icon; lets tests and tools ask
+// without guessing from the shell's own windows.
+inline constexpr UINT kTrayShownMessage = WM_APP + 4;
 
 class TrayIcon {
  public:
