@@ -1,3 +1,4 @@
+#include "common/win/tool_tips.h"
 #include "common/win/balloon_window.h"
 
 #include <commctrl.h>
@@ -23,7 +24,6 @@ namespace {
 constexpr UINT_PTR kTickTimer = 1;
 constexpr UINT_PTR kCloseTool = 1;
 // The tool record as every tooltip version from XP's own on accepts it.
-const UINT kToolInfoSize = TTTOOLINFOW_V2_SIZE;
 constexpr int kMostBalloonsToClose = 16;  // never loop forever on a window that refuses to close
 
 balloon::Box WorkArea() {
@@ -189,34 +189,14 @@ void BalloonWindow::LayOut(std::string_view text, bool keepSize) {
   if (keepSize && before == balloon::Size{w.Width(), w.Height()}) return;
   SetWindowPos(hwnd(), HWND_TOPMOST, w.left, w.top, w.Width(), w.Height(), SWP_NOACTIVATE);
   SetWindowRgn(hwnd(), RoundedRegion(w.Width(), w.Height()), TRUE);  // the window owns the region now
-  if (closeHint_) {
-    TOOLINFOW tool{};
-    tool.cbSize = kToolInfoSize;
-    tool.hwnd = hwnd();
-    tool.uId = kCloseTool;
-    tool.rect = ToRect(layout_.closeBox);
-    SendMessageW(closeHint_, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
-  }
+  MoveAreaTip(closeHint_, hwnd(), kCloseTool, ToRect(layout_.closeBox));
 }
 
 // "Закрыть" beside the close picture. The tip belongs to the balloon and
 // goes with it.
 void BalloonWindow::AddCloseHint() {
-  INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_BAR_CLASSES};
-  InitCommonControlsEx(&controls);
-  closeHint_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd(), nullptr,
-                               GetModuleHandleW(nullptr), nullptr);
-  if (!closeHint_) return;
-  static wchar_t closeText[] = L"Закрыть";
-  TOOLINFOW tool{};
-  tool.cbSize = kToolInfoSize;
-  tool.uFlags = TTF_SUBCLASS;
-  tool.hwnd = hwnd();
-  tool.uId = kCloseTool;
-  tool.rect = ToRect(layout_.closeBox);
-  tool.lpszText = closeText;
-  SendMessageW(closeHint_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  closeHint_ = CreateToolTips(hwnd());
+  AddAreaTip(closeHint_, hwnd(), kCloseTool, ToRect(layout_.closeBox), L"Закрыть");
 }
 
 void BalloonWindow::PBPaint(HDC target) {

@@ -4,6 +4,7 @@
 #include <exception>
 
 #include "app/win/system_clock.h"
+#include "common/win/tool_tips.h"
 #include "common/win/error_report.h"
 #include "common/win/gdi.h"
 #include "common/win/system_time.h"
@@ -84,6 +85,7 @@ class TaskWizardWindow {
       return TRUE;
     }
     SetWindowPos(pages_.Item(IDC_WIZ_PB_hint_ico), nullptr, 0, 0, kIconBox, kIconBox, SWP_NOMOVE | SWP_NOZORDER);
+    AddControlTip(CreateToolTips(hwnd_), pages_.Item(IDC_WIZ_CB_lock), L"Блокирует задание");
     WriteControls(pages_, session_.controls());
     ShowPage();
     return FALSE;  // ShowPage placed the focus
