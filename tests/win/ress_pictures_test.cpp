@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "app/menu_look.h"
 #include "app/menu_tables.h"
 #include "app/win/flat_menu.h"
 #include "app/win/system_menu.h"
@@ -226,6 +227,75 @@ TEST_CASE("a flat menu item draws its picture in the left column") {
   REQUIRE(opaque);
   // The 16 px picture is centred in the 22 px column of a 22 px item.
   CHECK(Near(canvas.At(3 + opaque->first, 3 + opaque->second), calendar.At(opaque->first, opaque->second) & 0xFFFFFF));
+  DestroyMenu(menu);
+}
+
+TEST_CASE("a menu bar keeps its own captions while its drop-downs are drawn flat and follow caption changes") {
+  HMENU bar = CreateMenu();
+  HMENU view = CreatePopupMenu();
+  AppendMenuW(view, MF_STRING, 2300, L"Автоскрытие");
+  AppendMenuW(view, MF_STRING, 2301, L"Удалить задание");
+  AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(view), L"Вид");
+  FlatMenuStyle style;
+  style.ApplyToDropDowns(bar, false);
+  MENUITEMINFOW barItem{};
+  barItem.cbSize = sizeof(barItem);
+  barItem.fMask = MIIM_FTYPE;
+  GetMenuItemInfoW(bar, 0, TRUE, &barItem);
+  CHECK((barItem.fType & MFT_OWNERDRAW) == 0);
+  REQUIRE(StyledItems(view).size() == 2);
+  CHECK(StyledItems(view)[0]->caption == L"Автоскрытие");
+
+  std::wstring renamed = L"Удалить задание \"Будильник\"";
+  MENUITEMINFOW text{};
+  text.cbSize = sizeof(text);
+  text.fMask = MIIM_STRING;
+  text.dwTypeData = renamed.data();
+  SetMenuItemInfoW(view, 2301, FALSE, &text);
+  style.ApplyToDropDowns(bar, false);
+  REQUIRE(StyledItems(view)[1]);
+  CHECK(StyledItems(view)[1]->caption == renamed);
+  DestroyMenu(bar);
+}
+
+TEST_CASE("a checked flat item without a picture shows a mark in the left column, a radio item a dot") {
+  HMENU menu = CreatePopupMenu();
+  AppendMenuW(menu, MF_STRING, 2300, L"Липкое окно");
+  AppendMenuW(menu, MF_STRING, 2301, L"Нейтральное");
+  AppendMenuW(menu, MF_STRING, 2302, L"Позади всех окон");
+  CheckMenuItem(menu, 2300, MF_BYCOMMAND | MF_CHECKED);
+  CheckMenuRadioItem(menu, 2301, 2302, 2301, MF_BYCOMMAND);
+  FlatMenuStyle style;
+  style.Apply(menu, false);
+  auto drawn = [&](UINT id, UINT state) {
+    TestCanvas canvas(200, 22, GetSysColor(COLOR_MENU));
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof(info);
+    info.fMask = MIIM_DATA;
+    GetMenuItemInfoW(menu, id, FALSE, &info);
+    DRAWITEMSTRUCT draw{};
+    draw.CtlType = ODT_MENU;
+    draw.itemID = id;
+    draw.itemState = state;
+    draw.itemData = info.dwItemData;
+    draw.hwndItem = reinterpret_cast<HWND>(menu);
+    draw.hDC = canvas.dc.get();
+    draw.rcItem = RECT{0, 0, 200, 22};
+    REQUIRE(style.Draw(draw));
+    // Pixels of the text colour in the left column.
+    int marked = 0;
+    const COLORREF ink = GetSysColor(COLOR_MENUTEXT);
+    const std::uint32_t inkPixel = (GetRValue(ink) << 16) | (GetGValue(ink) << 8) | GetBValue(ink);
+    for (int y = 0; y < 22; ++y)
+      for (int x = 0; x < kMenuStripeWidth; ++x) marked += canvas.At(x, y) == inkPixel;
+    return marked;
+  };
+  const int tick = drawn(2300, ODS_CHECKED);
+  const int dot = drawn(2301, ODS_CHECKED);
+  CHECK(drawn(2302, 0) == 0);
+  CHECK(tick > 8);
+  CHECK(dot > 8);
+  CHECK(tick != dot);
   DestroyMenu(menu);
 }
 

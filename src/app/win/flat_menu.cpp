@@ -68,6 +68,14 @@ void FlatMenuStyle::Apply(HMENU menu, bool gradient) {
   ApplyTo(menu);
 }
 
+void FlatMenuStyle::ApplyToDropDowns(HMENU bar, bool gradient) {
+  items_.clear();
+  gradient_ = gradient;
+  const int count = GetMenuItemCount(bar);
+  for (int i = 0; i < count; ++i)
+    if (HMENU dropDown = GetSubMenu(bar, i)) ApplyTo(dropDown);
+}
+
 void FlatMenuStyle::ApplyTo(HMENU menu) {
   const int count = GetMenuItemCount(menu);
   for (int i = 0; i < count; ++i) {
@@ -136,6 +144,27 @@ void FlatMenuStyle::DrawPicture(HDC dc, const RECT& item, int picture, bool gray
   SystemStrip().Draw(dc, picture, x, y, size, grayed ? kGrayedPictureOpacity : 255);
 }
 
+// A checked item without a picture shows a tick, or a dot when it is one of
+// a group of radio items, in the middle of the left column.
+void FlatMenuStyle::DrawCheckMark(HDC dc, const RECT& item, bool radio, COLORREF colour) {
+  const int cx = item.left + kMenuStripeWidth / 2;
+  const int cy = (item.top + item.bottom) / 2;
+  HPEN pen = CreatePen(PS_SOLID, 2, colour);
+  HBRUSH brush = CreateSolidBrush(colour);
+  HGDIOBJ oldPen = SelectObject(dc, pen);
+  HGDIOBJ oldBrush = SelectObject(dc, brush);
+  if (radio) {
+    Ellipse(dc, cx - 3, cy - 3, cx + 3, cy + 3);
+  } else {
+    const POINT tick[] = {{cx - 4, cy}, {cx - 1, cy + 3}, {cx + 4, cy - 3}};
+    Polyline(dc, tick, 3);
+  }
+  SelectObject(dc, oldBrush);
+  SelectObject(dc, oldPen);
+  DeleteObject(brush);
+  DeleteObject(pen);
+}
+
 bool FlatMenuStyle::Draw(const DRAWITEMSTRUCT& draw) {
   if (draw.CtlType != ODT_MENU) return false;
   const FlatMenuItem* item = ItemOf(draw.itemData);
@@ -162,9 +191,18 @@ bool FlatMenuStyle::Draw(const DRAWITEMSTRUCT& draw) {
     DeleteObject(frame);
   }
   DrawPicture(dc, r, item->picture, grayed);
+  const COLORREF textColour = GetSysColor(grayed ? COLOR_GRAYTEXT : selected ? COLOR_HIGHLIGHTTEXT : COLOR_MENUTEXT);
+  if ((draw.itemState & ODS_CHECKED) && item->picture < 0) {
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof(info);
+    info.fMask = MIIM_FTYPE;
+    const bool radio = GetMenuItemInfoW(reinterpret_cast<HMENU>(draw.hwndItem), draw.itemID, FALSE, &info) &&
+                       (info.fType & MFT_RADIOCHECK);
+    DrawCheckMark(dc, r, radio, textColour);
+  }
   HGDIOBJ old = SelectObject(dc, Font());
   SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, GetSysColor(grayed ? COLOR_GRAYTEXT : selected ? COLOR_HIGHLIGHTTEXT : COLOR_MENUTEXT));
+  SetTextColor(dc, textColour);
   RECT text{r.left + kMenuStripeWidth + kMenuTextGap, r.top, r.right - kMenuRightMargin, r.bottom};
   DrawTextW(dc, item->caption.c_str(), -1, &text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
   SelectObject(dc, old);

@@ -29,6 +29,10 @@ class FlatMenuStyle {
   // the menu tables gets the table's picture: by its command, or for a
   // submenu head by its caption.
   void Apply(HMENU menu, bool gradient);
+  // The same for the drop-down menus of a window's menu bar; the bar's own
+  // captions stay system-drawn. Run again after a caption changed.
+  void ApplyToDropDowns(HMENU bar, bool gradient);
+  void SetGradient(bool gradient) { gradient_ = gradient; }
 
   // False when the message is not about one of our items.
   bool Measure(MEASUREITEMSTRUCT& measure);
@@ -43,6 +47,7 @@ class FlatMenuStyle {
   HFONT Font();
   void DrawBand(HDC dc, const RECT& rect, COLORREF colour, bool graded) const;
   static void DrawPicture(HDC dc, const RECT& item, int picture, bool grayed);
+  static void DrawCheckMark(HDC dc, const RECT& item, bool radio, COLORREF colour);
 
   std::vector<std::unique_ptr<Tagged>> items_;
   HFONT font_ = nullptr;

@@ -97,7 +97,7 @@ bool TFormConf::FormCreate() {
   timer_.SetSound(app_.settings.intervalTimer.soundIndex);
   if (app_.settings.alarm.intervalTimerOn) StartTimer();
   RefreshTimerLabels();
-  if (!app_.settings.showTaskbarClock) ShowTaskbarClock(false);
+  ShowTaskbarClock(app_.settings.showTaskbarClock);  // also brings back one an earlier run left hidden
   return true;
 }
 
@@ -115,6 +115,7 @@ bool TFormConf::CreateFrame() {
   const int y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
   if (!CreateWindowFor(WS_EX_CONTROLPARENT, kClassName, kCaption, style, x, y, width, height, nullptr)) return false;
   if (menu_) SetMenu(hwnd(), menu_);
+  if (menu_) menuStyle_.ApplyToDropDowns(menu_, app_.settings.inter.gradientMenus);
   return true;
 }
 
@@ -180,7 +181,7 @@ void TFormConf::CreateScheduler() {
   scheduler_ = std::make_unique<SchedulerPage>(app_.programFolder + "plan.db", clock_, *actions_, app_.context.locale);
   scheduler_->SetSchedulerEnabled(app_.settings.alarm.schedulerEnabled);
   scheduler_->alarmHandChanged = [this](const AlarmHand& hand) { mainForm_.SetAlarmTime(hand.hour, hand.minute); };
-  scheduler_->Create({hwnd(), Item(IDC_SG_PLAN), Item(IDC_SG_plan_calend), Item(IDC_L_plan_next)});
+  scheduler_->Create({hwnd(), Item(IDC_SG_PLAN), Item(IDC_SG_plan_calend), Item(IDC_L_plan_next), Item(IDC_LPlan_cal)});
   app_.menus.openScheduler = [this] { ShowPage(kConfSchedulerPage); };
   app_.menus.schedulerSoundChanged = [this](bool playing) {
     ShowWindow(Item(IDC_B_stop_plan), playing ? SW_SHOWNA : SW_HIDE);
@@ -348,7 +349,10 @@ LRESULT TFormConf::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
       return 0;
     }
+    case WM_MEASUREITEM:
+      return menuStyle_.Measure(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)) ? TRUE : FALSE;
     case WM_DRAWITEM:
+      if (menuStyle_.Draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) return TRUE;
       return OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)) ? TRUE : FALSE;
     case WM_ACTIVATE:
       OnActivate(LOWORD(wParam) != WA_INACTIVE);
@@ -358,6 +362,7 @@ LRESULT TFormConf::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_INITMENUPOPUP:
       UpdateMenuChecks(reinterpret_cast<HMENU>(wParam));
+      menuStyle_.SetGradient(app_.settings.inter.gradientMenus);
       return 0;
     case WM_HSCROLL:
       if (reinterpret_cast<HWND>(lParam) == Item(IDC_TBTRANS)) TBTRANSChange();

@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "app/win/app_state.h"
+#include "app/win/flat_menu.h"
 #include "app/win/system_clock.h"
 #include "common/win/gdi.h"
 #include "settings/interval_timer.h"
@@ -152,6 +153,7 @@ class TFormConf : public Window {
   std::map<int, HWND> controls_;
   UniqueGdi<HFONT> font_;  // the main notebook's tabs
   HMENU menu_ = nullptr;
+  FlatMenuStyle menuStyle_;  // the drop-downs drawn like the clock's own menus
   HWND lastFocus_ = nullptr;
   bool loading_ = false;
   std::function<void(int)> playBuiltinSound_;

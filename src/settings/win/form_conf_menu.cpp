@@ -32,6 +32,7 @@ void TFormConf::FormShow() {
   const std::string quoted = "\"" + name + "\"";
   SetMenuCaption(menu_, IDM_plan_edit, name.empty() ? "Редактировать задание" : "Редактировать задание " + quoted);
   SetMenuCaption(menu_, IDM_plan_del, name.empty() ? "Удалить задание" : "Удалить задание " + quoted);
+  menuStyle_.ApplyToDropDowns(menu_, app_.settings.inter.gradientMenus);  // the drawn captions follow
 }
 
 void TFormConf::UpdateMenuChecks(HMENU) {
