@@ -6,6 +6,8 @@
 //
 // An Io provides: Section(name); Bool, Int, ColourValue, Text (key, field);
 // WrittenOnlyBool, WrittenOnlyText (key, value); ReadAnyWriteTrue (key, field);
+// Folder (key, DialogFolder): read as where the dialog opens, written as
+// the folder chosen in this run;
 // HandColours(own flag, field); Date(key, field); Background(field).
 // S is Settings for reading and const Settings for writing.
 #include <cstddef>
@@ -73,8 +75,8 @@ void VisitLogAndAlarm(Io& io, S& s) {
   io.Int("Volume", s.alarm.volume);
   io.Section("alarm");
   io.Bool("ActiveCT", s.alarm.intervalTimerOn);
-  io.Text("Od", s.alarm.launcherFileFolder);
-  io.Text("Ods", s.alarm.soundFileFolder);
+  io.Folder("Od", s.alarm.launcherFileFolder);
+  io.Folder("Ods", s.alarm.soundFileFolder);
   io.WrittenOnlyText("Msg", "");
   io.Section("URL");
   io.Bool("IE", s.ieOnly);

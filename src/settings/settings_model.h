@@ -88,12 +88,25 @@ struct LogSettings {  // section "LOG"
   bool operator==(const LogSettings&) const = default;
 };
 
+// Where a file dialog opens, and the folder of the file last chosen in it
+// while the program runs. Only a folder chosen in this run is saved: with
+// none chosen the key is written empty and the dialog opens in the system's
+// own default folder next time.
+struct DialogFolder {
+  std::string initial;
+  std::string chosen;
+
+  // The user picked path in the dialog: its folder, with the backslash.
+  void Remember(const std::string& path);
+  bool operator==(const DialogFolder&) const = default;
+};
+
 struct AlarmSettings {  // section "Alarm" (also spelt "alarm")
   bool schedulerEnabled = false;    // "Active" and "Alarm"
   int volume = 128;                 // "Volume"
   bool intervalTimerOn = false;     // "ActiveCT"
-  std::string launcherFileFolder;   // "Od": default program folder; empty stays empty
-  std::string soundFileFolder;      // "Ods": likewise
+  DialogFolder launcherFileFolder;  // "Od": default program folder; empty stays empty
+  DialogFolder soundFileFolder;     // "Ods": likewise
 
   bool operator==(const AlarmSettings&) const = default;
 };

@@ -25,6 +25,7 @@ class SettingsReader {
   void WrittenOnlyBool(std::string_view, bool) {}
   void WrittenOnlyText(std::string_view, std::string_view) {}
   void ReadAnyWriteTrue(std::string_view key, bool& field) { Bool(key, field); }
+  void Folder(std::string_view key, DialogFolder& folder) { Text(key, folder.initial); }
 
   // The loader puts the stored hand colours on the face only when the user
   // chose his own; otherwise the skin's colours stay.

@@ -22,6 +22,7 @@ class SettingsWriter {
   void WrittenOnlyBool(std::string_view key, bool value) { Bool(key, value); }
   void WrittenOnlyText(std::string_view key, std::string_view value) { doc_.WriteString(section_, key, value); }
   void ReadAnyWriteTrue(std::string_view key, bool) { Bool(key, true); }
+  void Folder(std::string_view key, const DialogFolder& folder) { Text(key, folder.chosen); }
 
   void HandColours(bool, const std::optional<tikolvo::HandColours>& field) {
     const tikolvo::HandColours colours = field.value_or(tikolvo::HandColours{});

@@ -41,7 +41,7 @@ Settings EveryFieldChanged() {
   i.handColours = HandColours{0x123456, 0xFFFFFFFF, 0x00FF00};
   i.oldSkins = true, i.opacity = 128;
   s.log.monitorConnections = false;
-  s.alarm = {true, 64, true, "D:\\Музыка\\", ""};
+  s.alarm = {true, 64, true, {"D:\\Музыка\\", "D:\\Музыка\\"}, {"E:\\Звуки\\", ""}};
   s.ieOnly = true;
   s.showTaskbarClock = false;
   ReminderTextSettings& m = s.reminders;
@@ -83,8 +83,8 @@ TEST(SettingsDefaults, MissingFileGivesMachineDependentDefaults) {
   const SettingsContext context = TestContext();
   Settings s = ReadText("", context);
   EXPECT_EQ(s.pos, (WindowPosition{384, 512}));
-  EXPECT_EQ(s.alarm.launcherFileFolder, context.programFolder);
-  EXPECT_EQ(s.alarm.soundFileFolder, context.programFolder);
+  EXPECT_EQ(s.alarm.launcherFileFolder.initial, context.programFolder);
+  EXPECT_EQ(s.alarm.soundFileFolder.initial, context.programFolder);
   EXPECT_EQ(s.calendar.shownDate, context.today);
   EXPECT_EQ(s.reminders.fontIndex, 7);
   EXPECT_EQ(s, DefaultSettings(context));
@@ -103,15 +103,34 @@ TEST(SettingsDefaults, RadioGroupsStartOnTheirDocumentedButton) {
   EXPECT_EQ(s.calendar.background, DesktopBackground::None);
 }
 
+// A folder chosen in one run is where the dialog opens in the next; nothing
+// is chosen yet when the program starts.
+Settings AsNextRunReadsIt(Settings settings) {
+  for (DialogFolder* folder : {&settings.alarm.launcherFileFolder, &settings.alarm.soundFileFolder})
+    *folder = {folder->chosen, ""};
+  return settings;
+}
+
 TEST(SettingsRoundTrip, EveryFieldWrittenReadsBackEqual) {
   const Settings original = EveryFieldChanged();
-  EXPECT_EQ(ReadText(WrittenBytes(original)), original);
+  EXPECT_EQ(ReadText(WrittenBytes(original)), AsNextRunReadsIt(original));
 }
 
 TEST(SettingsRoundTrip, DefaultsReadBackEqualAndEmptyFolderStaysEmpty) {
   Settings original = DefaultSettings(TestContext());
-  original.alarm.launcherFileFolder = "";
-  EXPECT_EQ(ReadText(WrittenBytes(original)), original);
+  original.alarm.launcherFileFolder = {"", ""};
+  EXPECT_EQ(ReadText(WrittenBytes(original)), AsNextRunReadsIt(original));
+}
+
+TEST(SettingsWrite, DialogFoldersKeepOnlyWhatWasChosenInThisRun) {
+  Settings s = ReadText("[alarm]\r\nOd=C:\\Menus\\\r\nOds=C:\\Sounds\\\r\n");
+  EXPECT_EQ(s.alarm.launcherFileFolder.initial, "C:\\Menus\\");
+  s.alarm.soundFileFolder.Remember("D:\\Music\\Jazz\\take5.mp3");
+  s.alarm.soundFileFolder.Remember("no folder.mp3");  // says nothing of a folder: kept
+  EXPECT_EQ(s.alarm.soundFileFolder.initial, "D:\\Music\\Jazz\\");
+  const IniDocument doc = IniDocument::Parse(WrittenBytes(s));
+  EXPECT_EQ(doc.ReadString("alarm", "Od", "?"), "");
+  EXPECT_EQ(doc.ReadString("alarm", "Ods", "?"), "D:\\Music\\Jazz\\");
 }
 
 TEST(SettingsWrite, NewFileHasItsSectionsInTheDocumentedOrder) {
@@ -160,7 +179,7 @@ TEST(SettingsWrite, DateUsesTheLocaleShortDate) {
 TEST(SettingsRead, NamesDifferingInCaseAddressTheSameEntries) {
   Settings s = ReadText("[SoundCT]\r\nhour=05\r\n[ALARM]\r\nod=X\\\r\n[pos]\r\ntop=10\r\n");
   EXPECT_EQ(s.intervalTimer.hours, "05");
-  EXPECT_EQ(s.alarm.launcherFileFolder, "X\\");
+  EXPECT_EQ(s.alarm.launcherFileFolder.initial, "X\\");
   EXPECT_EQ(s.pos.top, 10);
 }
 
@@ -244,7 +263,7 @@ TEST_F(SettingsFileTest, SaveKeepsUnknownKeysAndSectionsAndReadsBack) {
   EXPECT_EQ(doc.ReadString("Inter", "My", ""), "1");
   EXPECT_EQ(doc.ReadString("Extra", "k", ""), "v");
   EXPECT_EQ(doc.SectionNames().at(1), "Extra") << "known sections are appended after the existing ones";
-  EXPECT_EQ(LoadSettingsFile(path_, TestContext()), original);
+  EXPECT_EQ(LoadSettingsFile(path_, TestContext()), AsNextRunReadsIt(original));
 }
 
 TEST_F(SettingsFileTest, ReadOnlyFileKeepsItsContent) {

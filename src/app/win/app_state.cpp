@@ -50,7 +50,8 @@ void LoadAppSettings(AppState& app) {
   app.settingsLoaded = true;
 }
 
-bool SaveAppSettings(const AppState& app) {
+bool SaveAppSettings(AppState& app) {
+  if (app.takeWindowState) app.takeWindowState(app.settings);
   return SaveSettingsFile(app.ConfigPath(), app.settings, app.context.locale);
 }
 

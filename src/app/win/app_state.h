@@ -37,6 +37,9 @@ struct AppState {
   std::function<void(int x, int y)> popupProgramMenu;
   // The menus' and the power button's commands for later subsystems.
   MenuHooks menus;
+  // Puts what the windows show now into the settings before they are saved:
+  // the clock's position and the face's hand colours.
+  std::function<void(Settings&)> takeWindowState;
   // Receives the paths dropped on the clock, in the order given.
   std::function<void(const std::vector<std::string>&)> filesDropped;
 
@@ -47,7 +50,8 @@ struct AppState {
 // position is pulled back onto the screen.
 void LoadAppSettings(AppState& app);
 
-// Writes config.cfg; false when the file could not be replaced.
-bool SaveAppSettings(const AppState& app);
+// Writes config.cfg with the windows' state taken first; false when the
+// file could not be replaced.
+bool SaveAppSettings(AppState& app);
 
 }  // namespace tikolvo

@@ -40,6 +40,7 @@ bool MainForm::FormCreate() {
                        face_.height(), nullptr))
     return false;
   tray_.Add(hwnd(), appIcon_);
+  app_.takeWindowState = [this](Settings& settings) { TakeWindowState(settings); };
   LoadCurrentSkin();
   SetTimer(hwnd(), kTickTimer, kTickMilliseconds, nullptr);
   ApplyLoadedSettings();
@@ -136,9 +137,15 @@ void MainForm::RunClosingSteps() {
   closingStepsDone_ = true;
   if (app_.closing.flushConnectionLog) app_.closing.flushConnectionLog();
   if (app_.closing.appendWorkLogStopRecord) app_.closing.appendWorkLogStopRecord();
-  RememberNormalPosition();
-  app_.settings.pos = WindowPosition{normalPosition_.y, normalPosition_.x};
   SaveAppSettings(app_);
+}
+
+void MainForm::TakeWindowState(Settings& settings) {
+  RememberNormalPosition();
+  settings.pos = WindowPosition{normalPosition_.y, normalPosition_.x};
+  // The face's colours whether they are the user's or the skin's.
+  const SimpleHands& hands = face_.engine().Simple();
+  settings.inter.handColours = HandColours{hands.minuteColour, hands.alarmColour, hands.secondColour};
 }
 
 void MainForm::FormClose() {

@@ -32,6 +32,7 @@ inline constexpr UINT kHideTaskbarButtonMessage = WM_APP + 1;
 class MainForm : public Window {
  public:
   explicit MainForm(AppState& app);
+  ~MainForm() { app_.takeWindowState = nullptr; }  // the hook reaches into this window
 
   // Registers the class, creates the window at the stored position and
   // applies the loaded settings. False when the window could not be made.
@@ -94,6 +95,7 @@ class MainForm : public Window {
   void OnWindowPosChanged(const WINDOWPOS& pos);
   void ApplyZOrder(ZOrderAction action);
   void RememberNormalPosition();
+  void TakeWindowState(Settings& settings);
 
   // Mouse.
   // shiftHeld comes from the mouse message: the key state at that moment.
