@@ -106,6 +106,8 @@ TaskGrid FillDayGrid(const PlanBase& base, DateTime day, const Locale& locale) {
   return WithHeader(kDayHeader, std::move(rows));
 }
 
+const TaskGridRow& TaskGridHeader(TaskGridKind kind) { return kind == TaskGridKind::kDay ? kDayHeader : kPlanHeader; }
+
 std::string DayGridCaption(DateTime day) { return "Задания на " + FormatDateTime("d.mm.yyyy", day); }
 
 TaskRowLook LookOfTaskRow(const TaskGridRow& row, TaskGridKind kind) {

@@ -49,6 +49,9 @@ TaskGridRow DayGridRow(const TPlanTask& task, const Locale& locale = Locale());
 TaskGrid FillPlanGrid(const PlanBase& base, const Locale& locale = Locale());
 TaskGrid FillDayGrid(const PlanBase& base, DateTime day, const Locale& locale = Locale());
 
+// The header row of either grid: the window takes its column captions from it.
+const TaskGridRow& TaskGridHeader(TaskGridKind kind);
+
 // "Задания на 15.03.2026" (day without a leading zero).
 std::string DayGridCaption(DateTime day);
 

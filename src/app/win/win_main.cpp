@@ -95,7 +95,8 @@ int RunProgram() {
   parts.dialUp = &dialUp;
   WinTaskActions actions(std::move(parts));
   settingsForm.SetTaskActions(actions);
-  ProgramWizardTests wizardTests(sounds, balloons);
+  ProgramWizardTests wizardTests(sounds, balloons,
+                                 [&app](bool playing) { SetSchedulerSoundPlaying(app.menus, playing); });
   settingsForm.SetWizardTests(wizardTests);
   settingsForm.SetSoundPlayer([&sounds, &app](int number) {
     if (sounds.PlayBuiltinSound(number)) SetSchedulerSoundPlaying(app.menus, true);

@@ -26,11 +26,12 @@ void ReportPlanFailure(PlanStatus status) {
 }
 
 std::vector<GridColumn> TaskColumns(bool dayGrid) {
-  GridColumn number{"№", dayGrid ? 20 : 24, grid::Align::Centre};
+  const TaskGridRow& header = TaskGridHeader(dayGrid ? TaskGridKind::kDay : TaskGridKind::kPlan);
+  GridColumn number{header[0], dayGrid ? 20 : 24, grid::Align::Centre};
   number.rowNumber = true;
-  GridColumn picture{"", 22, grid::Align::Centre};
-  GridColumn name{"Название", dayGrid ? 120 : 200};
-  GridColumn time{"Время срабатывания", 120, grid::Align::Right};
+  GridColumn picture{header[1], 22, grid::Align::Centre};
+  GridColumn name{header[2], dayGrid ? 120 : 200};
+  GridColumn time{header[3], 120, grid::Align::Right};
   (dayGrid ? name : time).stretch = true;
   return {number, picture, name, time};
 }
@@ -124,7 +125,7 @@ void SchedulerPage::RefreshPlanViews() {
 void SchedulerPage::FillViews() {
   if (std::optional<PlanBase> base = LoadPlanBase(planPath_)) {
     FillGrid(planGrid_, FillPlanGrid(*base, locale_), TaskGridKind::kPlan, planLooks_, planIds_);
-    FillGrid(dayGrid_, FillDayGrid(*base, shownDay_, locale_), TaskGridKind::kDay, dayLooks_, dayIds_);
+    FillDayView(*base);
   }
   ShowNextTasks();
   if (viewsFilled) viewsFilled();
@@ -132,8 +133,12 @@ void SchedulerPage::FillViews() {
 
 void SchedulerPage::ShowDay(DateTime day) {
   shownDay_ = DateOf(day);
-  std::optional<PlanBase> base = LoadPlanBase(planPath_);
-  if (base) FillGrid(dayGrid_, FillDayGrid(*base, shownDay_, locale_), TaskGridKind::kDay, dayLooks_, dayIds_);
+  if (std::optional<PlanBase> base = LoadPlanBase(planPath_)) FillDayView(*base);
+}
+
+void SchedulerPage::FillDayView(const PlanBase& base) {
+  FillGrid(dayGrid_, FillDayGrid(base, shownDay_, locale_), TaskGridKind::kDay, dayLooks_, dayIds_);
+  if (controls_.dayCaption) SetWindowTextW(controls_.dayCaption, Widen(DayGridCaption(shownDay_)).c_str());
 }
 
 std::vector<bool> SchedulerPage::MarkedDays(int year, int month) const {

@@ -25,6 +25,7 @@ struct SchedulerPageControls {
   HWND planGrid = nullptr;  // "Список заданий"
   HWND dayGrid = nullptr;   // the chosen day's tasks on "Календарь"
   HWND nextLine = nullptr;  // the line naming the next tasks
+  HWND dayCaption = nullptr;  // "Задания на ..." over the day's tasks
 };
 
 // What the page asks of the task wizard; the ids are plan.db task ids.
@@ -78,6 +79,7 @@ class SchedulerPage : private Window {
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void ReadClock();
   void FillViews();
+  void FillDayView(const PlanBase& base);
   void FillGrid(StripedGrid& grid, const TaskGrid& rows, TaskGridKind kind, std::vector<TaskRowLook>& looks,
                 std::vector<std::int32_t>& ids);
   void ShowNextTasks();

@@ -21,11 +21,18 @@ void ProgramWizardTests::Beep(int frequency, int milliseconds) {
 
 void ProgramWizardTests::ShowBalloon(const BalloonRequest& request) { balloons_.Show(request); }
 
-void ProgramWizardTests::PlaySoundFile(const std::string& path) { sounds_.PlaySoundFile(path); }
+void ProgramWizardTests::PlaySoundFile(const std::string& path) {
+  if (sounds_.PlaySoundFile(path)) ReportPlaying(true);
+}
 
-void ProgramWizardTests::StopSound() { sounds_.StopSound(); }
+void ProgramWizardTests::StopSound() {
+  sounds_.StopSound();
+  ReportPlaying(false);
+}
 
-void ProgramWizardTests::PlayBuiltinSound(int soundNumber) { sounds_.PlayBuiltinSound(soundNumber); }
+void ProgramWizardTests::PlayBuiltinSound(int soundNumber) {
+  if (sounds_.PlayBuiltinSound(soundNumber)) ReportPlaying(true);
+}
 
 std::vector<std::string> ProgramWizardTests::ConnectionNames() { return PhoneBookEntryNames(); }
 

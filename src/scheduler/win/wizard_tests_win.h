@@ -1,6 +1,7 @@
 #pragma once
 // The task wizard's test buttons and previews carried out by the program's
 // own windows and sounds.
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -12,7 +13,10 @@ namespace tikolvo {
 
 class ProgramWizardTests : public WizardTests {
  public:
-  ProgramWizardTests(audio::SoundPlayer& sounds, BalloonHint& balloons) : sounds_(sounds), balloons_(balloons) {}
+  // soundPlaying shows or hides the program's stop controls: a preview is
+  // stopped the same way as a task's sound.
+  ProgramWizardTests(audio::SoundPlayer& sounds, BalloonHint& balloons, std::function<void(bool)> soundPlaying)
+      : sounds_(sounds), balloons_(balloons), soundPlaying_(std::move(soundPlaying)) {}
 
   void ShowMessage(std::string_view title, std::string_view text) override;
   void Beep(int frequency, int milliseconds) override;
@@ -25,6 +29,11 @@ class ProgramWizardTests : public WizardTests {
  private:
   audio::SoundPlayer& sounds_;
   BalloonHint& balloons_;
+  std::function<void(bool)> soundPlaying_;
+
+  void ReportPlaying(bool playing) {
+    if (soundPlaying_) soundPlaying_(playing);
+  }
 };
 
 // The entry names of the system's dial-up phone book; none without dial-up

@@ -193,6 +193,7 @@
 #define IDC_SG_plan_calend 2007
 #define IDC_cbAlarm 2008
 #define IDC_L_plan_next 2009
+#define IDC_LPlan_cal 2010
 
 // "Статистика".
 #define IDC_CB_vis_conn 2100
