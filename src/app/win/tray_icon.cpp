@@ -4,6 +4,9 @@
 
 #include <cwchar>
 
+#include "common/win/wide_text.h"
+#include "settings/settings_model.h"
+
 namespace tikolvo {
 namespace {
 
@@ -21,7 +24,8 @@ bool TrayIcon::Notify(DWORD message) {
   data.uFlags = NIF_ICON | NIF_MESSAGE | NIF_TIP;
   data.uCallbackMessage = kTrayCallbackMessage;
   data.hIcon = icon_;
-  wcsncpy(data.szTip, L"Tikolvo", sizeof(data.szTip) / sizeof(data.szTip[0]) - 1);
+  const std::wstring tip = L"Tikolvo " + Widen(kAboutVersion);
+  wcsncpy(data.szTip, tip.c_str(), sizeof(data.szTip) / sizeof(data.szTip[0]) - 1);
   return Shell_NotifyIconW(message, &data) != FALSE;
 }
 

@@ -17,7 +17,7 @@ class TrayIcon {
   TrayIcon& operator=(const TrayIcon&) = delete;
   ~TrayIcon() { Remove(); }
 
-  // Adds the icon with the tip "Tikolvo"; false when the shell refused.
+  // Adds the icon with the tip "Tikolvo" and the version; false when the shell refused.
   bool Add(HWND owner, HICON icon);
   // The shell's taskbar was re-created and forgot every icon.
   bool Readd();

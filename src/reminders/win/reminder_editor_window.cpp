@@ -74,7 +74,9 @@ class ReminderEditorWindow : public DialogFrame {
       ReportError("Не удалось записать напоминание в файл " + path_);
       return;
     }
-    Finish(result == ReminderFileResult::kSaved);
+    // Also when the edited record went from the file meanwhile: the list is
+    // reloaded and shows what the file holds now.
+    Finish(true);
   }
 
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override {

@@ -18,8 +18,9 @@ inline constexpr int kIdReminderFrom = 102;    // DTP_1
 inline constexpr int kIdReminderTo = 103;      // DTP_2
 
 // Shows the editor opened on `editor` (see OpenReminderEditorToAdd and
-// OpenReminderEditorToEdit) and returns true when its ok button saved the
-// reminder into the file at reminderPath; the caller then reloads its list.
+// OpenReminderEditorToEdit) and returns true when it was closed with its ok
+// button (the reminder is saved into the file at reminderPath when its record
+// is still there); the caller then reloads its list.
 bool RunReminderEditor(HWND owner, const std::string& reminderPath, const ReminderEditor& editor);
 
 }  // namespace tikolvo
