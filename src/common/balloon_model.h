@@ -4,8 +4,8 @@
 // closes it and (for a countdown) names the task to start, and the three
 // looks of its close picture.
 //
-// The balloon knows nothing of the task store: the scheduler lends it two
-// functions, one that names a task and one that starts it.
+// The balloon knows nothing of the task store: the scheduler lends it a
+// function that copies a task with its name and a way to start it.
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -27,12 +27,17 @@ struct BalloonRequest {
   std::int32_t duration = kDefaultBalloonDuration;  // ticks of 100 ms; kBalloonStaysOpen = until clicked
 };
 
+// A countdown's task as it was when the balloon opened: its name, and a run
+// of that very copy, so that the count ends with the task it announced.
+struct CountdownTask {
+  std::string name;
+  std::function<void()> run;
+};
+
 // The scheduler's side of a countdown.
 struct BalloonTasks {
-  // The name of the task in use with this id; nothing when there is none.
-  std::function<std::optional<std::string>(int id)> nameOf;
-  // Runs the task with this id, as a due task runs.
-  std::function<void(int id)> start;
+  // A copy of the task in use with this id; nothing when there is none.
+  std::function<std::optional<CountdownTask>(int id)> take;
 };
 
 // What one tick asks of the window.

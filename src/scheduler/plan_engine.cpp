@@ -112,7 +112,12 @@ bool PlanEngine::ExecuteAll(const std::vector<TPlanTask>& tasks) {
 
 bool PlanEngine::RunTaskNow(std::int32_t id) {
   TPlanTask task;
-  if (FindTask(planPath_, id, task) != FindResult::kFound || task.locked) return false;
+  if (FindTask(planPath_, id, task) != FindResult::kFound) return false;
+  return RunTaskCopy(task);
+}
+
+bool PlanEngine::RunTaskCopy(const TPlanTask& task) {
+  if (task.locked) return false;
   return ExecuteAll({task});
 }
 

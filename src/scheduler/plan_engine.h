@@ -87,6 +87,9 @@ class PlanEngine {
   // "Запустить задание": the task's actions now, without auto-lock or
   // auto-delete. False for a locked or missing task, which does nothing.
   bool RunTaskNow(std::int32_t id);
+  // The same for a copy taken earlier (a countdown runs the task it
+  // announced, whatever happened to the record meanwhile).
+  bool RunTaskCopy(const TPlanTask& task);
 
   // The scheduler switch: only the timed run depends on it.
   void SetSchedulerEnabled(bool on) { schedulerEnabled_ = on; }

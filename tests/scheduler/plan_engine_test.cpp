@@ -221,6 +221,15 @@ TEST_F(SchedulerEngine, RunNowSkipsALockedTaskAndAppliesNoAfterRunChanges) {
   EXPECT_TRUE(engine->RunTaskNow(41));
   EXPECT_EQ(ran, Names{"once@16 12:00:00"});
   EXPECT_EQ(TaskNames(), (Names{"locked", "once"}));
+
+  // A copy taken earlier runs as it was, even with its record gone; a locked
+  // copy does nothing.
+  TPlanTask copy = once;
+  copy.name = "copy";
+  ASSERT_EQ(DeleteTask(Path(), 41), PlanFileResult::kSaved);
+  EXPECT_TRUE(engine->RunTaskCopy(copy));
+  EXPECT_FALSE(engine->RunTaskCopy(locked));
+  EXPECT_EQ(ran, (Names{"once@16 12:00:00", "copy@16 12:00:00"}));
 }
 
 TEST_F(SchedulerEngine, AnActionThatChangesThePlanIsNotUndoneByTheRun) {

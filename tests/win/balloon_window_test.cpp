@@ -16,18 +16,23 @@ namespace {
 
 using test::Pump;
 
-// The scheduler's side: two tasks, and a record of every start.
+// The scheduler's side: two tasks, and a record of every start with the
+// name the started copy had.
 struct FakeScheduler {
   std::map<int, std::string> names{{7, "Будильник"}, {12, "Проверка почты"}};
   std::vector<int> started;
+  std::vector<std::string> startedNames;
 
   BalloonTasks Tasks() {
-    return {[this](int id) -> std::optional<std::string> {
-              const auto found = names.find(id);
-              if (found == names.end()) return std::nullopt;
-              return found->second;
-            },
-            [this](int id) { started.push_back(id); }};
+    return {[this](int id) -> std::optional<CountdownTask> {
+      const auto found = names.find(id);
+      if (found == names.end()) return std::nullopt;
+      const std::string name = found->second;
+      return CountdownTask{name, [this, id, name] {
+                             started.push_back(id);
+                             startedNames.push_back(name);
+                           }};
+    }};
   }
 };
 
@@ -203,8 +208,13 @@ TEST_CASE("a countdown shows the time left and starts its task once when the cou
   CHECK(during.left == before.left);  // the window does not jump as the count changes
   CHECK(during.bottom == before.bottom);
 
+  // The task is renamed and then deleted during the count: the balloon runs
+  // the copy it announced.
+  scheduler.names[7] = "Переименован";
+  scheduler.names.erase(7);
   CHECK(WaitUntilClosed(balloon, 4000) >= 0);
   CHECK(scheduler.started == std::vector<int>{7});
+  CHECK(scheduler.startedNames == std::vector<std::string>{"Будильник"});
   Pump(500);
   CHECK(scheduler.started == std::vector<int>{7});
 }
@@ -236,11 +246,12 @@ TEST_CASE("the task a countdown starts may open the next balloon") {
   CloseBalloons();
   std::vector<int> started;
   BalloonHint* self = nullptr;
-  BalloonHint hint(BalloonTasks{[](int) -> std::optional<std::string> { return "Цепочка"; },
-                                [&](int id) {
-                                  started.push_back(id);
-                                  self->ShowBalloon(kTitle, "Следующий", false, -1, 0, kBalloonStaysOpen);
-                                }});
+  BalloonHint hint(BalloonTasks{[&](int id) -> std::optional<CountdownTask> {
+    return CountdownTask{"Цепочка", [&, id] {
+                           started.push_back(id);
+                           self->ShowBalloon(kTitle, "Следующий", false, -1, 0, kBalloonStaysOpen);
+                         }};
+  }});
   self = &hint;
   REQUIRE(hint.ShowBalloon(kTitle, "", false, 3, 0, 5));
   CHECK(WaitUntilClosed(hint.Current(), 3000) >= 0);

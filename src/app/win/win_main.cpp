@@ -73,15 +73,13 @@ int RunProgram() {
   // balloon names its task and starts it through the scheduler.
   TFormConf settingsForm(app, mainForm);
   const std::string planPath = app.programFolder + "plan.db";
-  BalloonHint balloons(BalloonTasks{
-      [&planPath](int id) -> std::optional<std::string> {
-        TPlanTask task;
-        if (FindTask(planPath, id, task) != FindResult::kFound) return std::nullopt;
-        return task.name;
-      },
-      [&settingsForm](int id) {
-        if (SchedulerPage* scheduler = settingsForm.scheduler()) scheduler->engine().RunTaskNow(id);
-      }});
+  BalloonHint balloons(BalloonTasks{[&planPath, &settingsForm](int id) -> std::optional<CountdownTask> {
+    TPlanTask task;
+    if (FindTask(planPath, id, task) != FindResult::kFound) return std::nullopt;
+    return CountdownTask{task.name, [&settingsForm, task] {
+                           if (SchedulerPage* scheduler = settingsForm.scheduler()) scheduler->engine().RunTaskCopy(task);
+                         }};
+  }});
   WindowsPower power;
   RasDialUpLines dialUp;
   WinTaskActionParts parts;

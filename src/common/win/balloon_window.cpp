@@ -120,7 +120,9 @@ bool RegisterBalloonClass() {
 class BalloonWindow final : public Window {
  public:
   BalloonWindow(const BalloonRequest& request, const BalloonTasks& tasks)
-      : model_(request, tasks.nameOf), start_(tasks.start), titleFont_(CreateMessageFont(true)),
+      : target_(TakeTarget(request, tasks)),
+        model_(request, [this](int) { return target_ ? std::optional<std::string>(target_->name) : std::nullopt; }),
+        titleFont_(CreateMessageFont(true)),
         textFont_(CreateMessageFont(false)) {}
 
   bool Open();
@@ -148,8 +150,13 @@ class BalloonWindow final : public Window {
     InvalidateRect(hwnd(), &r, FALSE);
   }
 
+  static std::optional<CountdownTask> TakeTarget(const BalloonRequest& request, const BalloonTasks& tasks) {
+    if (request.targetTaskId < 0 || !tasks.take) return std::nullopt;
+    return tasks.take(request.targetTaskId);
+  }
+
+  std::optional<CountdownTask> target_;  // before model_, which names it
   BalloonModel model_;
-  std::function<void(int)> start_;
   UniqueGdi<HFONT> titleFont_;
   UniqueGdi<HFONT> textFont_;
   int lineHeight_ = 13;
@@ -241,11 +248,11 @@ void BalloonWindow::PBPaint(HDC target) {
 void BalloonWindow::SetItemTimer() {
   const BalloonTick tick = model_.Tick();
   if (tick.close) {
-    const std::function<void(int)> start = start_;
+    std::function<void()> run = tick.startTask && target_ ? target_->run : nullptr;
     DestroyWindow(hwnd());
     // The window is gone before the task runs, and nothing below touches
     // this object: the task may open a balloon of its own, which frees this one.
-    if (tick.startTask && start) start(*tick.startTask);
+    if (run) run();
     return;
   }
   if (tick.textChanged) {
