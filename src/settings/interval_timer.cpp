@@ -24,8 +24,6 @@ int IntervalTimerBankSound(int listIndex) {
   return kBankSounds[static_cast<std::size_t>(listIndex)];
 }
 
-bool IntervalTimerEditAcceptsKey(wchar_t key) { return (key >= L'0' && key <= L'9') || key == L'\b'; }
-
 std::string LimitMinutesOrSeconds(std::string_view text) {
   if (text.size() >= 2 && EditNumber(text) >= 60) return "59";
   return std::string(text);

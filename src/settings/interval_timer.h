@@ -19,9 +19,6 @@ inline constexpr std::array<const char*, 10> kIntervalTimerSounds = {
 // The sound bank entry played for a list entry; -1 outside the list.
 int IntervalTimerBankSound(int listIndex);
 
-// The edits take digits and Backspace only (other keys are dropped).
-bool IntervalTimerEditAcceptsKey(wchar_t key);
-
 // The minutes and seconds edits: two or more characters worth 60 or more
 // become "59"; anything else stays as typed.
 std::string LimitMinutesOrSeconds(std::string_view text);

@@ -34,15 +34,6 @@ TEST(IntervalTimerEdits, NumbersAreTrimmedAndNonsenseIsZero) {
   EXPECT_EQ(EditNumber("99999999999"), 0);
 }
 
-TEST(IntervalTimerEdits, OnlyDigitsAndBackspaceAreTyped) {
-  EXPECT_TRUE(IntervalTimerEditAcceptsKey(L'0'));
-  EXPECT_TRUE(IntervalTimerEditAcceptsKey(L'9'));
-  EXPECT_TRUE(IntervalTimerEditAcceptsKey(L'\b'));
-  EXPECT_FALSE(IntervalTimerEditAcceptsKey(L'-'));
-  EXPECT_FALSE(IntervalTimerEditAcceptsKey(L' '));
-  EXPECT_FALSE(IntervalTimerEditAcceptsKey(L'a'));
-}
-
 TEST(IntervalTimerPeriod, PartsComeFromTheEditsAndAnEmptyEditKeepsItsPart) {
   IntervalTimer timer = TimerOf("01", "02", "03");
   EXPECT_EQ(timer.period().total, 3723);
