@@ -2,6 +2,7 @@
 button at the remembered page, hidden by closing it; stacking and opacity
 take effect at once, and "Ok" saves them so that the next start applies
 them."""
+import os
 import subprocess
 import time
 
@@ -72,6 +73,23 @@ class SettingsWindow(SettingsWindowBase):
         wait_until(lambda: flag("topmost"), what="the saved stacking at the next start")
         probe("command", CONF_CLASS, IDC_CB_BARABAN)
         wait_until(lambda: not flag("topmost"), what="the clock back among the other windows")
+
+    def test_ok_writes_where_the_clock_stands_now_and_the_colours_its_hands_have(self):
+        self.start()
+        probe("move", "TMainForm", 123, 87)
+        wait_until(lambda: window_rect()[:2] == (123, 87), what="the clock to move")
+        probe("command", CONF_CLASS, IDC_BOK1)
+        wait_until(lambda: os.path.exists(self.folder.config_path) and
+                   dict(parse_ini(self.folder.read_config())).get("Pos", {}).get("Left") == "123",
+                   what="config.cfg with the new position")
+        saved = dict(parse_ini(self.folder.read_config()))
+        self.assertEqual(saved["Pos"]["Top"], "87")
+        # Without own colours the face wears the skin's, and those are written.
+        self.assertEqual(saved["Inter"]["Strelka"], "0")
+        for key in ("basic", "timer", "Sec"):
+            self.assertIn(key, saved["Inter"])
+        self.assertNotEqual((saved["Inter"]["basic"], saved["Inter"]["timer"], saved["Inter"]["Sec"]),
+                            ("0", "65535", "0"), "the built-in defaults instead of the face's colours")
 
     def test_opens_at_the_remembered_page_and_the_about_banner_is_drawn(self):
         self.folder.write_config("[All]\nPage=7\n")
