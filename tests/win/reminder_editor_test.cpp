@@ -51,7 +51,7 @@ std::vector<std::string> g_reports;
 void RecordReport(std::string_view text) { g_reports.emplace_back(text); }
 
 TEST_CASE("the editor opened to add: caption, buttons, today in both pickers; Ok adds the reminder") {
-  test::ProgramFolder folder;
+  test::ReminderFolder folder;
   std::string caption, ok, cancel, label;
   SYSTEMTIME from{}, to{};
   WhenShown when(L"TF_mess_text", [&](HWND d) {
@@ -92,7 +92,7 @@ TEST_CASE("the editor opened to add: caption, buttons, today in both pickers; Ok
 }
 
 TEST_CASE("the editor opened to edit shows the record and Изменить rewrites it in place") {
-  test::ProgramFolder folder;
+  test::ReminderFolder folder;
   REQUIRE(AddReminder(folder.File(), "Первое", EncodeDate(2026, 1, 5), EncodeDate(2026, 1, 6)));
   REQUIRE(AddReminder(folder.File(), "Второе", EncodeDate(2026, 2, 1), EncodeDate(2026, 2, 1)));
   std::string caption, ok, shown;
@@ -120,7 +120,7 @@ TEST_CASE("the editor opened to edit shows the record and Изменить rewri
 }
 
 TEST_CASE("Отмена, Esc and closing the editor save nothing") {
-  test::ProgramFolder folder;
+  test::ReminderFolder folder;
   {
     WhenShown when(L"TF_mess_text", [](HWND d) {
       Type(TextEdit(d), "Не сохранять");
@@ -144,7 +144,7 @@ TEST_CASE("Отмена, Esc and closing the editor save nothing") {
 }
 
 TEST_CASE("Enter in the text saves, and the text takes at most 250 characters") {
-  test::ProgramFolder folder;
+  test::ReminderFolder folder;
   int limit = 0;
   WhenShown when(L"TF_mess_text", [&](HWND d) {
     limit = static_cast<int>(SendMessageW(TextEdit(d), EM_GETLIMITTEXT, 0, 0));
@@ -160,7 +160,7 @@ TEST_CASE("Enter in the text saves, and the text takes at most 250 characters") 
 }
 
 TEST_CASE("Tab goes from the text to the pickers and on to the buttons") {
-  test::ProgramFolder folder;
+  test::ReminderFolder folder;
   std::vector<HWND> visited;
   HWND from = nullptr, to = nullptr, ok = nullptr;
   WhenShown when(L"TF_mess_text", [&](HWND d) {
@@ -185,7 +185,7 @@ TEST_CASE("Tab goes from the text to the pickers and on to the buttons") {
 }
 
 TEST_CASE("closing a picker's drop-down keeps the period in order") {
-  test::ProgramFolder folder;
+  test::ReminderFolder folder;
   SYSTEMTIME endAfterStart{}, startAfterEnd{};
   WhenShown when(L"TF_mess_text", [&](HWND d) {
     SetPickerDate(FromPicker(d), 2026, 6, 10);
@@ -203,7 +203,7 @@ TEST_CASE("closing a picker's drop-down keeps the period in order") {
 }
 
 TEST_CASE("a blank text is refused with a notice and the editor stays open") {
-  test::ProgramFolder folder;
+  test::ReminderFolder folder;
   std::string notice;
   bool stillOpen = false;
   WhenShown when(L"TF_mess_text", [&](HWND d) {
@@ -228,7 +228,7 @@ TEST_CASE("a blank text is refused with a notice and the editor stays open") {
 }
 
 TEST_CASE("a reminder file that cannot be written is reported and the typed text stays in the editor") {
-  test::ProgramFolder folder;
+  test::ReminderFolder folder;
   const std::string unwritable = folder.path() + "нет такой папки\\message.db";
   g_reports.clear();
   SetErrorReporter(&RecordReport);

@@ -25,7 +25,7 @@ constexpr int kAreaHeight = 262;
 
 // The page on its own host window, created from a fresh program folder.
 struct PageFixture {
-  test::ProgramFolder folder;
+  test::ReminderFolder folder;
   AppState app;
   HWND host = nullptr;
   ReminderPageView view{app};

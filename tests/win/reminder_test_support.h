@@ -10,39 +10,15 @@
 #include "common/win/file_replacer.h"
 #include "common/win/wide_text.h"
 #include "dialog_test_support.h"
+#include "program_folder.h"
 #include "reminders/reminder_file.h"
 
 namespace tikolvo::test {
 
-// An empty program folder (with its trailing backslash), removed with its
-// files at the end.
-class ProgramFolder {
+// The reminder tests' folder names message.db unless told otherwise.
+class ReminderFolder : public ProgramFolder {
  public:
-  ProgramFolder() {
-    InstallWindowsFileReplacer();
-    wchar_t temp[MAX_PATH] = {};
-    GetTempPathW(MAX_PATH, temp);
-    static int counter = 0;
-    path_ = Narrow(temp) + "tikolvo_rem_" + std::to_string(GetCurrentProcessId()) + "_" +
-            std::to_string(++counter) + "\\";
-    CreateDirectoryW(Widen(path_).c_str(), nullptr);
-  }
-  ~ProgramFolder() {
-    for (const char* name : {"message.db", "message_all.db", "message.db.tmp~"}) {
-      const std::wstring file = Widen(path_ + name);
-      SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_NORMAL);
-      DeleteFileW(file.c_str());
-    }
-    RemoveDirectoryW(Widen(path_).c_str());
-  }
-  ProgramFolder(const ProgramFolder&) = delete;
-  ProgramFolder& operator=(const ProgramFolder&) = delete;
-
-  const std::string& path() const { return path_; }
-  std::string File(const char* name = kReminderFileName) const { return path_ + name; }
-
- private:
-  std::string path_;
+  std::string File(const char* name = kReminderFileName) const { return ProgramFolder::File(name); }
 };
 
 // A plain top-level window to hold a page, as the settings window's tab page

@@ -13,6 +13,7 @@
 #include "common/win/file_replacer.h"
 #include "common/win/wide_text.h"
 #include "dialog_test_support.h"
+#include "program_folder.h"
 #include "scheduler/plan_file.h"
 #include "scheduler/task_id.h"
 #include "scheduler/win/scheduler_page.h"
@@ -35,22 +36,12 @@ class CountingActions : public TaskActions {
 class PlanOnDisk {
  public:
   PlanOnDisk() {
-    InstallWindowsFileReplacer();
-    wchar_t temp[MAX_PATH] = {};
-    GetTempPathW(MAX_PATH, temp);
-    static int counter = 0;
-    folder_ = Narrow(temp) + "tikolvo_page_" + std::to_string(GetCurrentProcessId()) + "_" + std::to_string(++counter);
-    CreateDirectoryW(Widen(folder_).c_str(), nullptr);
     CreatePlanFile(path(), kNow);
     Add("Будильник", EncodeDate(2026, 1, 1) + EncodeTime(7, 30, 0), true);
     Add("Врач", EncodeDate(2026, 12, 10) + EncodeTime(9, 0, 0), false);
     Add("Отпуск", EncodeDate(2026, 12, 20) + EncodeTime(6, 0, 0), false);
   }
-  ~PlanOnDisk() {
-    DeleteFileW(Widen(path()).c_str());
-    RemoveDirectoryW(Widen(folder_).c_str());
-  }
-  std::string path() const { return folder_ + "\\plan.db"; }
+  std::string path() const { return folder_.File("plan.db"); }
 
   static inline const DateTime kNow = EncodeDate(2026, 12, 10) + EncodeTime(8, 0, 0);
 
@@ -65,8 +56,8 @@ class PlanOnDisk {
     REQUIRE(AppendTask(path(), task, random));
   }
 
+  test::ProgramFolder folder_;
   FakeClock clock_{kNow, 12345};
-  std::string folder_;
 };
 
 // The page's controls on a hidden window of their own.
@@ -128,6 +119,16 @@ void SelectByName(HWND list, const std::string& name) {
   FAIL("no row named " << name);
 }
 
+// The page as the settings window makes it, over the plan above.
+struct OpenPage {
+  PlanOnDisk plan;
+  FakeClock clock{PlanOnDisk::kNow, 1000};
+  CountingActions actions;
+  PageWindow window;
+  SchedulerPage page{plan.path(), clock, actions, Locale()};
+  OpenPage() { REQUIRE(page.Create(window.Controls())); }
+};
+
 // Answers the next question with the button given and keeps its texts.
 struct Answer {
   std::string caption;
@@ -149,12 +150,9 @@ struct Answer {
 };
 
 TEST_CASE("the page lists every task, and the day list the picked day's under its date") {
-  PlanOnDisk plan;
-  FakeClock clock(PlanOnDisk::kNow, 1000);
-  CountingActions actions;
-  PageWindow window;
-  SchedulerPage page(plan.path(), clock, actions, Locale());
-  REQUIRE(page.Create(window.Controls()));
+  OpenPage open;
+  SchedulerPage& page = open.page;
+  const PageWindow& window = open.window;
 
   CHECK(Names(window.planGrid).size() == 3);
   CHECK(HeaderOf(window.planGrid, 3) == "Время срабатывания");
@@ -172,12 +170,9 @@ TEST_CASE("the page lists every task, and the day list the picked day's under it
 }
 
 TEST_CASE("delete asks with the task's name: cancel keeps it, the action button removes it") {
-  PlanOnDisk plan;
-  FakeClock clock(PlanOnDisk::kNow, 1000);
-  CountingActions actions;
-  PageWindow window;
-  SchedulerPage page(plan.path(), clock, actions, Locale());
-  REQUIRE(page.Create(window.Controls()));
+  OpenPage open;
+  SchedulerPage& page = open.page;
+  const PageWindow& window = open.window;
 
   SelectByName(window.planGrid, "Врач");
   CHECK(page.SelectedTaskName() == "Врач");
@@ -204,12 +199,9 @@ TEST_CASE("delete asks with the task's name: cancel keeps it, the action button 
 }
 
 TEST_CASE("delete all asks once and leaves a fresh plan.db; run now asks and runs the task once") {
-  PlanOnDisk plan;
-  FakeClock clock(PlanOnDisk::kNow, 1000);
-  CountingActions actions;
-  PageWindow window;
-  SchedulerPage page(plan.path(), clock, actions, Locale());
-  REQUIRE(page.Create(window.Controls()));
+  OpenPage open;
+  SchedulerPage& page = open.page;
+  const PageWindow& window = open.window;
 
   SelectByName(window.dayGrid, "Врач");
   {
@@ -218,12 +210,12 @@ TEST_CASE("delete all asks once and leaves a fresh plan.db; run now asks and run
     CHECK(yes.caption == "Планировщик: Запуск задания");
     CHECK(yes.Asked("Запустить задание \"Врач\"?"));
   }
-  CHECK(actions.ran == std::vector<std::string>{"Врач"});
+  CHECK(open.actions.ran == std::vector<std::string>{"Врач"});
   {
     Answer no(IDCANCEL);
     page.RunSelected(true);
   }
-  CHECK(actions.ran.size() == 1);
+  CHECK(open.actions.ran.size() == 1);
 
   {
     Answer no(IDCANCEL);
@@ -237,7 +229,7 @@ TEST_CASE("delete all asks once and leaves a fresh plan.db; run now asks and run
   }
   CHECK(Names(window.planGrid).empty());
   CHECK(Names(window.dayGrid).empty());
-  CHECK(ReadWholeFile(plan.path()).value_or("").size() == 4 + 1576);  // the header and one free record
+  CHECK(ReadWholeFile(open.plan.path()).value_or("").size() == 4 + 1576);  // the header and one free record
 }
 
 }  // namespace

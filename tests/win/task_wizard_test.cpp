@@ -14,6 +14,7 @@
 #include "common/win/system_time.h"
 #include "common/win/wide_text.h"
 #include "dialog_test_support.h"
+#include "program_folder.h"
 #include "scheduler/plan_file.h"
 #include "scheduler/task_row.h"
 #include "scheduler/win/task_wizard.h"
@@ -45,24 +46,12 @@ class RecordingTests : public WizardTests {
 
 class PlanFolder {
  public:
-  PlanFolder() {
-    InstallWindowsFileReplacer();
-    wchar_t temp[MAX_PATH] = {};
-    GetTempPathW(MAX_PATH, temp);
-    static int counter = 0;
-    folder_ = Narrow(temp) + "tikolvo_wiz_" + std::to_string(GetCurrentProcessId()) + "_" + std::to_string(++counter);
-    CreateDirectoryW(Widen(folder_).c_str(), nullptr);
-    CreatePlanFile(path(), LocalNow());
-  }
-  ~PlanFolder() {
-    DeleteFileW(Widen(path()).c_str());
-    RemoveDirectoryW(Widen(folder_).c_str());
-  }
-  std::string path() const { return folder_ + "\\plan.db"; }
+  PlanFolder() { CreatePlanFile(path(), LocalNow()); }
+  std::string path() const { return folder_.File("plan.db"); }
   std::string Bytes() const { return ReadWholeFile(path()).value_or(""); }
 
  private:
-  std::string folder_;
+  test::ProgramFolder folder_;
 };
 
 HWND Item(HWND wizard, int id) {
