@@ -27,7 +27,7 @@ void ReportPlanFailure(PlanStatus status) {
 
 std::vector<GridColumn> TaskColumns(bool dayGrid) {
   const TaskGridRow& header = TaskGridHeader(dayGrid ? TaskGridKind::kDay : TaskGridKind::kPlan);
-  GridColumn number{header[0], dayGrid ? 20 : 24, grid::Align::Centre};
+  GridColumn number{header[0], 24, grid::Align::Centre};
   number.rowNumber = true;
   GridColumn picture{header[1], 22, grid::Align::Centre};
   GridColumn name{header[2], dayGrid ? 120 : 200};
