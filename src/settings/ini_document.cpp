@@ -25,8 +25,10 @@ std::string_view Trim(std::string_view text) {
   return text;
 }
 
+// As the system's profile functions read: one pair of matching double or
+// single quotes around a value goes.
 std::string_view Unquote(std::string_view value) {
-  if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
+  if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
     return value.substr(1, value.size() - 2);
   return value;
 }

@@ -63,6 +63,7 @@ void ApplyLoadRules(Settings& s, const SettingsContext& context) {
   s.inter.opacity = ClampOpacity(s.inter.opacity);
   s.calendar.markerWidth = ClampCalendarMarkerWidth(s.calendar.markerWidth);
   s.calendar.markerHeight = ClampCalendarMarkerHeight(s.calendar.markerHeight);
+  s.reminders.corners = CornerRadiosAtLoad(s.reminders.corners);
   s.reminders.externalBase = ExternalBaseAtLoad(s.reminders.externalBase, context.messageAllExists);
   bool& msconfig = s.panelMenuVisible[kMsconfigItemIndex];
   msconfig = MsconfigVisibleAtLoad(msconfig, context.msconfigAllowed);

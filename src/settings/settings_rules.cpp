@@ -16,6 +16,16 @@ DesktopBackgroundFlags FlagsOfDesktopBackground(DesktopBackground background) {
                                 background == DesktopBackground::Picture};
 }
 
+std::array<bool, 4> CornerRadiosAtLoad(const std::array<bool, 4>& stored) {
+  std::array<bool, 4> corners = stored;
+  bool later = false;
+  for (auto corner = corners.rbegin(); corner != corners.rend(); ++corner) {
+    if (later) *corner = false;
+    later = later || *corner;
+  }
+  return corners;
+}
+
 bool ExternalBaseAtLoad(bool stored, bool messageAllExists) { return stored && messageAllExists; }
 
 bool MsconfigVisibleAtLoad(bool stored, bool msconfigAllowed) { return stored && msconfigAllowed; }

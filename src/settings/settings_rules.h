@@ -4,6 +4,7 @@
 // a radio button that is not read keeps its design state, a check box whose
 // handler refuses the value clears itself, a track bar or up-down clamps.
 #include <cstdint>
+#include <array>
 #include <optional>
 
 #include "common/date_time.h"
@@ -24,6 +25,10 @@ DesktopBackgroundFlags FlagsOfDesktopBackground(DesktopBackground background);
 
 // "Внешняя база событий" cannot stay on without message_all.db.
 bool ExternalBaseAtLoad(bool stored, bool messageAllExists);
+
+// The reminder corners are one group of radio buttons: checking one clears
+// the others, so of several stored as checked the last one read stays.
+std::array<bool, 4> CornerRadiosAtLoad(const std::array<bool, 4>& stored);
 
 // The "Msconfig" menu item cannot be shown where the tool is not available.
 bool MsconfigVisibleAtLoad(bool stored, bool msconfigAllowed);

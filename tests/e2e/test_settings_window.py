@@ -18,6 +18,9 @@ IDC_CB_UP = 1304    # "Поверх всех окон"
 IDC_CB_BARABAN = 1305  # "Нейтральное"
 IDC_TN_SYS = 1001   # the inner notebook of the first page
 IDC_TBTRANS = 1505  # "Прозрачность"
+IDC_NOTEBOOK = 1000  # the window's pages
+IDC_TN_CAL = 1002   # the inner notebook of "Рабочий стол"
+IDC_DTP = 1749      # the desktop calendar's month
 
 
 def inter(raw):
@@ -90,6 +93,21 @@ class SettingsWindow(SettingsWindowBase):
             self.assertIn(key, saved["Inter"])
         self.assertNotEqual((saved["Inter"]["basic"], saved["Inter"]["timer"], saved["Inter"]["Sec"]),
                             ("0", "65535", "0"), "the built-in defaults instead of the face's colours")
+
+    def test_the_desktop_calendar_month_picked_is_saved_by_ok(self):
+        self.folder.write_config("[CAL]\nDTD=15.03.2026\n")
+        self.start()
+        self.open_by_button()
+        probe("tab", CONF_CLASS, IDC_NOTEBOOK, 2)
+        probe("tab", CONF_CLASS, IDC_TN_CAL, 1)
+        l, t, _, b = probe_numbers("ctlrect", CONF_CLASS, IDC_DTP)
+        # A click on the month's name, then the arrow key turns it one on.
+        subprocess.run(["xdotool", "mousemove", str(l + 8), str((t + b) // 2), "click", "1", "sleep", "0.3",
+                        "key", "Up"], check=True)
+        probe("command", CONF_CLASS, IDC_BOK1)
+        wait_until(lambda: os.path.exists(self.folder.config_path) and
+                   dict(parse_ini(self.folder.read_config())).get("CAL", {}).get("DTD", "").endswith(".04.2026"),
+                   what="config.cfg with the next month")
 
     def test_opens_at_the_remembered_page_and_the_about_banner_is_drawn(self):
         self.folder.write_config("[All]\nPage=7\n")

@@ -31,8 +31,11 @@ TEST(IniParse, WhitespaceAroundNamesAndValuesIsIgnored) {
 }
 
 TEST(IniParse, QuotedValueLosesItsQuotes) {
-  IniDocument doc = IniDocument::Parse("[S]\nv=\"  spaced  \"\n");
+  IniDocument doc = IniDocument::Parse("[S]\nv=\"  spaced  \"\nn='5'\nmixed='x\"\nlone=\"\n");
   EXPECT_EQ(doc.ReadString("S", "v", ""), "  spaced  ");
+  EXPECT_EQ(doc.ReadInteger("S", "n", 0), 5);
+  EXPECT_EQ(doc.ReadString("S", "mixed", ""), "'x\"");  // quotes that do not match stay
+  EXPECT_EQ(doc.ReadString("S", "lone", ""), "\"");
 }
 
 TEST(IniParse, LfCrLfAndCrLineEndsAllSplitLines) {

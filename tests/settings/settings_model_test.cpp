@@ -205,6 +205,13 @@ TEST(SettingsRead, ExternalReminderBaseNeedsItsFile) {
   EXPECT_FALSE(ReadText("", context).reminders.externalBase);
 }
 
+TEST(SettingsRead, OfSeveralCheckedReminderCornersTheLastOneReadStays) {
+  using Corners = std::array<bool, 4>;
+  EXPECT_EQ(ReadText("[MESS]\r\n1=1\r\n3=1\r\n4=0\r\n").reminders.corners, (Corners{false, false, true, false}));
+  EXPECT_EQ(ReadText("[MESS]\r\n1=0\r\n2=1\r\n").reminders.corners, (Corners{false, true, false, false}));
+  EXPECT_EQ(ReadText("[MESS]\r\n1=0\r\n").reminders.corners, (Corners{false, false, false, false}));
+}
+
 TEST(SettingsRead, MsconfigItemIsHiddenWhereNotAllowed) {
   SettingsContext context = TestContext();
   context.msconfigAllowed = false;

@@ -4,6 +4,7 @@
 
 #include "app/win/main_form.h"
 #include "common/win/system_look.h"
+#include "common/win/system_time.h"
 #include "common/win/wide_text.h"
 #include "reminders/win/message_dialogs.h"
 #include "settings/autorun.h"
@@ -391,6 +392,11 @@ void TFormConf::OnActivate(bool active) {
 }
 
 void TFormConf::OnNotify(const NMHDR& header) {
+  if (header.code == DTN_DATETIMECHANGE && header.idFrom == IDC_DTP) {
+    const auto& change = reinterpret_cast<const NMDATETIMECHANGE&>(header);
+    if (change.dwFlags == GDT_VALID) app_.settings.calendar.shownDate = DateOf(FromSystemTime(change.st));
+    return;
+  }
   if (header.code != TCN_SELCHANGE) return;
   if (header.hwndFrom == notebook_.tabs()) {
     notebook_.OnSelectionChanged();

@@ -171,6 +171,8 @@ void TFormConf::LoadBoundControls() {
   SetChecked(Item(IDC_RB_DESKTOP_PIC), s.calendar.background == DesktopBackground::Picture);
   SetChecked(Item(IDC_RB_DESKTOP_COLOR), s.calendar.background == DesktopBackground::PlainColour);
   SYSTEMTIME shown = ToSystemTime(s.calendar.shownDate);
+  // The desktop calendar shows a month: the picker names month and year.
+  SendMessageW(Item(IDC_DTP), DTM_SETFORMATW, 0, reinterpret_cast<LPARAM>(L"MMMM yyyy"));
   SendMessageW(Item(IDC_DTP), DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&shown));
 }
 
