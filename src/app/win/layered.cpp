@@ -2,22 +2,22 @@
 
 #include <algorithm>
 
+#include "common/win/system_library.h"
+
 namespace tikolvo {
 namespace {
 
 using SetLayeredAttributesFn = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);
 
 SetLayeredAttributesFn LayeredFunction() {
-  static const auto function = reinterpret_cast<SetLayeredAttributesFn>(reinterpret_cast<void*>(
-      GetProcAddress(GetModuleHandleW(L"user32.dll"), "SetLayeredWindowAttributes")));
+  static const auto function = SystemFunction<SetLayeredAttributesFn>(L"user32.dll", "SetLayeredWindowAttributes");
   return function;
 }
 
 using UpdateLayeredFn = BOOL(WINAPI*)(HWND, HDC, POINT*, SIZE*, HDC, POINT*, COLORREF, BLENDFUNCTION*, DWORD);
 
 UpdateLayeredFn UpdateFunction() {
-  static const auto function = reinterpret_cast<UpdateLayeredFn>(reinterpret_cast<void*>(
-      GetProcAddress(GetModuleHandleW(L"user32.dll"), "UpdateLayeredWindow")));
+  static const auto function = SystemFunction<UpdateLayeredFn>(L"user32.dll", "UpdateLayeredWindow");
   return function;
 }
 

@@ -2,11 +2,12 @@
 
 #include <windows.h>
 
+#include "common/win/system_library.h"
+
 namespace tikolvo {
 
 SystemClock::SystemClock() {
-  tickCount64_ = reinterpret_cast<TickCount64Fn>(
-      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "GetTickCount64")));
+  tickCount64_ = SystemFunction<TickCount64Fn>(L"kernel32.dll", "GetTickCount64");
 }
 
 DateTime SystemClock::Now() const {

@@ -1,5 +1,7 @@
 #include "common/win/audio_winmm.h"
 
+#include "common/win/system_library.h"
+
 namespace tikolvo {
 namespace {
 
@@ -10,7 +12,7 @@ bool Find(HMODULE library, const char* name, Function& function) {
 }
 
 bool Load(WaveOutApi& api) {
-  const HMODULE library = LoadLibraryW(L"winmm.dll");  // kept loaded for the life of the program
+  const HMODULE library = SystemLibrary(L"winmm.dll");
   return library && Find(library, "waveOutGetNumDevs", api.GetNumDevs) && Find(library, "waveOutOpen", api.Open) &&
          Find(library, "waveOutClose", api.Close) && Find(library, "waveOutPrepareHeader", api.PrepareHeader) &&
          Find(library, "waveOutUnprepareHeader", api.UnprepareHeader) && Find(library, "waveOutWrite", api.Write) &&

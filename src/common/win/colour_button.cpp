@@ -3,6 +3,7 @@
 #include <commdlg.h>
 
 #include "common/win/gdi.h"
+#include "common/win/system_library.h"
 
 namespace tikolvo {
 namespace {
@@ -10,10 +11,7 @@ namespace {
 using ChooseColorProc = BOOL(WINAPI*)(LPCHOOSECOLORW);
 
 ChooseColorProc ColourDialog() {
-  static ChooseColorProc proc = [] {
-    HMODULE library = LoadLibraryW(L"comdlg32.dll");
-    return library ? reinterpret_cast<ChooseColorProc>(reinterpret_cast<void*>(GetProcAddress(library, "ChooseColorW"))) : nullptr;
-  }();
+  static const ChooseColorProc proc = SystemFunction<ChooseColorProc>(L"comdlg32.dll", "ChooseColorW");
   return proc;
 }
 

@@ -2,9 +2,12 @@
 
 #include <windows.h>
 #include <ras.h>
+#include <raserror.h>
 
+#include <string>
 #include <vector>
 
+#include "common/win/system_library.h"
 #include "common/win/wide_text.h"
 
 namespace tikolvo {
@@ -16,22 +19,9 @@ using HangUpFn = DWORD(WINAPI*)(HRASCONN);
 // Room for as many connections as the monitor ever lists.
 constexpr DWORD kMostConnections = 100;
 
-// Loaded once and kept: the library stays for the program's life. Error
-// boxes for a missing library are suppressed while it loads.
-HMODULE RasLibrary() {
-  static HMODULE library = [] {
-    const UINT oldMode = SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
-    HMODULE module = LoadLibraryW(L"rasapi32.dll");
-    SetErrorMode(oldMode);
-    return module;
-  }();
-  return library;
-}
-
 template <typename Fn>
 Fn RasFunction(const char* name) {
-  HMODULE library = RasLibrary();
-  return library ? reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(library, name))) : nullptr;
+  return SystemFunction<Fn>(L"rasapi32.dll", name);
 }
 
 }  // namespace
@@ -56,6 +46,27 @@ std::vector<DialUpConnection> RasDialUpLines::ActiveConnections() {
 void RasDialUpLines::HangUp(std::uintptr_t handle) {
   const auto hangUp = RasFunction<HangUpFn>("RasHangUpW");
   if (hangUp && handle != 0) hangUp(reinterpret_cast<HRASCONN>(handle));
+}
+
+std::vector<std::string> PhoneBookEntryNames() {
+  using EntryName = RASENTRYNAMEW;
+  using EnumEntries = DWORD(WINAPI*)(LPCWSTR, LPCWSTR, EntryName*, LPDWORD, LPDWORD);
+  const auto enumEntries = RasFunction<EnumEntries>("RasEnumEntriesW");
+  if (!enumEntries) return {};
+  std::vector<EntryName> entries(16);
+  DWORD bytes = 0, count = 0;
+  DWORD result = ERROR_BUFFER_TOO_SMALL;
+  // A first call with room for 16 entries tells how much a longer book needs.
+  for (int attempt = 0; attempt < 2 && result == ERROR_BUFFER_TOO_SMALL; ++attempt) {
+    if (attempt > 0) entries.assign(bytes / sizeof(EntryName) + 1, EntryName{});
+    entries[0].dwSize = sizeof(EntryName);
+    bytes = static_cast<DWORD>(entries.size() * sizeof(EntryName));
+    result = enumEntries(nullptr, nullptr, entries.data(), &bytes, &count);
+  }
+  std::vector<std::string> names;
+  if (result == ERROR_SUCCESS)
+    for (DWORD i = 0; i < count && i < entries.size(); ++i) names.push_back(Narrow(entries[i].szEntryName));
+  return names;
 }
 
 }  // namespace tikolvo

@@ -4,6 +4,7 @@
 // without it (or without an entry point) there are no connections and
 // nothing is hung up.
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "scheduler/task_action_hangup.h"
@@ -15,5 +16,9 @@ class RasDialUpLines : public DialUpLines {
   std::vector<DialUpConnection> ActiveConnections() override;
   void HangUp(std::uintptr_t handle) override;
 };
+
+// The entry names of the system's dial-up phone book; none without dial-up
+// networking.
+std::vector<std::string> PhoneBookEntryNames();
 
 }  // namespace tikolvo

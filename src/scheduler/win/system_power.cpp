@@ -2,23 +2,15 @@
 
 #include <windows.h>
 
+#include "common/win/system_library.h"
+
 namespace tikolvo {
 namespace {
 
 using SetSuspendStateFn = BOOLEAN(WINAPI*)(BOOLEAN hibernate, BOOLEAN force, BOOLEAN wakeEventsDisabled);
 
-// Looked up once and kept; the library is taken if already loaded.
 SetSuspendStateFn SuspendFunction() {
-  static SetSuspendStateFn function = []() -> SetSuspendStateFn {
-    HMODULE library = GetModuleHandleW(L"powrprof.dll");
-    if (!library) {
-      const UINT oldMode = SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
-      library = LoadLibraryW(L"powrprof.dll");
-      SetErrorMode(oldMode);
-    }
-    if (!library) return nullptr;
-    return reinterpret_cast<SetSuspendStateFn>(reinterpret_cast<void*>(GetProcAddress(library, "SetSuspendState")));
-  }();
+  static const SetSuspendStateFn function = SystemFunction<SetSuspendStateFn>(L"powrprof.dll", "SetSuspendState");
   return function;
 }
 

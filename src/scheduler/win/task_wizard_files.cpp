@@ -5,6 +5,7 @@
 
 #include <string_view>
 
+#include "common/win/system_library.h"
 #include "common/win/wide_text.h"
 
 namespace tikolvo {
@@ -15,10 +16,7 @@ namespace {
 using GetOpenFileNameFn = BOOL(WINAPI*)(OPENFILENAMEW*);
 
 GetOpenFileNameFn OpenFileDialog() {
-  static GetOpenFileNameFn function = [] {
-    HMODULE library = LoadLibraryW(L"comdlg32.dll");
-    return library ? reinterpret_cast<GetOpenFileNameFn>(GetProcAddress(library, "GetOpenFileNameW")) : nullptr;
-  }();
+  static const GetOpenFileNameFn function = SystemFunction<GetOpenFileNameFn>(L"comdlg32.dll", "GetOpenFileNameW");
   return function;
 }
 

@@ -36,8 +36,4 @@ class ProgramWizardTests : public WizardTests {
   }
 };
 
-// The entry names of the system's dial-up phone book; none without dial-up
-// networking (rasapi32 is looked up when asked).
-std::vector<std::string> PhoneBookEntryNames();
-
 }  // namespace tikolvo
