@@ -90,16 +90,14 @@ bool SchedulerPage::Create(const SchedulerPageControls& controls) {
     grid->rightClicked = [this, day](int, POINT screen) { ShowContextMenu(day, screen); };
   }
   shownDay_ = DateOf(clock_.Now());
-  ReportPlanFailure(engine_.Start());
-  RefreshPlanViews();
+  ReportPlanFailure(engine_.Start());  // the first search
+  FillViews();
   SetTimer(hwnd(), kPlanClockTimer, kPlanClockMilliseconds, nullptr);
   return true;
 }
 
-void SchedulerPage::RunStartTasks() {
-  ReportPlanFailure(engine_.PlanCommand(plan_code::kProgramStart));
-  RefreshPlanViews();
-}
+// Event tasks change nothing in plan.db, so the views stay as they are.
+void SchedulerPage::RunStartTasks() { ReportPlanFailure(engine_.PlanCommand(plan_code::kProgramStart)); }
 
 LRESULT SchedulerPage::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_TIMER && wParam == kPlanClockTimer) {

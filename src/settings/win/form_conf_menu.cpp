@@ -12,13 +12,18 @@
 namespace tikolvo {
 namespace {
 
-void SetMenuCaption(HMENU menu, UINT id, const std::string& caption) {
+// False when the item already reads so.
+bool SetMenuCaption(HMENU menu, UINT id, const std::string& caption) {
   std::wstring text = Widen(caption);
+  wchar_t shown[256] = L"";
+  GetMenuStringW(menu, id, shown, 256, MF_BYCOMMAND);
+  if (text == shown) return false;
   MENUITEMINFOW info{};
   info.cbSize = sizeof(info);
   info.fMask = MIIM_STRING;
   info.dwTypeData = text.data();
   SetMenuItemInfoW(menu, id, FALSE, &info);
+  return true;
 }
 
 void CheckItem(HMENU menu, UINT id, bool on) { CheckMenuItem(menu, id, MF_BYCOMMAND | (on ? MF_CHECKED : MF_UNCHECKED)); }
@@ -30,9 +35,13 @@ void TFormConf::FormShow() {
   if (!menu_) return;
   const std::string name = scheduler_ ? scheduler_->SelectedTaskName() : std::string();
   const std::string quoted = "\"" + name + "\"";
-  SetMenuCaption(menu_, IDM_plan_edit, name.empty() ? "Редактировать задание" : "Редактировать задание " + quoted);
-  SetMenuCaption(menu_, IDM_plan_del, name.empty() ? "Удалить задание" : "Удалить задание " + quoted);
-  menuStyle_.ApplyToDropDowns(menu_, app_.settings.inter.gradientMenus);  // the drawn captions follow
+  const bool editChanged =
+      SetMenuCaption(menu_, IDM_plan_edit, name.empty() ? "Редактировать задание" : "Редактировать задание " + quoted);
+  const bool deleteChanged =
+      SetMenuCaption(menu_, IDM_plan_del, name.empty() ? "Удалить задание" : "Удалить задание " + quoted);
+  // The drawn captions are copies: they follow only a real change, since
+  // every selection change in the task list comes here.
+  if (editChanged || deleteChanged) menuStyle_.ApplyToDropDowns(menu_, app_.settings.inter.gradientMenus);
 }
 
 void TFormConf::UpdateMenuChecks(HMENU) {
