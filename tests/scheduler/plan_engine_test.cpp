@@ -28,16 +28,7 @@ class SchedulerEngine : public PlanFolder {
     ASSERT_EQ(StartEngine(now), PlanStatus::kDone);
   }
 
-  void WriteTasks(std::vector<TPlanTask> tasks) {
-    std::vector<std::string> records;
-    std::int32_t id = 1;
-    for (TPlanTask& task : tasks) {
-      if (task.id == 0) task.id = id;
-      ++id;
-      records.push_back(EncodePlanTask(task));
-    }
-    Write(HandFile(records));
-  }
+  void WriteTasks(std::vector<TPlanTask> tasks) { Write(FileOfTasks(std::move(tasks))); }
 
   PlanStatus StartEngine(DateTime now) {
     clock.SetNow(now);

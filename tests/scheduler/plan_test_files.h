@@ -68,8 +68,9 @@ inline std::string HandFile(const std::vector<std::string>& records, const std::
   return file + tail;
 }
 
-// A base of the tasks in order; a task without an id gets its position + 1.
-inline PlanBase BaseOf(std::vector<TPlanTask> tasks) {
+// plan.db's bytes holding the tasks in order; a task without an id gets its
+// position + 1.
+inline std::string FileOfTasks(std::vector<TPlanTask> tasks) {
   std::vector<std::string> records;
   std::int32_t id = 1;
   for (TPlanTask& task : tasks) {
@@ -77,7 +78,12 @@ inline PlanBase BaseOf(std::vector<TPlanTask> tasks) {
     ++id;
     records.push_back(EncodePlanTask(task));
   }
-  return PlanBase::FromBytes(HandFile(records));
+  return HandFile(records);
+}
+
+// A base of the tasks in order, ids as FileOfTasks gives them.
+inline PlanBase BaseOf(std::vector<TPlanTask> tasks) {
+  return PlanBase::FromBytes(FileOfTasks(std::move(tasks)));
 }
 
 inline DateTime At(int year, int month, int day, int hour = 0, int minute = 0, int second = 0, int ms = 0) {
