@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "common/date_time.h"
-#include "reminders/dialog_request.h"
+#include "common/dialog_request.h"
 #include "reminders/reminder_file.h"
 
 namespace tikolvo {

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "common/locale_data.h"
-#include "reminders/dialog_request.h"
+#include "common/dialog_request.h"
 #include "reminders/reminder_editor.h"
 #include "reminders/reminder_file.h"
 

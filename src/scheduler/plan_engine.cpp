@@ -1,6 +1,5 @@
 #include "scheduler/plan_engine.h"
 
-#include "app/hand_angles.h"
 #include "common/file_io.h"
 #include "scheduler/next_tasks.h"
 #include "scheduler/plan_file.h"
@@ -50,7 +49,7 @@ void PlanEngine::ApplySearch(const NextTasks& next, int nowSeconds) {
   const int minute = next.timeOfDay / 60 % 60;
   const int second = next.timeOfDay % 60;
   planClock_.SetAlarm(hour, minute, second, nowSeconds);
-  alarmHand_ = AlarmHand{hour, minute, second, AlarmAngle(hour, minute)};
+  alarmHand_ = AlarmHand{hour, minute, second};
 }
 
 PlanStatus PlanEngine::ComputeNextTasks() {

@@ -47,7 +47,6 @@ struct AlarmHand {
   int hour = 0;
   int minute = 0;
   int second = 0;
-  double angle = 0;  // radians clockwise from 12 o'clock
 
   bool operator==(const AlarmHand&) const = default;
 };

@@ -4,7 +4,7 @@
 // never writes that file.
 #include <string_view>
 
-#include "settings/ini_document.h"
+#include "common/ini_document.h"
 
 namespace tikolvo {
 

@@ -3,7 +3,7 @@
 // exactly one place (the model and DefaultSettings).
 #include <string_view>
 
-#include "settings/ini_document.h"
+#include "common/ini_document.h"
 #include "settings/settings_keys.h"
 #include "settings/settings_model.h"
 #include "settings/settings_rules.h"

@@ -2,7 +2,7 @@
 // atomic replacement of the file.
 #include <string_view>
 
-#include "settings/ini_document.h"
+#include "common/ini_document.h"
 #include "settings/settings_keys.h"
 #include "settings/settings_model.h"
 #include "settings/settings_rules.h"

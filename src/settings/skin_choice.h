@@ -4,7 +4,7 @@
 // "skins\" or the full path of a ".tks" skin archive.
 #include <string>
 
-#include "settings/ini_document.h"
+#include "common/ini_document.h"
 
 namespace tikolvo {
 

@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "render/hand_model.h"
-#include "settings/ini_document.h"
+#include "common/ini_document.h"
 
 namespace tikolvo {
 

@@ -1,6 +1,6 @@
 #include "skin/skin_cursors.h"
 
-#include "settings/ini_document.h"
+#include "common/ini_document.h"
 #include "skin/member_name.h"
 
 namespace tikolvo {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "settings/ini_document.h"
+#include "common/ini_document.h"
 #include "skin/hand_description.h"
 
 namespace tikolvo {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/day_change.h"
-#include "app/uptime_counter.h"
+#include "common/uptime_counter.h"
 #include "common/date_format.h"
 #include "common/fake_clock.h"
 

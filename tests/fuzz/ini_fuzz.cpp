@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "settings/ini_document.h"
+#include "common/ini_document.h"
 #include "settings/power_config.h"
 #include "settings/settings_model.h"
 #include "settings/skin_choice.h"

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "reminders/dialog_layout.h"
+#include "common/dialog_layout.h"
 
 namespace tikolvo::dialog {
 namespace {

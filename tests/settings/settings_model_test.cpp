@@ -6,7 +6,7 @@
 
 #include "common/date_time.h"
 #include "common/file_io.h"
-#include "settings/ini_document.h"
+#include "common/ini_document.h"
 
 namespace tikolvo {
 namespace {

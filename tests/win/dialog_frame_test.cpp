@@ -6,11 +6,11 @@
 #include <string>
 
 #include "dialog_test_support.h"
-#include "reminders/dialog_layout.h"
-#include "reminders/win/dialog_frame.h"
-#include "reminders/win/message_dialogs.h"
+#include "common/dialog_layout.h"
+#include "common/win/dialog_frame.h"
+#include "common/win/message_dialogs.h"
 #include "skin/program_pictures.h"
-#include "skin/win/ress_pictures.h"
+#include "common/win/ress_pictures.h"
 
 namespace tikolvo {
 namespace {

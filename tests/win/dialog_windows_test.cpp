@@ -8,9 +8,10 @@
 #include <vector>
 
 #include "dialog_test_support.h"
-#include "reminders/dialog_layout.h"
-#include "reminders/win/dialog_frame.h"
-#include "reminders/win/message_dialogs.h"
+#include "common/dialog_layout.h"
+#include "common/win/dialog_frame.h"
+#include "common/win/message_dialogs.h"
+#include "settings/win/autorun_win.h"
 
 namespace tikolvo {
 namespace {

@@ -8,7 +8,7 @@
 #include "app/win/face_view.h"
 #include "app/win/hint_window.h"
 #include "app/win/main_form.h"
-#include "app/win/system_clock.h"
+#include "common/win/system_clock.h"
 #include "common/file_io.h"
 #include "common/win/file_replacer.h"
 #include "common/win/wide_text.h"

@@ -15,12 +15,12 @@
 #include "app/win/system_menu.h"
 #include "common/win/gdi.h"
 #include "common/win/wide_text.h"
-#include "reminders/win/dialog_icon.h"
+#include "common/win/dialog_icon.h"
 #include "settings/settings_model.h"
 #include "settings/win/about_banner.h"
 #include "skin/picture_strip.h"
 #include "skin/program_pictures.h"
-#include "skin/win/ress_pictures.h"
+#include "common/win/ress_pictures.h"
 
 namespace tikolvo {
 namespace {

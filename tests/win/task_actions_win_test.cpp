@@ -15,7 +15,7 @@
 #include "audio/wav_bytes.h"
 #include "common/win/wide_text.h"
 #include "dialog_test_support.h"
-#include "reminders/win/message_dialogs.h"
+#include "common/win/message_dialogs.h"
 #include "scheduler/win/task_actions_win.h"
 
 namespace tikolvo {

@@ -19,7 +19,7 @@
 #include "image_files.h"
 #include "render/engine.h"
 #include "render/layer.h"
-#include "settings/ini_document.h"
+#include "common/ini_document.h"
 
 namespace skins {
 

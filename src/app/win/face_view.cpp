@@ -4,7 +4,7 @@
 
 #include "app/builtin_face.h"
 #include "app/win/layered.h"
-#include "skin/win/window_region.h"
+#include "common/win/window_region.h"
 
 namespace tikolvo {
 namespace {

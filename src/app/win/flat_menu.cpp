@@ -4,7 +4,7 @@
 #include "app/menu_tables.h"
 #include "common/win/wide_text.h"
 #include "skin/program_pictures.h"
-#include "skin/win/ress_pictures.h"
+#include "common/win/ress_pictures.h"
 
 namespace tikolvo {
 namespace {

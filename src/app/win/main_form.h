@@ -20,7 +20,7 @@
 #include "app/win/hint_window.h"
 #include "app/win/main_menu.h"
 #include "app/win/skin_holder.h"
-#include "app/win/system_clock.h"
+#include "common/win/system_clock.h"
 #include "app/win/tray_icon.h"
 #include "common/win/window_base.h"
 

@@ -2,7 +2,7 @@
 #include "app/win/main_form.h"
 
 #include "app/win/layered.h"
-#include "reminders/win/message_dialogs.h"
+#include "common/win/message_dialogs.h"
 
 namespace tikolvo {
 namespace {

@@ -3,7 +3,7 @@
 
 #include "app/win/main_form.h"
 #include "app/win/system_menu.h"
-#include "reminders/win/message_dialogs.h"
+#include "common/win/message_dialogs.h"
 #include "settings/power_config.h"
 
 namespace tikolvo {

@@ -12,7 +12,7 @@
 #include "skin/skin_engine_setup.h"
 #include "skin/tks_archive.h"
 #include "skin/win/skin_loader.h"
-#include "skin/win/window_region.h"
+#include "common/win/window_region.h"
 
 namespace tikolvo {
 namespace {

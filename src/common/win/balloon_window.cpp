@@ -12,11 +12,11 @@
 #include "common/win/system_look.h"
 #include "common/win/wide_text.h"
 #include "common/win/window_base.h"
-#include "reminders/dialog_layout.h"
-#include "reminders/win/dialog_icon.h"
+#include "common/dialog_layout.h"
+#include "common/win/dialog_icon.h"
 #include "skin/mask_region.h"
 #include "skin/program_pictures.h"
-#include "skin/win/window_region.h"
+#include "common/win/window_region.h"
 
 namespace tikolvo {
 namespace {

@@ -1,6 +1,6 @@
 #include "common/win/system_look.h"
 
-#include "reminders/dialog_layout.h"
+#include "common/dialog_layout.h"
 
 namespace tikolvo {
 

@@ -5,8 +5,8 @@
 #include "common/win/error_report.h"
 #include "common/win/system_time.h"
 #include "common/win/wide_text.h"
-#include "reminders/win/dialog_frame.h"
-#include "reminders/win/message_dialogs.h"
+#include "common/win/dialog_frame.h"
+#include "common/win/message_dialogs.h"
 
 namespace tikolvo {
 namespace {

@@ -12,7 +12,7 @@
 #include "reminders/reminder_list.h"
 #include "reminders/reminder_list_look.h"
 #include "reminders/reminder_page.h"
-#include "reminders/win/message_dialogs.h"
+#include "common/win/message_dialogs.h"
 #include "reminders/win/reminder_editor_window.h"
 #include "reminders/win/reminder_page_ids.h"
 

@@ -2,7 +2,7 @@
 
 #include "common/win/error_report.h"
 #include "common/win/wide_text.h"
-#include "reminders/win/message_dialogs.h"
+#include "common/win/message_dialogs.h"
 #include "scheduler/plan_file.h"
 #include "scheduler/task_calendar.h"
 #include "scheduler/task_row.h"

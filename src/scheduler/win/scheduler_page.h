@@ -16,7 +16,7 @@
 #include "common/win/window_base.h"
 #include "scheduler/plan_engine.h"
 #include "scheduler/plan_grid.h"
-#include "skin/win/ress_pictures.h"
+#include "common/win/ress_pictures.h"
 
 namespace tikolvo {
 

@@ -4,7 +4,7 @@
 #include <shellapi.h>
 
 #include "common/win/wide_text.h"
-#include "reminders/win/message_dialogs.h"
+#include "common/win/message_dialogs.h"
 
 namespace tikolvo {
 namespace {

@@ -3,14 +3,14 @@
 
 #include <exception>
 
-#include "app/win/system_clock.h"
+#include "common/win/system_clock.h"
 #include "common/win/tool_tips.h"
 #include "common/win/error_report.h"
 #include "common/win/gdi.h"
 #include "common/win/system_time.h"
 #include "common/win/wide_text.h"
-#include "reminders/win/dialog_icon.h"
-#include "reminders/win/message_dialogs.h"
+#include "common/win/dialog_icon.h"
+#include "common/win/message_dialogs.h"
 #include "scheduler/win/task_wizard.h"
 #include "scheduler/win/task_wizard_files.h"
 #include "scheduler/win/task_wizard_ids.h"

@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "common/win/wide_text.h"
-#include "reminders/win/message_dialogs.h"
+#include "common/win/message_dialogs.h"
 #include "scheduler/win/ras_dial_up.h"
 #include "scheduler/win/speaker_beeper.h"
 

@@ -5,7 +5,7 @@
 #include <optional>
 
 #include "render/bitmap.h"
-#include "skin/win/ress_pictures.h"
+#include "common/win/ress_pictures.h"
 
 namespace tikolvo {
 namespace {

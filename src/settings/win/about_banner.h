@@ -5,7 +5,7 @@
 #include <windows.h>
 
 #include "app/miniature_clock.h"
-#include "app/win/system_clock.h"
+#include "common/win/system_clock.h"
 #include "common/win/gdi.h"
 #include "common/win/window_base.h"
 

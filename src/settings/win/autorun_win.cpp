@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <ddeml.h>
 
+#include "common/win/message_dialogs.h"
 #include "common/win/wide_text.h"
 
 namespace tikolvo {
@@ -74,6 +75,10 @@ bool WinProgmanDde::Execute(const std::string& command) {
   }
   DdeUninitialize(instance);
   return done;
+}
+
+bool WindowConfirmer::Confirm(const ConfirmQuestion& question) {
+  return AskConfirmation(owner_, question.caption, question.text, question.cancelCaption, question.actionCaption);
 }
 
 }  // namespace tikolvo

@@ -1,6 +1,8 @@
 #pragma once
 // The Windows side of autorun: the current user's registry and the Program
 // Manager's DDE service.
+#include <windows.h>
+
 #include "settings/autorun.h"
 
 namespace tikolvo {
@@ -15,6 +17,16 @@ class WinRunKeyRegistry final : public RunKeyRegistry {
 class WinProgmanDde final : public ProgmanDde {
  public:
   bool Execute(const std::string& command) override;
+};
+
+// The autorun questions asked in the program's question window.
+class WindowConfirmer final : public Confirmer {
+ public:
+  explicit WindowConfirmer(HWND owner) : owner_(owner) {}
+  bool Confirm(const ConfirmQuestion& question) override;
+
+ private:
+  HWND owner_;
 };
 
 }  // namespace tikolvo

@@ -6,7 +6,7 @@
 #include "common/win/system_look.h"
 #include "common/win/system_time.h"
 #include "common/win/wide_text.h"
-#include "reminders/win/message_dialogs.h"
+#include "common/win/message_dialogs.h"
 #include "settings/autorun.h"
 #include "settings/scheduler_buttons.h"
 #include "settings/skin_choice.h"

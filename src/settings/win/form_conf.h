@@ -12,7 +12,7 @@
 
 #include "app/win/app_state.h"
 #include "app/win/flat_menu.h"
-#include "app/win/system_clock.h"
+#include "common/win/system_clock.h"
 #include "common/win/gdi.h"
 #include "settings/interval_timer.h"
 #include "settings/win/about_banner.h"

@@ -1,7 +1,7 @@
 #pragma once
 // The real clock: local time from the system, and the time since the system
 // started without the 49.7-day wrap of the 32-bit tick count.
-#include "app/uptime_counter.h"
+#include "common/uptime_counter.h"
 #include "common/clock.h"
 
 namespace tikolvo {

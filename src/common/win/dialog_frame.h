@@ -13,8 +13,8 @@
 
 #include "common/win/gdi.h"
 #include "common/win/window_base.h"
-#include "reminders/dialog_layout.h"
-#include "reminders/win/dialog_icon.h"
+#include "common/dialog_layout.h"
+#include "common/win/dialog_icon.h"
 
 namespace tikolvo {
 

@@ -1,4 +1,4 @@
-#include "skin/win/ress_pictures.h"
+#include "common/win/ress_pictures.h"
 
 #include <cstring>
 #include <string>

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <memory>
 
-#include "reminders/win/dialog_frame.h"
-#include "reminders/win/message_dialogs.h"
+#include "common/win/dialog_frame.h"
+#include "common/win/message_dialogs.h"
 
 namespace tikolvo {
 namespace {
@@ -82,10 +82,6 @@ bool AskConfirmation(HWND owner, std::string_view caption, std::string_view text
   const std::vector<ButtonSpec> buttons{{kIdOk, okText}, {kIdCancel, cancelText}};
   if (!question.Build(L"TF_message_d", caption, text, buttons, owner, 0)) return false;
   return question.RunModal(owner, question.OkButton());
-}
-
-bool WindowConfirmer::Confirm(const ConfirmQuestion& question) {
-  return AskConfirmation(owner_, question.caption, question.text, question.cancelCaption, question.actionCaption);
 }
 
 }  // namespace tikolvo

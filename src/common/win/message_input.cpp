@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "common/win/wide_text.h"
-#include "reminders/win/dialog_frame.h"
-#include "reminders/win/message_dialogs.h"
+#include "common/win/dialog_frame.h"
+#include "common/win/message_dialogs.h"
 
 namespace tikolvo {
 namespace {

@@ -1,4 +1,4 @@
-#include "reminders/dialog_layout.h"
+#include "common/dialog_layout.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "reminders/win/dialog_frame.h"
+#include "common/win/dialog_frame.h"
 
 #include "common/win/system_look.h"
 #include "common/win/wide_text.h"

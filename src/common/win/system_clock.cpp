@@ -1,4 +1,4 @@
-#include "app/win/system_clock.h"
+#include "common/win/system_clock.h"
 
 #include <windows.h>
 

@@ -1,7 +1,7 @@
 // Drawing of the dialog frame: bands, etched separators, edge, caption, icon.
 // Every tone derives from the system's button-face colour, so the frame
 // follows the user's colour scheme.
-#include "reminders/win/dialog_frame.h"
+#include "common/win/dialog_frame.h"
 
 namespace tikolvo {
 namespace {

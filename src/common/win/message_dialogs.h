@@ -14,7 +14,6 @@
 #include <string_view>
 #include <vector>
 
-#include "settings/autorun.h"
 
 namespace tikolvo {
 
@@ -59,15 +58,5 @@ struct InputQuestion {
 // TF_message_e: the texts of the fields in order when the ok button (or
 // Enter) closed it; nothing on cancel, Esc or closing.
 std::optional<std::vector<std::string>> AskTexts(HWND owner, const InputQuestion& question);
-
-// The settings store's questions asked in the question window.
-class WindowConfirmer : public Confirmer {
- public:
-  explicit WindowConfirmer(HWND owner) : owner_(owner) {}
-  bool Confirm(const ConfirmQuestion& question) override;
-
- private:
-  HWND owner_;
-};
 
 }  // namespace tikolvo

@@ -1,4 +1,4 @@
-#include "settings/ini_document.h"
+#include "common/ini_document.h"
 
 #include <cstdint>
 

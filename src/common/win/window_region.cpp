@@ -1,4 +1,4 @@
-#include "skin/win/window_region.h"
+#include "common/win/window_region.h"
 
 #include <cstring>
 

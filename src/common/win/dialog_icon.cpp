@@ -1,9 +1,9 @@
-#include "reminders/win/dialog_icon.h"
+#include "common/win/dialog_icon.h"
 
 #include "common/win/gdi.h"
 #include "skin/picture_strip.h"
 #include "skin/program_pictures.h"
-#include "skin/win/ress_pictures.h"
+#include "common/win/ress_pictures.h"
 
 namespace tikolvo {
 namespace {
