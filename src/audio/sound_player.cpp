@@ -24,19 +24,26 @@ bool SoundPlayer::Begin(std::string bytes) {
   engine_.Stop();
   engine_.Start();
   const bool started = engine_.PlayMemory(std::move(bytes));
-  if (started) playing_ = true;
+  if (started) SetPlaying(true);
   return started;
 }
 
 void SoundPlayer::StopSound() {
   engine_.Stop();
-  playing_ = false;
+  SetPlaying(false);
 }
 
 bool SoundPlayer::CheckSoundEnded() {
   if (!playing_ || !engine_.IsFinished()) return false;
-  playing_ = false;
+  SetPlaying(false);
   return true;
+}
+
+// Every start is told, so controls hidden by hand show again for the next
+// sound; a stop while silent is told too, and hides what may still show.
+void SoundPlayer::SetPlaying(bool playing) {
+  playing_ = playing;
+  for (SoundWatcher* watcher : watchers_) watcher->SoundPlayingChanged(playing);
 }
 
 }  // namespace tikolvo::audio

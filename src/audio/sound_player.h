@@ -3,11 +3,21 @@
 // file, a sound of the built-in bank, the stop command, and the playing flag
 // that keeps the "Стоп" controls visible until the clock tick sees the sound
 // has ended. Failures are swallowed: a sound that cannot play is skipped.
+// Whatever shows stop controls watches the flag; this is the one place that
+// starts and stops the program's sounds.
 #include <string>
+#include <vector>
 
 #include "audio/audio_engine.h"
 
 namespace tikolvo::audio {
+
+// Told each time the playing flag changes.
+class SoundWatcher {
+ public:
+  virtual ~SoundWatcher() = default;
+  virtual void SoundPlayingChanged(bool playing) = 0;
+};
 
 class SoundPlayer {
  public:
@@ -28,16 +38,19 @@ class SoundPlayer {
   bool CheckSoundEnded();
 
   bool playing() const { return playing_; }
+  void AddWatcher(SoundWatcher& watcher) { watchers_.push_back(&watcher); }
   AudioEngine& engine() { return engine_; }
 
  private:
   // Stop, start, free the old stream and play the new one, as every new
   // sound does.
   bool Begin(std::string bytes);
+  void SetPlaying(bool playing);
 
   AudioEngine& engine_;
   std::string bank_path_;
   bool playing_ = false;
+  std::vector<SoundWatcher*> watchers_;
 };
 
 }  // namespace tikolvo::audio

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "common/date_time.h"
+#include "scheduler/task_action_plan.h"
 #include "scheduler/task_id.h"
 #include "scheduler/wizard_model.h"
 #include "scheduler/wizard_pages.h"
@@ -24,7 +25,6 @@ struct WizardRequest {
   std::string planPath;     // plan.db
 };
 
-inline constexpr const char* kSchedulerTitle = "Tikolvo: Планировщик";
 inline constexpr const char* kNameMissingTitle = "Tikolvo: Уведомление";
 inline constexpr const char* kNameMissingText = "Необходимо назначить имя заданию";
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/win/app_state.h"
+#include "audio/fake_audio_out.h"
 #include "app/win/face_view.h"
 #include "app/win/hint_window.h"
 #include "app/win/main_form.h"
@@ -25,13 +25,18 @@ std::string FreshFolder() {
   return folder;
 }
 
-struct RunningClock {
-  AppState app;
-  MainForm form{app};
+// The program's part in closing is the settings save.
+struct RunningClock : ClockCommands {
+  SettingsStore app;
+  audio::test::FakeAudioOut out;
+  audio::AudioEngine engine{out};
+  audio::SoundPlayer sounds{engine, ""};
+  MainForm form{app, sounds, *this};
   RunningClock() {
     InstallWindowsFileReplacer();
     app.programFolder = FreshFolder();
-    LoadAppSettings(app);
+    app.Load();
+    app.windowState = &form;
     app.settings.pos = WindowPosition{200, 300};
     REQUIRE(form.FormCreate());
   }
@@ -47,6 +52,12 @@ struct RunningClock {
   }
   void MoveTo(int x, int y) { SetWindowPos(form.hwnd(), nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER); }
   LONG ExStyle() const { return GetWindowLongW(form.hwnd(), GWL_EXSTYLE); }
+
+  void OpenSettings() override {}
+  void OpenScheduler() override {}
+  void HangUpAll() override {}
+  void RunPowerAction(PowerButtonAction) override {}
+  void SaveAtClose() override { app.Save(); }
 };
 
 TEST_CASE("the built-in face's shape leaves the corners out") {

@@ -26,7 +26,7 @@ constexpr int kAreaHeight = 262;
 // The page on its own host window, created from a fresh program folder.
 struct PageFixture {
   test::ReminderFolder folder;
-  AppState app;
+  SettingsStore app;
   HWND host = nullptr;
   ReminderPageView view{app};
   int changes = 0;

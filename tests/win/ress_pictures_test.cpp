@@ -11,7 +11,7 @@
 
 #include "app/menu_look.h"
 #include "app/menu_tables.h"
-#include "app/win/flat_menu.h"
+#include "common/win/flat_menu.h"
 #include "app/win/system_menu.h"
 #include "common/win/gdi.h"
 #include "common/win/wide_text.h"

@@ -176,17 +176,20 @@ TEST_CASE("sound actions play through the sound player and show the stop control
   audio::AudioEngine engine(out);
   audio::SoundPlayer sounds(engine, Narrow(folder) + "music.res");  // no bank in the folder
   Recorder recorder;
-  int stopShown = 0;
+  struct StopControls : audio::SoundWatcher {
+    int shown = 0;
+    void SoundPlayingChanged(bool playing) override { shown += playing ? 1 : 0; }
+  } stop;
+  sounds.AddWatcher(stop);
   WinTaskActionParts parts = recorder.Parts();
   parts.sounds = &sounds;
-  parts.soundStarted = [&stopShown] { ++stopShown; };
   WinTaskActions actions(parts);
 
   TPlanTask task = InUse(6);
   task.musicActive = true;
   task.musicFile = Narrow(wav);
   actions.ExecuteTask(task);
-  CHECK(stopShown == 1);
+  CHECK(stop.shown == 1);
   CHECK(out.open);
   CHECK(sounds.playing());
 
@@ -195,7 +198,7 @@ TEST_CASE("sound actions play through the sound player and show the stop control
   task.soundActive = true;  // the bank is missing too
   task.soundIndex = 0;
   actions.ExecuteTask(task);
-  CHECK(stopShown == 1);
+  CHECK(stop.shown == 1);
 
   DeleteFileW(wav.c_str());
   RemoveDirectoryW(folder.c_str());

@@ -20,7 +20,8 @@ constexpr int kHintIconSize = 32;
 
 }  // namespace
 
-MainForm::MainForm(AppState& app) : app_(app), locale_(ReadSystemLocale()), labels_(clock_, locale_) {}
+MainForm::MainForm(SettingsStore& store, audio::SoundPlayer& sounds, ClockCommands& commands)
+    : store_(store), sounds_(sounds), commands_(commands), locale_(ReadSystemLocale()), labels_(clock_, locale_) {}
 
 bool MainForm::FormCreate() {
   appIcon_ = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_TIKOLVO));
@@ -31,7 +32,7 @@ bool MainForm::FormCreate() {
   hint_.SetIconFromApplicationIcon(appIcon_, kHintIconSize);
   taskbarCreated_ = RegisterWindowMessageW(L"TaskbarCreated");
   if (!RegisterWindowClass(kMainWindowClass, CS_DBLCLKS, appIcon_, nullptr, nullptr)) return false;
-  const WindowPosition pos = app_.settings.pos;
+  const WindowPosition pos = store_.settings.pos;
   normalPosition_ = POINT{pos.left, pos.top};
   // A tool window has no taskbar button; minimising swaps the style.
   const DWORD exStyle = WS_EX_ACCEPTFILES | WS_EX_TOOLWINDOW;
@@ -40,7 +41,6 @@ bool MainForm::FormCreate() {
                        face_.height(), nullptr))
     return false;
   tray_.Add(hwnd(), appIcon_);
-  app_.takeWindowState = [this](Settings& settings) { TakeWindowState(settings); };
   LoadCurrentSkin();
   SetTimer(hwnd(), kTickTimer, kTickMilliseconds, nullptr);
   ApplyLoadedSettings();
@@ -48,7 +48,7 @@ bool MainForm::FormCreate() {
 }
 
 void MainForm::ApplyLoadedSettings() {
-  const InterfaceSettings& inter = app_.settings.inter;
+  const InterfaceSettings& inter = store_.settings.inter;
   ChooseStacking(StackingFromFlags(inter.stackTopmost, inter.stackNeutral, inter.stackBottommost));
   SetAutoHide(inter.autoHide, false);
   SetPinned(inter.pinWindow, false);
@@ -59,7 +59,7 @@ void MainForm::ApplyLoadedSettings() {
 void MainForm::FormShow() {
   ShowWindow(hwnd(), SW_SHOWNOACTIVATE);
   UpdateWindow(hwnd());
-  if (app_.settings.inter.startMinimised) MinimizeApp();
+  if (store_.settings.inter.startMinimised) MinimizeApp();
 }
 
 void MainForm::Paint() {
@@ -71,9 +71,7 @@ void MainForm::Paint() {
 // the date has changed, and the hands. Nothing is drawn while the window is
 // hidden or minimised; the first tick after it shows again catches up.
 void MainForm::TimerTimer() {
-  MenuHooks& menus = app_.menus;
-  if (menus.schedulerSoundPlaying && menus.schedulerSoundEnded && menus.schedulerSoundEnded())
-    SetSchedulerSoundPlaying(menus, false);
+  sounds_.CheckSoundEnded();
   // A shell that was not ready when the clock started (an early autostart)
   // refuses the icon; it is offered again every two seconds until taken.
   if (!tray_.shown() && ++trayRetryTicks_ % 4 == 0) tray_.Readd();
@@ -89,15 +87,14 @@ void MainForm::TimerTimer() {
 void MainForm::DailyRefresh(DateTime now, unsigned& changedLabels) {
   changedLabels |= labels_.DailyRefresh();
   angles_.PrepareCalendar(now);
-  if (app_.dayChanged) app_.dayChanged();
 }
 
 // The settings can change between ticks: quality and the scheduler switch
 // take effect at the next draw.
 void MainForm::ApplyDrawingOptions() {
   EngineOptions& options = face_.engine().Options();
-  options.fullDrawing = app_.settings.inter.handQuality >= 1;
-  options.alarmShown = app_.settings.alarm.schedulerEnabled;
+  options.fullDrawing = store_.settings.inter.handQuality >= 1;
+  options.alarmShown = store_.settings.alarm.schedulerEnabled;
 }
 
 void MainForm::SetHandColours(std::uint32_t basic, std::uint32_t second, std::uint32_t alarm) {
@@ -110,34 +107,20 @@ void MainForm::SetHandColours(std::uint32_t basic, std::uint32_t second, std::ui
 void MainForm::ShowFaceChanges(const Box& changed) {
   if (changed.Empty()) return;
   if (face_.layered()) {
-    face_.Push(hwnd(), app_.settings.inter.opacity);
+    face_.Push(hwnd(), store_.settings.inter.opacity);
     return;
   }
   const RECT r{changed.left, changed.top, changed.right, changed.bottom};
   InvalidateRect(hwnd(), &r, FALSE);
 }
 
-void MainForm::OnDropFiles(HDROP drop) {
-  const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
-  std::vector<std::string> paths;
-  for (UINT i = 0; i < count; ++i) {
-    std::wstring path(DragQueryFileW(drop, i, nullptr, 0) + 1, L'\0');
-    const UINT length = DragQueryFileW(drop, i, path.data(), static_cast<UINT>(path.size()));
-    path.resize(length);
-    paths.push_back(Narrow(path));
-  }
-  DragFinish(drop);
-  if (app_.filesDropped && !paths.empty()) app_.filesDropped(paths);
-}
+// The clock takes dropped files; the drop is released at once.
+void MainForm::OnDropFiles(HDROP drop) { DragFinish(drop); }
 
-// Connection log first, then the work log, then the settings: the settings
-// file must record what the logs ended with.
 void MainForm::RunClosingSteps() {
   if (closingStepsDone_) return;
   closingStepsDone_ = true;
-  if (app_.closing.flushConnectionLog) app_.closing.flushConnectionLog();
-  if (app_.closing.appendWorkLogStopRecord) app_.closing.appendWorkLogStopRecord();
-  SaveAppSettings(app_);
+  commands_.SaveAtClose();
 }
 
 void MainForm::TakeWindowState(Settings& settings) {

@@ -14,25 +14,28 @@
 #include "app/hand_angles.h"
 #include "app/placement.h"
 #include "app/stacking.h"
-#include "app/win/app_state.h"
+#include "app/win/clock_commands.h"
 #include "app/win/face_view.h"
-#include "app/win/flat_menu.h"
 #include "app/win/hint_window.h"
 #include "app/win/main_menu.h"
 #include "app/win/skin_holder.h"
-#include "common/win/system_clock.h"
 #include "app/win/tray_icon.h"
+#include "audio/sound_player.h"
+#include "common/win/flat_menu.h"
+#include "common/win/system_clock.h"
 #include "common/win/window_base.h"
+#include "settings/win/clock_window_options.h"
+#include "settings/win/settings_store.h"
 
 namespace tikolvo {
 
 // Posted to finish a restore from the taskbar by taking the button away.
 inline constexpr UINT kHideTaskbarButtonMessage = WM_APP + 1;
 
-class MainForm : public Window {
+class MainForm : public Window, public ClockWindowOptions, public WindowStateSource {
  public:
-  explicit MainForm(AppState& app);
-  ~MainForm() { app_.takeWindowState = nullptr; }  // the hook reaches into this window
+  // The window's sounds and commands are the program's; both outlive it.
+  MainForm(SettingsStore& store, audio::SoundPlayer& sounds, ClockCommands& commands);
 
   // Registers the class, creates the window at the stored position and
   // applies the loaded settings. False when the window could not be made.
@@ -40,12 +43,12 @@ class MainForm : public Window {
   void FormShow();
 
   // Opacity 1..255 for the whole window.
-  void trans(int alpha);
-  void ChooseStacking(StackingMode mode);
+  void trans(int alpha) override;
+  void ChooseStacking(StackingMode mode) override;
   // byUser: the change came from a click, so the Shift notice is shown.
-  void SetAutoHide(bool on, bool byUser);
-  void SetPinned(bool on, bool byUser);
-  void SetSticky(bool on);
+  void SetAutoHide(bool on, bool byUser) override;
+  void SetPinned(bool on, bool byUser) override;
+  void SetSticky(bool on) override;
   void SetSnapEdges(SnapEdges edges) { edges_ = edges; }
   void SetHintLayout(int layout) { hint_.SetLayout(layout); }
 
@@ -60,10 +63,9 @@ class MainForm : public Window {
   // The scheduler's next task: where the alarm hand points.
   void SetAlarmTime(int hours, int minutes) { angles_.SetAlarm(hours, minutes); }
   // The hand colours the settings window chose (own colours on).
-  void SetHandColours(std::uint32_t basic, std::uint32_t second, std::uint32_t alarm);
-
-  // Notifies later subsystems that the shell's taskbar came back.
-  UINT taskbarCreatedMessage() const { return taskbarCreated_; }
+  void SetHandColours(std::uint32_t basic, std::uint32_t second, std::uint32_t alarm) override;
+  // Its position and the face's hand colours, for every save.
+  void TakeWindowState(Settings& settings) override;
 
  protected:
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -95,7 +97,6 @@ class MainForm : public Window {
   void OnWindowPosChanged(const WINDOWPOS& pos);
   void ApplyZOrder(ZOrderAction action);
   void RememberNormalPosition();
-  void TakeWindowState(Settings& settings);
 
   // Mouse.
   // shiftHeld comes from the mouse message: the key state at that moment.
@@ -120,7 +121,9 @@ class MainForm : public Window {
   LRESULT DescribeMenuTo(MainMenuKind kind, HWND receiver);
   void OnRestoredFromMinimized();
 
-  AppState& app_;
+  SettingsStore& store_;
+  audio::SoundPlayer& sounds_;
+  ClockCommands& commands_;
   SystemClock clock_;
   Locale locale_;
   FaceLabelTexts labels_;

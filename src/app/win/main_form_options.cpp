@@ -18,7 +18,7 @@ void ShowOptionNotice(HWND owner, const char* text) { ShowNotice(owner, kNoticeC
 }  // namespace
 
 void MainForm::trans(int alpha) {
-  app_.settings.inter.opacity = alpha;
+  store_.settings.inter.opacity = alpha;
   if (!hwnd()) return;
   // A per-pixel-alpha face keeps the opacity with its picture.
   if (face_.layered()) {
@@ -29,15 +29,15 @@ void MainForm::trans(int alpha) {
 }
 
 void MainForm::SetAutoHide(bool on, bool byUser) {
-  app_.settings.inter.autoHide = on;
+  store_.settings.inter.autoHide = on;
   if (on && byUser) ShowOptionNotice(hwnd(), kAutoHideNotice);
 }
 
 void MainForm::SetPinned(bool on, bool byUser) {
-  app_.settings.inter.pinWindow = on;
+  store_.settings.inter.pinWindow = on;
   if (on && byUser) ShowOptionNotice(hwnd(), kPinNotice);
 }
 
-void MainForm::SetSticky(bool on) { app_.settings.inter.stickyWindow = on; }
+void MainForm::SetSticky(bool on) { store_.settings.inter.stickyWindow = on; }
 
 }  // namespace tikolvo

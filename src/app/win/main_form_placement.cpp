@@ -34,8 +34,8 @@ void MainForm::OnWindowPosChanging(WINDOWPOS& pos) {
   const WindowBox wanted{pos.x, pos.y, keepSize ? current.right - current.left : pos.cx,
                          keepSize ? current.bottom - current.top : pos.cy};
   PlacementOptions options;
-  options.sticky = app_.settings.inter.stickyWindow;
-  options.confine = app_.settings.inter.keepOnScreen;
+  options.sticky = store_.settings.inter.stickyWindow;
+  options.confine = store_.settings.inter.keepOnScreen;
   options.edges = edges_;
   const WindowBox placed = PlaceWindow(wanted, DesktopWorkArea(), options);
   pos.x = placed.x;
@@ -47,7 +47,7 @@ void MainForm::OnWindowPosChanged(const WINDOWPOS& pos) {
   // Re-asserting topmost changes the position again; once is enough.
   if (reassertingTopmost_) return;
   reassertingTopmost_ = true;
-  ApplyZOrder(stacking_.AfterPositionChanged(app_.settingsLoaded));
+  ApplyZOrder(stacking_.AfterPositionChanged(store_.loaded));
   reassertingTopmost_ = false;
 }
 
@@ -73,7 +73,7 @@ void MainForm::ApplyZOrder(ZOrderAction action) {
 
 void MainForm::ChooseStacking(StackingMode mode) {
   const ZOrderAction action = stacking_.Choose(mode);
-  InterfaceSettings& inter = app_.settings.inter;
+  InterfaceSettings& inter = store_.settings.inter;
   inter.stackTopmost = mode == StackingMode::Topmost;
   inter.stackNeutral = mode == StackingMode::Neutral;
   inter.stackBottommost = mode == StackingMode::Bottommost;
@@ -82,7 +82,7 @@ void MainForm::ChooseStacking(StackingMode mode) {
 
 void MainForm::MainFormImageMouseDown(MouseButton button, bool shiftHeld) {
   hint_.Hide();
-  if (!StartsWindowDrag(button, app_.settings.inter.pinWindow, shiftHeld)) return;
+  if (!StartsWindowDrag(button, store_.settings.inter.pinWindow, shiftHeld)) return;
   // Moving by the caption lets the system drag the borderless window.
   ReleaseCapture();
   SendMessageW(hwnd(), WM_SYSCOMMAND, SC_MOVE | HTCAPTION, 0);
@@ -96,7 +96,7 @@ void MainForm::OnMouseMove(bool shiftHeld) {
 }
 
 void MainForm::OnMouseEnter(bool shiftHeld) {
-  if (!HideOnMouseEnter(app_.settings.inter.autoHide, shiftHeld)) return;
+  if (!HideOnMouseEnter(store_.settings.inter.autoHide, shiftHeld)) return;
   RECT r;
   GetWindowRect(hwnd(), &r);
   hiddenRect_ = ScreenRect{r.left, r.top, r.right - r.left, r.bottom - r.top};
@@ -136,7 +136,7 @@ void MainForm::Timer_1Timer() {
   KillTimer(hwnd(), kAutoHideTimer);
   POINT cursor;
   GetCursorPos(&cursor);
-  if (PollAutoHide(app_.settings.inter.autoHide, hiddenRect_, cursor.x, cursor.y) ==
+  if (PollAutoHide(store_.settings.inter.autoHide, hiddenRect_, cursor.x, cursor.y) ==
       AutoHidePoll::ShowAndStop) {
     hiddenByAutoHide_ = false;
     trackingMouse_ = false;
@@ -167,7 +167,7 @@ void MainForm::TrayRestoreApp() {
   ShowWindow(hwnd(), SW_HIDE);
   SetTaskbarButton(hwnd(), false);
   ShowWindow(hwnd(), SW_SHOWNOACTIVATE);
-  ApplyZOrder(stacking_.AfterPositionChanged(app_.settingsLoaded));
+  ApplyZOrder(stacking_.AfterPositionChanged(store_.loaded));
 }
 
 }  // namespace tikolvo

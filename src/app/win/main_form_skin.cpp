@@ -14,18 +14,18 @@ constexpr ULONG_PTR kDropShadowClassStyle = 0x00020000;  // CS_DROPSHADOW, XP an
 }  // namespace
 
 void MainForm::LoadCurrentSkin() {
-  const SkinChoice choice = ReadCurrentSkinFile(app_.programFolder + "skin.cfg", app_.programFolder);
+  const SkinChoice choice = ReadCurrentSkinFile(store_.programFolder + "skin.cfg", store_.programFolder);
   LoadSkin(choice.path);
 }
 
 bool MainForm::LoadSkin(const std::string& path) {
   OwnHandColours own;
-  const InterfaceSettings& inter = app_.settings.inter;
+  const InterfaceSettings& inter = store_.settings.inter;
   if (inter.ownHandColours && inter.handColours) {
     own = OwnHandColours{true, inter.handColours->basic, inter.handColours->second, inter.handColours->timer};
   }
   hint_.Hide();
-  SkinOutcome outcome = skin_.Load(path, app_.programFolder, clock_.Now(), own);
+  SkinOutcome outcome = skin_.Load(path, store_.programFolder, clock_.Now(), own);
   ApplySkinOutcome(outcome);
   return outcome.loaded;
 }
@@ -49,7 +49,7 @@ void MainForm::ApplySkinOutcome(SkinOutcome& outcome) {
   ApplyDrawingOptions();
   face_.engine().SetAngles(angles_.At(clock_.Now()));
   face_.Redraw(face_.Everything(), true, labels_);
-  trans(app_.settings.inter.opacity);
+  trans(store_.settings.inter.opacity);
   InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
@@ -92,16 +92,10 @@ void MainForm::RunSkinCommand(SkinCommand command, POINT menuOrigin) {
   switch (command) {
     case SkinCommand::Minimise: MinimizeApp(); break;
     case SkinCommand::Close: PostMessageW(hwnd(), WM_CLOSE, 0, 0); break;
-    case SkinCommand::Settings:
-      if (app_.openSettings) app_.openSettings();
-      break;
+    case SkinCommand::Settings: commands_.OpenSettings(); break;
     case SkinCommand::Power: btpower1Click(); break;
-    case SkinCommand::WebMenu:
-      if (app_.popupWebMenu) app_.popupWebMenu(menuOrigin.x, menuOrigin.y);
-      break;
+    case SkinCommand::WebMenu:  // the launcher menus pop up at menuOrigin
     case SkinCommand::ProgramMenu:
-      if (app_.popupProgramMenu) app_.popupProgramMenu(menuOrigin.x, menuOrigin.y);
-      break;
     case SkinCommand::None: break;
   }
 }

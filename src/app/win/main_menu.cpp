@@ -15,16 +15,16 @@ constexpr char kQuestionCaption[] = "Tikolvo: Вопрос";
 
 MenuConditions MainForm::MenuConditionsNow() const {
   MenuConditions conditions;
-  conditions.msconfigSupported = app_.context.msconfigAllowed;
-  conditions.schedulerSoundPlaying = app_.menus.schedulerSoundPlaying;
+  conditions.msconfigSupported = store_.context.msconfigAllowed;
+  conditions.schedulerSoundPlaying = sounds_.playing();
   return conditions;
 }
 
 HMENU MainForm::BuildMenu(MainMenuKind kind) {
   const MenuConditions conditions = MenuConditionsNow();
-  HMENU menu = BuildPopupMenu(kind == MainMenuKind::Tray ? TrayMenuLines(app_.settings, conditions)
-                                                          : WindowMenuLines(app_.settings, conditions));
-  menuStyle_.Apply(menu, app_.settings.inter.gradientMenus);
+  HMENU menu = BuildPopupMenu(kind == MainMenuKind::Tray ? TrayMenuLines(store_.settings, conditions)
+                                                          : WindowMenuLines(store_.settings, conditions));
+  menuStyle_.Apply(menu, store_.settings.inter.gradientMenus);
   return menu;
 }
 
@@ -58,25 +58,21 @@ void MainForm::TrayIcon1Click() { TrayRestoreApp(); }
 
 void MainForm::OnTaskbarCreated() {
   tray_.Readd();
-  if (app_.taskbarCreated) app_.taskbarCreated();
 }
 
-// Hides the tray's sound stop again and lets the scheduler stop its sound.
-void MainForm::N32Click() {
-  SetSchedulerSoundPlaying(app_.menus, false);
-  if (app_.menus.stopSchedulerSound) app_.menus.stopSchedulerSound();
-}
+// The tray's sound stop: the program's sound stops and its stop controls hide.
+void MainForm::N32Click() { sounds_.StopSound(); }
 
 void MainForm::btpower1Click() {
-  const PowerButtonAction action = ReadPowerButtonActionFile(app_.programFolder + "config.ini");
+  const PowerButtonAction action = ReadPowerButtonActionFile(store_.programFolder + "config.ini");
   if (action == PowerButtonAction::None) return;
   if (!AskConfirmation(hwnd(), kQuestionCaption, PowerButtonQuestion(action), "Нет", "Да")) return;
-  if (app_.menus.powerAction) app_.menus.powerAction(action);
+  commands_.RunPowerAction(action);
 }
 
 void MainForm::RunCommand(Command command) {
   if (RunLauncher(command)) return;
-  const InterfaceSettings& inter = app_.settings.inter;
+  const InterfaceSettings& inter = store_.settings.inter;
   switch (command) {
     case Command::StackTopmost: ChooseStacking(StackingMode::Topmost); break;
     case Command::StackNeutral: ChooseStacking(StackingMode::Neutral); break;
@@ -87,16 +83,10 @@ void MainForm::RunCommand(Command command) {
     case Command::Minimize: MinimizeApp(); break;
     case Command::Exit: PostMessageW(hwnd(), WM_CLOSE, 0, 0); break;
     case Command::Restore: TrayRestoreApp(); break;
-    case Command::Settings:
-      if (app_.openSettings) app_.openSettings();
-      break;
-    case Command::Scheduler:
-      if (app_.menus.openScheduler) app_.menus.openScheduler();
-      break;
+    case Command::Settings: commands_.OpenSettings(); break;
+    case Command::Scheduler: commands_.OpenScheduler(); break;
     case Command::StopSchedulerSound: N32Click(); break;
-    case Command::HangUp:
-      if (app_.menus.hangUpAll) app_.menus.hangUpAll();
-      break;
+    case Command::HangUp: commands_.HangUpAll(); break;
     default: break;  // submenu heads and the never-shown skin item
   }
 }

@@ -2,7 +2,7 @@
 
 #include <shellapi.h>
 
-#include "app/win/flat_menu.h"
+#include "common/win/flat_menu.h"
 #include "common/win/wide_text.h"
 
 namespace tikolvo {

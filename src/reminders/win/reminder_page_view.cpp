@@ -70,7 +70,7 @@ void DrawLine(HDC dc, const std::wstring& text, RECT box, UINT flags) {
 
 }  // namespace
 
-ReminderPageView::ReminderPageView(AppState& app) : app_(app) {}
+ReminderPageView::ReminderPageView(SettingsStore& store) : store_(store) {}
 
 ReminderPageView::~ReminderPageView() {
   if (hwnd_) DestroyWindow(hwnd_);
@@ -138,7 +138,7 @@ void ReminderPageView::OnInit() {
 void ReminderPageView::LoadControls() {
   if (!hwnd_) return;
   loading_ = true;
-  const ReminderTextSettings& s = app_.settings.reminders;
+  const ReminderTextSettings& s = store_.settings.reminders;
   Check(Item(IDC_CB_mess_activ), s.draw);
   Check(Item(IDC_CB_vnesh_base), s.externalBase);
   for (int i = 0; i < 4; ++i) Check(Item(kCornerRadios[i]), s.corners[static_cast<std::size_t>(i)]);
@@ -162,7 +162,7 @@ void ReminderPageView::Left() {
 
 void ReminderPageView::OnCommand(int id, int code) {
   if (loading_) return;
-  ReminderTextSettings& s = app_.settings.reminders;
+  ReminderTextSettings& s = store_.settings.reminders;
   const bool clicked = code == BN_CLICKED;
   switch (id) {
     case IDC_B_add_mess: if (clicked) B_add_messClick(); break;
@@ -245,7 +245,7 @@ void ReminderPageView::CB_vnesh_baseClick() {
     on = false;
     Check(Item(IDC_CB_vnesh_base), false);
   }
-  app_.settings.reminders.externalBase = on;
+  store_.settings.reminders.externalBase = on;
   Changed();
 }
 
@@ -254,13 +254,13 @@ void ReminderPageView::CornerClick(int id) {
   for (int i = 0; i < 4; ++i) {
     const bool on = kCornerRadios[i] == id;
     Check(Item(kCornerRadios[i]), on);
-    app_.settings.reminders.corners[static_cast<std::size_t>(i)] = on;
+    store_.settings.reminders.corners[static_cast<std::size_t>(i)] = on;
   }
   Changed();
 }
 
 void ReminderPageView::ColourClick(int id) {
-  Colour& colour = id == IDC_CB_MES ? app_.settings.reminders.colour : app_.settings.reminders.markerColour;
+  Colour& colour = id == IDC_CB_MES ? store_.settings.reminders.colour : store_.settings.reminders.markerColour;
   const std::optional<Colour> chosen = ChooseColour(hwnd_, colour);
   if (!chosen) return;
   colour = *chosen;
@@ -270,7 +270,7 @@ void ReminderPageView::ColourClick(int id) {
 
 // The font list shows every font in the chosen styles.
 void ReminderPageView::FontStyleClick() {
-  ReminderTextSettings& s = app_.settings.reminders;
+  ReminderTextSettings& s = store_.settings.reminders;
   s.bold = Checked(Item(IDC_cb_bold1));
   s.italic = Checked(Item(IDC_cb_ital1));
   s.underline = Checked(Item(IDC_cb_undr1));
@@ -283,7 +283,7 @@ void ReminderPageView::ReloadList() {
   HWND list = Item(IDC_LB_mess_text);
   SendMessageW(list, WM_SETREDRAW, FALSE, 0);
   SendMessageW(list, LB_RESETCONTENT, 0, 0);
-  for (const std::string& item : ReminderPageItems(ReminderPath(), app_.context.locale)) {
+  for (const std::string& item : ReminderPageItems(ReminderPath(), store_.context.locale)) {
     SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(item).c_str()));
   }
   SendMessageW(list, WM_SETREDRAW, TRUE, 0);
@@ -296,7 +296,7 @@ std::string ReminderPageView::SelectedItem() const {
   return index == LB_ERR ? std::string() : ListText(list, static_cast<UINT>(index));
 }
 
-std::string ReminderPageView::ReminderPath() const { return app_.programFolder + kReminderFileName; }
+std::string ReminderPageView::ReminderPath() const { return store_.programFolder + kReminderFileName; }
 
 void ReminderPageView::Changed() {
   if (changed) changed();
@@ -306,8 +306,8 @@ void ReminderPageView::OnDrawItem(const DRAWITEMSTRUCT& item) {
   switch (item.CtlID) {
     case IDC_LB_mess_text: DrawReminderItem(item); break;
     case IDC_CB_mess_name_text: DrawFontItem(item); break;
-    case IDC_CB_MES: DrawColourButton(item, app_.settings.reminders.colour); break;
-    case IDC_CB_Visor_colors: DrawColourButton(item, app_.settings.reminders.markerColour); break;
+    case IDC_CB_MES: DrawColourButton(item, store_.settings.reminders.colour); break;
+    case IDC_CB_Visor_colors: DrawColourButton(item, store_.settings.reminders.markerColour); break;
     default: break;
   }
 }
@@ -352,7 +352,7 @@ void ReminderPageView::DrawFontItem(const DRAWITEMSTRUCT& item) const {
 
   LOGFONTW face{};
   GetObjectW(reinterpret_cast<HFONT>(SendMessageW(hwnd_, WM_GETFONT, 0, 0)), sizeof(face), &face);
-  const ReminderTextSettings& s = app_.settings.reminders;
+  const ReminderTextSettings& s = store_.settings.reminders;
   face.lfWeight = s.bold ? FW_BOLD : FW_NORMAL;
   face.lfItalic = s.italic ? TRUE : FALSE;
   face.lfUnderline = s.underline ? TRUE : FALSE;

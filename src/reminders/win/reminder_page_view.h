@@ -4,7 +4,7 @@
 // buttons, and the options of section "MESS" that say how the reminders are
 // written onto the wallpaper. A child dialog from the template
 // REMINDERS_PAGE with its own dialog procedure; every change of a control is
-// written straight into app.settings.reminders (the settings window's Ok
+// written straight into the settings store (the settings window's Ok
 // saves config.cfg).
 #include <windows.h>
 
@@ -12,29 +12,32 @@
 #include <string>
 #include <vector>
 
-#include "app/win/app_state.h"
+#include "settings/win/settings_page.h"
+#include "settings/win/settings_store.h"
 
 namespace tikolvo {
 
-class ReminderPageView {
+class ReminderPageView final : public SettingsPage {
  public:
-  explicit ReminderPageView(AppState& app);
-  ~ReminderPageView();
+  explicit ReminderPageView(SettingsStore& store);
+  ~ReminderPageView() override;
   ReminderPageView(const ReminderPageView&) = delete;
   ReminderPageView& operator=(const ReminderPageView&) = delete;
 
   // Creates the page hidden over `area` of parent (client pixels); creates
   // an empty message.db when there is none.
-  bool Create(HWND parent, const RECT& area);
-  HWND hwnd() const { return hwnd_; }
+  bool Create(HWND parent, const RECT& area) override;
+  HWND hwnd() const override { return hwnd_; }
+  std::string_view caption() const override { return "Напоминания"; }
 
   // settings.reminders -> controls, without running the controls' handlers
   // (the settings they show are already in effect).
+  void Load() override { LoadControls(); }
   void LoadControls();
   // The desktop notebook entered the page: the list is loaded (when
   // message.db exists). Leaving it empties the list.
-  void Entered();
-  void Left();
+  void Entered() override;
+  void Left() override;
 
   // Called after each change of a setting by a control (the wallpaper
   // preview may repaint its marker).
@@ -65,7 +68,7 @@ class ReminderPageView {
   HWND Item(int id) const { return GetDlgItem(hwnd_, id); }
   void Changed();
 
-  AppState& app_;
+  SettingsStore& store_;
   HWND hwnd_ = nullptr;
   std::vector<std::string> fonts_;  // the installed-font list the font index points into
   bool loading_ = false;

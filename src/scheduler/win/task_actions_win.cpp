@@ -58,7 +58,7 @@ void WinTaskActions::Run(const RunRequest& request) {
   SHELLEXECUTEINFOW info{};
   info.cbSize = sizeof(info);
   info.fMask = SEE_MASK_FLAG_NO_UI;
-  info.hwnd = parts_.owner;
+  info.hwnd = Owner();
   info.lpFile = file.c_str();
   info.lpParameters = parameters.empty() ? nullptr : parameters.c_str();
   info.lpDirectory = folder.empty() ? nullptr : folder.c_str();
@@ -74,11 +74,11 @@ void WinTaskActions::ShowMessage(const std::string& text) {
 }
 
 void WinTaskActions::PlaySoundFile(const std::string& path) {
-  if (parts_.sounds && parts_.sounds->PlaySoundFile(path) && parts_.soundStarted) parts_.soundStarted();
+  if (parts_.sounds) parts_.sounds->PlaySoundFile(path);
 }
 
 void WinTaskActions::PlayBuiltinSound(int soundNumber) {
-  if (parts_.sounds && parts_.sounds->PlayBuiltinSound(soundNumber) && parts_.soundStarted) parts_.soundStarted();
+  if (parts_.sounds) parts_.sounds->PlayBuiltinSound(soundNumber);
 }
 
 void WinTaskActions::ShowBalloon(const BalloonRequest& request) {
@@ -99,7 +99,7 @@ void WinTaskActions::RunPower(PowerOperation operation, const PowerSteps& steps)
 
 bool WinTaskActions::Confirm(std::string_view question) {
   if (parts_.confirm) return parts_.confirm(kPowerQuestionTitle, question);
-  return AskConfirmation(parts_.owner, kPowerQuestionTitle, question, "Отмена", "Ок");
+  return AskConfirmation(Owner(), kPowerQuestionTitle, question, "Отмена", "Ок");
 }
 
 }  // namespace tikolvo

@@ -17,17 +17,17 @@
 #include "scheduler/task_action_plan.h"
 #include "scheduler/task_action_power.h"
 #include "scheduler/task_actions.h"
+#include "common/win/window_base.h"
 #include "scheduler/win/speaker_beeper.h"
 
 namespace tikolvo {
 
 struct WinTaskActionParts {
   // The main window: owner of started programs and of the power question.
-  HWND owner = nullptr;
-  // Plays sound files and the bank's sounds; none plays nothing.
+  const Window* owner = nullptr;
+  // Plays sound files and the bank's sounds (its watchers show the "Стоп"
+  // controls); none plays nothing.
   audio::SoundPlayer* sounds = nullptr;
-  // A scheduler sound now plays: show the "Стоп" controls.
-  std::function<void()> soundStarted;
   // Shows a balloon (plain or countdown).
   std::function<void(const BalloonRequest&)> showBalloon;
   // Writes config.cfg before a power action.
@@ -66,6 +66,7 @@ class WinTaskActions : public TaskActions {
   void SoundBeep(const BeepRequest& request);
   void RunPower(PowerOperation operation, const PowerSteps& steps);
   bool Confirm(std::string_view question);
+  HWND Owner() const { return parts_.owner ? parts_.owner->hwnd() : nullptr; }
 
   WinTaskActionParts parts_;
 };

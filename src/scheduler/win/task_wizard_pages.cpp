@@ -10,7 +10,7 @@
 #include "scheduler/task_row.h"
 #include "scheduler/wizard_values.h"
 #include "scheduler/win/task_wizard_ids.h"
-#include "settings/win/conf_page.h"
+#include "common/win/dialog_pages.h"
 
 namespace tikolvo {
 

@@ -15,7 +15,7 @@
 #include "scheduler/win/task_wizard_files.h"
 #include "scheduler/win/task_wizard_ids.h"
 #include "scheduler/win/task_wizard_pages.h"
-#include "settings/win/conf_page.h"
+#include "common/win/dialog_pages.h"
 #include "skin/program_pictures.h"
 
 namespace tikolvo {

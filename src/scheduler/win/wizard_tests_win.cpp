@@ -21,16 +21,15 @@ void ProgramWizardTests::Beep(int frequency, int milliseconds) {
 void ProgramWizardTests::ShowBalloon(const BalloonRequest& request) { balloons_.Show(request); }
 
 void ProgramWizardTests::PlaySoundFile(const std::string& path) {
-  if (sounds_.PlaySoundFile(path)) ReportPlaying(true);
+  sounds_.PlaySoundFile(path);
 }
 
 void ProgramWizardTests::StopSound() {
   sounds_.StopSound();
-  ReportPlaying(false);
 }
 
 void ProgramWizardTests::PlayBuiltinSound(int soundNumber) {
-  if (sounds_.PlayBuiltinSound(soundNumber)) ReportPlaying(true);
+  sounds_.PlayBuiltinSound(soundNumber);
 }
 
 std::vector<std::string> ProgramWizardTests::ConnectionNames() { return PhoneBookEntryNames(); }

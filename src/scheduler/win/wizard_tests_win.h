@@ -1,7 +1,6 @@
 #pragma once
 // The task wizard's test buttons and previews carried out by the program's
 // own windows and sounds.
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -13,10 +12,9 @@ namespace tikolvo {
 
 class ProgramWizardTests : public WizardTests {
  public:
-  // soundPlaying shows or hides the program's stop controls: a preview is
-  // stopped the same way as a task's sound.
-  ProgramWizardTests(audio::SoundPlayer& sounds, BalloonHint& balloons, std::function<void(bool)> soundPlaying)
-      : sounds_(sounds), balloons_(balloons), soundPlaying_(std::move(soundPlaying)) {}
+  // A preview plays through the program's sound player, so it shows the
+  // same stop controls as a task's sound and is stopped the same way.
+  ProgramWizardTests(audio::SoundPlayer& sounds, BalloonHint& balloons) : sounds_(sounds), balloons_(balloons) {}
 
   void ShowMessage(std::string_view title, std::string_view text) override;
   void Beep(int frequency, int milliseconds) override;
@@ -29,11 +27,6 @@ class ProgramWizardTests : public WizardTests {
  private:
   audio::SoundPlayer& sounds_;
   BalloonHint& balloons_;
-  std::function<void(bool)> soundPlaying_;
-
-  void ReportPlaying(bool playing) {
-    if (soundPlaying_) soundPlaying_(playing);
-  }
 };
 
 }  // namespace tikolvo

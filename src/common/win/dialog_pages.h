@@ -1,6 +1,6 @@
 #pragma once
-// Building blocks of the settings window: pages made from dialog templates
-// that hand every message of their controls up to the top-level window, a
+// Building blocks of windows made of pages: pages from dialog templates that
+// hand every message of their controls up to the top-level window, a
 // notebook that shows one page per tab, and small helpers for controls.
 #include <windows.h>
 
@@ -15,6 +15,11 @@ namespace tikolvo {
 // controls go to the top-level window, so one dispatcher there sees every
 // control whatever page (or page inside a page) it sits on.
 HWND CreateTemplatePage(HWND parent, const wchar_t* name, const RECT& area);
+
+// A page's dialog procedure handing a message on to the page's top-level
+// window, with the answer as the dialog's result; FALSE when the page is
+// itself the top-level window.
+BOOL ForwardToTopLevel(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
 
 // A tab control with one page per tab; only the selected page is visible.
 // The pages are siblings of the tab control, laid over its display area.
@@ -41,19 +46,6 @@ class Notebook {
  private:
   HWND tabs_ = nullptr;
   std::vector<HWND> pages_;
-};
-
-// A page that another subsystem owns and the settings window hosts in one of
-// its notebooks (it keeps its own ids and dialog procedure).
-class HostedPage {
- public:
-  virtual ~HostedPage() = default;
-  virtual HWND hwnd() const = 0;
-  // Settings into the page's controls, without running their handlers.
-  virtual void LoadControls() = 0;
-  // Its notebook tab was entered or left.
-  virtual void Entered() = 0;
-  virtual void Left() = 0;
 };
 
 bool IsChecked(HWND control);

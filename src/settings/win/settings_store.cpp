@@ -1,4 +1,4 @@
-#include "app/win/app_state.h"
+#include "settings/win/settings_store.h"
 
 #include <windows.h>
 
@@ -42,17 +42,16 @@ SettingsContext MakeContext(const std::string& programFolder) {
 
 }  // namespace
 
-void LoadAppSettings(AppState& app) {
-  app.context = MakeContext(app.programFolder);
-  app.settings = LoadSettingsFile(app.ConfigPath(), app.context);
-  app.settings.pos = RepairStartPosition(app.settings.pos, app.context.screenWidth,
-                                         app.context.screenHeight);
-  app.settingsLoaded = true;
+void SettingsStore::Load() {
+  context = MakeContext(programFolder);
+  settings = LoadSettingsFile(ConfigPath(), context);
+  settings.pos = RepairStartPosition(settings.pos, context.screenWidth, context.screenHeight);
+  loaded = true;
 }
 
-bool SaveAppSettings(AppState& app) {
-  if (app.takeWindowState) app.takeWindowState(app.settings);
-  return SaveSettingsFile(app.ConfigPath(), app.settings, app.context.locale);
+bool SettingsStore::Save() {
+  if (windowState) windowState->TakeWindowState(settings);
+  return SaveSettingsFile(ConfigPath(), settings, context.locale);
 }
 
 }  // namespace tikolvo

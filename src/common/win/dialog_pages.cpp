@@ -1,4 +1,4 @@
-#include "settings/win/conf_page.h"
+#include "common/win/dialog_pages.h"
 
 #include <commctrl.h>
 
@@ -23,13 +23,17 @@ bool GoesToTopLevel(UINT message) {
 
 INT_PTR CALLBACK TemplatePageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
   if (!GoesToTopLevel(message)) return FALSE;
+  return ForwardToTopLevel(page, message, wParam, lParam);
+}
+
+}  // namespace
+
+BOOL ForwardToTopLevel(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
   HWND top = GetAncestor(page, GA_ROOT);
   if (!top || top == page) return FALSE;
   SetWindowLongPtrW(page, DWLP_MSGRESULT, SendMessageW(top, message, wParam, lParam));
   return TRUE;
 }
-
-}  // namespace
 
 HWND CreateTemplatePage(HWND parent, const wchar_t* name, const RECT& area) {
   HWND page = CreateDialogParamW(GetModuleHandleW(nullptr), name, parent, &TemplatePageProc, 0);

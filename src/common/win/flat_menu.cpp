@@ -1,4 +1,4 @@
-#include "app/win/flat_menu.h"
+#include "common/win/flat_menu.h"
 
 #include "app/menu_look.h"
 #include "app/menu_tables.h"

@@ -1,0 +1,24 @@
+#pragma once
+// What the clock's window, its menus, tray icon and skin buttons ask of the
+// rest of the program. The program object carries these out.
+#include "settings/power_config.h"
+
+namespace tikolvo {
+
+class ClockCommands {
+ public:
+  virtual ~ClockCommands() = default;
+  // "Настройки" and the skin's settings button.
+  virtual void OpenSettings() = 0;
+  // "Планировщик заданий": the settings window on its scheduler page.
+  virtual void OpenScheduler() = 0;
+  // "Отключиться от Интернета": hangs up every dial-up connection.
+  virtual void HangUpAll() = 0;
+  // The power button's action, confirmed by the user already.
+  virtual void RunPowerAction(PowerButtonAction action) = 0;
+  // The window closes or the Windows session ends: what must outlive the
+  // run is written, the settings last.
+  virtual void SaveAtClose() = 0;
+};
+
+}  // namespace tikolvo

@@ -1,0 +1,138 @@
+#include "app/win/program.h"
+
+#include "common/win/error_report.h"
+#include "common/win/system_folders.h"
+#include "common/win/wide_text.h"
+#include "scheduler/plan_file.h"
+#include "scheduler/win/task_wizard.h"
+
+namespace tikolvo {
+namespace {
+
+SettingsStore LoadedSettings(const std::string& programFolder) {
+  SettingsStore store;
+  store.programFolder = programFolder;
+  store.Load();
+  return store;
+}
+
+std::string ExePath() {
+  wchar_t path[MAX_PATH] = {};
+  GetModuleFileNameW(nullptr, path, MAX_PATH);
+  return Narrow(path);
+}
+
+}  // namespace
+
+Program::Program(const std::string& programFolder)
+    : store_(LoadedSettings(programFolder)),
+      sounds_(soundEngine_, programFolder + "plug\\music.res"),
+      balloons_(BalloonTasks{[this](int id) { return CountdownOf(id); }}),
+      actions_(TaskActionParts()),
+      scheduler_(programFolder + "plan.db", clock_, actions_, store_.context.locale),
+      systemPage_(store_, settingsForm_, ExePath()) {
+  store_.windowState = &mainForm_;
+  AddSettingsPages();
+}
+
+WinTaskActionParts Program::TaskActionParts() {
+  WinTaskActionParts parts;
+  parts.owner = &mainForm_;
+  parts.sounds = &sounds_;
+  parts.showBalloon = [this](const BalloonRequest& request) { balloons_.Show(request); };
+  parts.saveSettings = [this] { store_.Save(); };
+  parts.closeProgram = [this] { PostMessageW(mainForm_.hwnd(), WM_CLOSE, 0, 0); };
+  parts.power = &power_;
+  parts.dialUp = &dialUp_;
+  return parts;
+}
+
+std::optional<CountdownTask> Program::CountdownOf(int taskId) {
+  TPlanTask task;
+  if (FindTask(store_.programFolder + "plan.db", taskId, task) != FindResult::kFound) return std::nullopt;
+  return CountdownTask{task.name, [this, task] { scheduler_.engine().RunTaskCopy(task); }};
+}
+
+// The order of the notebook's tabs (ConfPageIndex).
+void Program::AddSettingsPages() {
+  TFormConf& conf = settingsForm_;
+  conf.AddPage(generalPage_);
+  for (SettingsPage* page : std::initializer_list<SettingsPage*>{&systemPage_, &positionPage_, &panelMenuPage_, &lookPage_})
+    conf.AddInnerPage(*page);
+  conf.AddPage(timerPage_);
+  conf.AddPage(desktopPage_);
+  for (SettingsPage* page :
+       std::initializer_list<SettingsPage*>{&backgroundPage_, &desktopCalendarPage_, &reminderPage_, &placementPage_})
+    conf.AddInnerPage(*page);
+  conf.AddPage(menuPages_.outer);
+  for (SettingsPage* page : std::initializer_list<SettingsPage*>{&menuPages_.programs, &menuPages_.web, &menuPages_.options})
+    conf.AddInnerPage(*page);
+  conf.AddPage(themesPage_);
+  conf.AddPage(plannerPage_);
+  for (SettingsPage* page : std::initializer_list<SettingsPage*>{&taskListPage_, &taskCalendarPage_, &plannerOptionsPage_})
+    conf.AddInnerPage(*page);
+  conf.AddPage(statisticsPages_.outer);
+  for (SettingsPage* page : std::initializer_list<SettingsPage*>{&statisticsPages_.sessions, &statisticsPages_.connections,
+                                                                 &statisticsPages_.workLog, &statisticsPages_.status})
+    conf.AddInnerPage(*page);
+  conf.AddPage(aboutPage_);
+}
+
+// The page's add and edit commands open the task wizard; its saves are
+// followed by a refresh of the views (the page does that on a true return).
+void Program::ConnectTaskWizard() {
+  auto run = [this](WizardRequest request) {
+    request.planPath = store_.programFolder + "plan.db";
+    return RunTaskWizard(settingsForm_.hwnd(), request, wizardTests_);
+  };
+  SchedulerWizard& wizard = scheduler_.wizard();
+  wizard.addTask = [run] { return run({WizardRequest::Kind::kNew}); };
+  wizard.addTaskOnDay = [run](DateTime day) { return run({WizardRequest::Kind::kNewOnDay, day}); };
+  wizard.editTask = [run](std::int32_t id) { return run({WizardRequest::Kind::kEdit, 0, id}); };
+}
+
+void Program::RunPowerAction(PowerButtonAction action) {
+  switch (action) {
+    case PowerButtonAction::PowerOff: actions_.PowerAfterQuestion(PowerKind::kSwitchOff); break;
+    case PowerButtonAction::Restart: actions_.PowerAfterQuestion(PowerKind::kRestart); break;
+    case PowerButtonAction::Hibernate: actions_.PowerAfterQuestion(PowerKind::kHibernate); break;
+    case PowerButtonAction::Standby: actions_.PowerAfterQuestion(PowerKind::kStandby); break;
+    case PowerButtonAction::None: break;
+  }
+}
+
+int Program::Run() {
+  if (!mainForm_.FormCreate()) {
+    ReportError("Не удалось создать главное окно программы.");
+    return 1;
+  }
+  scheduler_.SetSchedulerEnabled(store_.settings.alarm.schedulerEnabled);
+  scheduler_.alarmHandChanged = [this](const AlarmHand& hand) { mainForm_.SetAlarmTime(hand.hour, hand.minute); };
+  ConnectTaskWizard();
+  if (!settingsForm_.FormCreate()) {
+    ReportError("Не удалось создать окно настроек программы.");
+    return 1;
+  }
+  scheduler_.Create({settingsForm_.hwnd(), taskListPage_.grid(), taskCalendarPage_.dayGrid(),
+                     plannerOptionsPage_.nextLine(), taskCalendarPage_.dayCaption()});
+  scheduler_.RunStartTasks();
+  soundEngine_.Init();
+  mainForm_.FormShow();
+  return RunMessageLoop();
+}
+
+// Keyboard navigation (Tab, arrows, Enter, Esc, mnemonics) is the dialog
+// manager's work in the settings window, whose pages are nested dialogs.
+int Program::RunMessageLoop() {
+  HWND settingsWindow = settingsForm_.hwnd();
+  MSG message;
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    const bool forSettings = message.hwnd == settingsWindow || IsChild(settingsWindow, message.hwnd);
+    if (forSettings && IsDialogMessageW(settingsWindow, &message)) continue;
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+  return static_cast<int>(message.wParam);
+}
+
+}  // namespace tikolvo

@@ -1,0 +1,22 @@
+#include "netlog/win/statistics_pages.h"
+
+#include "settings/win/conf_ids.h"
+
+namespace tikolvo {
+namespace {
+
+const CheckBinding kStatusChecks[] = {
+    {IDC_CB_MONITOR_FULL, [](Settings& s) -> bool& { return s.log.monitorFull; }},
+};
+
+}  // namespace
+
+StatisticsPages::StatisticsPages(SettingsStore& store)
+    : outer(store, {"Статистика", L"CONF_PAGE_STATS"}, IDC_NoteWWW,
+            [](Settings& s) -> int& { return s.pages.statisticsPage; }),
+      sessions(store, {"Лог подключений", L"CONF_STAT_LOG"}),
+      connections(store, {"Подключения", L"CONF_STAT_CONN"}),
+      workLog(store, {"Лог работы ОС", L"CONF_STAT_WORK"}),
+      status(store, {"Статус", L"CONF_STAT_STATUS", kStatusChecks}) {}
+
+}  // namespace tikolvo

@@ -1,0 +1,18 @@
+#pragma once
+// The settings window's "Статистика" pages: the outer page with its inner
+// notebook, "Лог подключений", "Подключения", "Лог работы ОС" and "Статус".
+#include "settings/win/template_page.h"
+
+namespace tikolvo {
+
+struct StatisticsPages {
+  explicit StatisticsPages(SettingsStore& store);
+
+  NotebookPage outer;
+  BoundPage sessions;
+  BoundPage connections;
+  BoundPage workLog;
+  BoundPage status;
+};
+
+}  // namespace tikolvo
