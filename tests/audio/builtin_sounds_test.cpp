@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <map>
 #include <set>
+#include <vector>
 
 #include "../skin/skin_bytes.h"
 #include "audio/builtin_sounds.h"
@@ -137,8 +138,17 @@ class SoundPlayerTest : public ::testing::Test {
   AudioEngine engine_{device_};
 };
 
+// The stop controls watch the flag: they must come up with the sound and go
+// once the tick sees its end, or "Стоп" stays on screen for good.
+struct StopControls : SoundWatcher {
+  std::vector<bool> told;
+  void SoundPlayingChanged(bool playing) override { told.push_back(playing); }
+};
+
 TEST_F(SoundPlayerTest, BuiltinSoundPlaysUntilTheTickSeesItsEnd) {
   SoundPlayer player(engine_, bank_);
+  StopControls stop;
+  player.AddWatcher(stop);
   ASSERT_TRUE(player.PlayBuiltinSound(7));
   EXPECT_TRUE(player.playing());
   EXPECT_FALSE(player.CheckSoundEnded());
@@ -146,6 +156,7 @@ TEST_F(SoundPlayerTest, BuiltinSoundPlaysUntilTheTickSeesItsEnd) {
   EXPECT_TRUE(player.CheckSoundEnded());
   EXPECT_FALSE(player.playing());
   EXPECT_FALSE(player.CheckSoundEnded());  // reported once
+  EXPECT_EQ(stop.told, (std::vector<bool>{true, false}));
 }
 
 TEST_F(SoundPlayerTest, StopSilencesAndTheNextSoundPlaysAgain) {

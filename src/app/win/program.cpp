@@ -81,14 +81,14 @@ void Program::AddSettingsPages() {
 // The page's add and edit commands open the task wizard; its saves are
 // followed by a refresh of the views (the page does that on a true return).
 void Program::ConnectTaskWizard() {
-  auto run = [this](WizardRequest request) {
-    request.planPath = store_.programFolder + "plan.db";
+  auto run = [this](WizardRequest::Kind kind, DateTime day, std::int32_t id) {
+    const WizardRequest request{kind, day, id, store_.programFolder + "plan.db"};
     return RunTaskWizard(settingsForm_.hwnd(), request, wizardTests_);
   };
   SchedulerWizard& wizard = scheduler_.wizard();
-  wizard.addTask = [run] { return run({WizardRequest::Kind::kNew}); };
-  wizard.addTaskOnDay = [run](DateTime day) { return run({WizardRequest::Kind::kNewOnDay, day}); };
-  wizard.editTask = [run](std::int32_t id) { return run({WizardRequest::Kind::kEdit, 0, id}); };
+  wizard.addTask = [run] { return run(WizardRequest::Kind::kNew, 0, 0); };
+  wizard.addTaskOnDay = [run](DateTime day) { return run(WizardRequest::Kind::kNewOnDay, day, 0); };
+  wizard.editTask = [run](std::int32_t id) { return run(WizardRequest::Kind::kEdit, 0, id); };
 }
 
 void Program::RunPowerAction(PowerButtonAction action) {

@@ -18,7 +18,7 @@
 #include "reminders/win/reminder_page_view.h"
 #include "scheduler/win/planner_pages.h"
 #include "scheduler/win/ras_dial_up.h"
-#include "scheduler/win/scheduler_page.h"
+#include "scheduler/win/task_scheduler.h"
 #include "scheduler/win/system_power.h"
 #include "scheduler/win/task_actions_win.h"
 #include "scheduler/win/wizard_tests_win.h"
@@ -68,7 +68,7 @@ class Program final : public ClockCommands {
   RasDialUpLines dialUp_;
   WinTaskActions actions_;
   ProgramWizardTests wizardTests_{sounds_, balloons_};
-  SchedulerPage scheduler_;
+  TaskScheduler scheduler_;
 
   TFormConf settingsForm_{store_};
   GeneralPage generalPage_{store_};

@@ -7,7 +7,14 @@
 namespace tikolvo {
 namespace {
 
-bool GoesToTopLevel(UINT message) {
+INT_PTR CALLBACK TemplatePageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (!IsControlMessage(message)) return FALSE;
+  return ForwardToTopLevel(page, message, wParam, lParam);
+}
+
+}  // namespace
+
+bool IsControlMessage(UINT message) {
   switch (message) {
     case WM_COMMAND:
     case WM_NOTIFY:
@@ -20,13 +27,6 @@ bool GoesToTopLevel(UINT message) {
       return false;
   }
 }
-
-INT_PTR CALLBACK TemplatePageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (!GoesToTopLevel(message)) return FALSE;
-  return ForwardToTopLevel(page, message, wParam, lParam);
-}
-
-}  // namespace
 
 BOOL ForwardToTopLevel(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
   HWND top = GetAncestor(page, GA_ROOT);

@@ -16,6 +16,10 @@ namespace tikolvo {
 // control whatever page (or page inside a page) it sits on.
 HWND CreateTemplatePage(HWND parent, const wchar_t* name, const RECT& area);
 
+// The messages a page's controls send their parent: commands,
+// notifications, scrolls and owner-draw requests.
+bool IsControlMessage(UINT message);
+
 // A page's dialog procedure handing a message on to the page's top-level
 // window, with the answer as the dialog's result; FALSE when the page is
 // itself the top-level window.

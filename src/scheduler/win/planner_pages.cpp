@@ -18,7 +18,7 @@ const CheckBinding kOptionChecks[] = {
 
 // ---------------------------------------------------------------- Планировщик
 
-PlannerPage::PlannerPage(SettingsStore& store, PageHost& host, SchedulerPage& scheduler, audio::SoundPlayer& sounds)
+PlannerPage::PlannerPage(SettingsStore& store, PageHost& host, TaskScheduler& scheduler, audio::SoundPlayer& sounds)
     : TemplatePage(store, {"Планировщик", L"CONF_PAGE_PLANNER"}), host_(host), scheduler_(scheduler), sounds_(sounds) {
   sounds_.AddWatcher(*this);
 }
@@ -94,7 +94,7 @@ void PlannerPage::ShowSchedulerButtons() {
 
 // ---------------------------------------------------------------- Список заданий
 
-TaskListPage::TaskListPage(SettingsStore& store, PageHost& host, SchedulerPage& scheduler)
+TaskListPage::TaskListPage(SettingsStore& store, PageHost& host, TaskScheduler& scheduler)
     : TemplatePage(store, {"Список заданий", L"CONF_PLAN_LIST"}), host_(host), scheduler_(scheduler) {}
 
 HWND TaskListPage::grid() const { return Item(IDC_SG_PLAN); }
@@ -114,7 +114,7 @@ void TaskListPage::NameSelectedTask() {
 
 // ---------------------------------------------------------------- Календарь
 
-TaskCalendarPage::TaskCalendarPage(SettingsStore& store, SchedulerPage& scheduler, const Clock& clock)
+TaskCalendarPage::TaskCalendarPage(SettingsStore& store, TaskScheduler& scheduler, const Clock& clock)
     : TemplatePage(store, {"Календарь", L"CONF_PLAN_CALENDAR"}), scheduler_(scheduler), clock_(clock) {}
 
 HWND TaskCalendarPage::dayGrid() const { return Item(IDC_SG_plan_calend); }
@@ -159,7 +159,7 @@ void TaskCalendarPage::MarkCalendarDays() {
 
 // ---------------------------------------------------------------- Дополнительные установки
 
-PlannerOptionsPage::PlannerOptionsPage(SettingsStore& store, SchedulerPage& scheduler)
+PlannerOptionsPage::PlannerOptionsPage(SettingsStore& store, TaskScheduler& scheduler)
     : TemplatePage(store, {"Дополнительные установки", L"CONF_PLAN_EXTRA", kOptionChecks}), scheduler_(scheduler) {}
 
 HWND PlannerOptionsPage::nextLine() const { return Item(IDC_L_plan_next); }

@@ -8,14 +8,14 @@
 #include "audio/sound_player.h"
 #include "common/clock.h"
 #include "reminders/win/calendar_control.h"
-#include "scheduler/win/scheduler_page.h"
+#include "scheduler/win/task_scheduler.h"
 #include "settings/win/template_page.h"
 
 namespace tikolvo {
 
 class PlannerPage final : public TemplatePage, private audio::SoundWatcher {
  public:
-  PlannerPage(SettingsStore& store, PageHost& host, SchedulerPage& scheduler, audio::SoundPlayer& sounds);
+  PlannerPage(SettingsStore& store, PageHost& host, TaskScheduler& scheduler, audio::SoundPlayer& sounds);
 
   int innerTabsId() const override;
   int RememberedInnerPage() const override { return settings().inter.schedulerTab; }
@@ -31,14 +31,14 @@ class PlannerPage final : public TemplatePage, private audio::SoundWatcher {
   void ShowSchedulerButtons();
 
   PageHost& host_;
-  SchedulerPage& scheduler_;
+  TaskScheduler& scheduler_;
   audio::SoundPlayer& sounds_;
   int shownInner_ = 0;
 };
 
 class TaskListPage final : public TemplatePage {
  public:
-  TaskListPage(SettingsStore& store, PageHost& host, SchedulerPage& scheduler);
+  TaskListPage(SettingsStore& store, PageHost& host, TaskScheduler& scheduler);
   HWND grid() const;
 
  private:
@@ -47,12 +47,12 @@ class TaskListPage final : public TemplatePage {
   void NameSelectedTask();
 
   PageHost& host_;
-  SchedulerPage& scheduler_;
+  TaskScheduler& scheduler_;
 };
 
 class TaskCalendarPage final : public TemplatePage {
  public:
-  TaskCalendarPage(SettingsStore& store, SchedulerPage& scheduler, const Clock& clock);
+  TaskCalendarPage(SettingsStore& store, TaskScheduler& scheduler, const Clock& clock);
   HWND dayGrid() const;
   HWND dayCaption() const;
   void ColoursChanged() override;
@@ -64,20 +64,20 @@ class TaskCalendarPage final : public TemplatePage {
   bool Notify(const NMHDR& header, LRESULT& result) override;
   void MarkCalendarDays();
 
-  SchedulerPage& scheduler_;
+  TaskScheduler& scheduler_;
   const Clock& clock_;
   std::unique_ptr<CalendarControl> calendar_;
 };
 
 class PlannerOptionsPage final : public TemplatePage {
  public:
-  PlannerOptionsPage(SettingsStore& store, SchedulerPage& scheduler);
+  PlannerOptionsPage(SettingsStore& store, TaskScheduler& scheduler);
   HWND nextLine() const;
 
  private:
   void CheckChanged(int id, bool on) override;
 
-  SchedulerPage& scheduler_;
+  TaskScheduler& scheduler_;
 };
 
 }  // namespace tikolvo

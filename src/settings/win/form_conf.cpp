@@ -143,7 +143,7 @@ LRESULT TFormConf::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (lParam == 0 && HIWORD(wParam) == 0 && LOWORD(wParam) >= IDM_view_top) {
         OnMenuCommand(LOWORD(wParam));
       } else {
-        OnCommand(LOWORD(wParam), HIWORD(wParam));
+        OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
       }
       return 0;
     case WM_NOTIFY:
@@ -197,12 +197,28 @@ void TFormConf::OnNotify(const NMHDR& header) {
     if (header.hwndFrom == outer->notebook.tabs()) ShowInnerPage(*outer, outer->notebook.selected());
 }
 
-// What the pages leave alone: the Ok buttons, Enter (Ok) and Esc (hide).
-void TFormConf::OnCommand(int id, int code) {
+// What the pages leave alone: the Ok buttons, Enter (Ok) and Esc (hide). A
+// command that names a control but comes without it (from the keyboard or
+// another program) goes to the page that owns the control; one from a page
+// came back unhandled and stays here.
+void TFormConf::OnCommand(int id, int code, HWND control) {
   if (id == IDOK) return bokClick();
   if (id == IDCANCEL) return FormClose();
   for (int ok : kOkButtons)
     if (id == ok && code == BN_CLICKED) return bokClick();
+  if (control) return;
+  for (const auto& outer : pages_) {
+    if (RouteToPage(*outer->page, id, code)) return;
+    for (SettingsPage* page : outer->inner)
+      if (RouteToPage(*page, id, code)) return;
+  }
+}
+
+bool TFormConf::RouteToPage(SettingsPage& page, int id, int code) {
+  HWND control = GetDlgItem(page.hwnd(), id);
+  if (!control) return false;
+  SendMessageW(page.hwnd(), WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(control));
+  return true;
 }
 
 void TFormConf::bokClick() {

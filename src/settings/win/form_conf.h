@@ -67,7 +67,8 @@ class TFormConf : public Window, public PageHost {
   bool CreateInnerPages(OuterPage& outer);
   void SelectRememberedPages();
   void LoadPages();
-  void OnCommand(int id, int code);
+  void OnCommand(int id, int code, HWND control);
+  bool RouteToPage(SettingsPage& page, int id, int code);
   void OnNotify(const NMHDR& header);
   void OnActivate(bool active);
   void ShowInnerPage(OuterPage& outer, int index);

@@ -45,17 +45,7 @@ INT_PTR CALLBACK TemplatePage::Procedure(HWND hwnd, UINT message, WPARAM wParam,
   if (handled) return handled;
   // Owner-drawn controls are measured while the template is being built,
   // before the page is known; the window's own handlers answer those.
-  switch (message) {
-    case WM_COMMAND:
-    case WM_NOTIFY:
-    case WM_HSCROLL:
-    case WM_VSCROLL:
-    case WM_DRAWITEM:
-    case WM_MEASUREITEM:
-      return ForwardToTopLevel(hwnd, message, wParam, lParam);
-    default:
-      return FALSE;
-  }
+  return IsControlMessage(message) ? ForwardToTopLevel(hwnd, message, wParam, lParam) : FALSE;
 }
 
 INT_PTR TemplatePage::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -20,7 +20,7 @@
 
 namespace tikolvo {
 
-struct SchedulerPageControls {
+struct SchedulerControls {
   HWND owner = nullptr;     // questions are owned by it
   HWND planGrid = nullptr;  // "Список заданий"
   HWND dayGrid = nullptr;   // the chosen day's tasks on "Календарь"
@@ -35,14 +35,14 @@ struct SchedulerWizard {
   std::function<bool(std::int32_t id)> editTask;
 };
 
-class SchedulerPage : private Window {
+class TaskScheduler : private Window {
  public:
-  SchedulerPage(std::string planPath, const Clock& clock, TaskActions& actions, const Locale& locale);
-  ~SchedulerPage() override;
+  TaskScheduler(std::string planPath, const Clock& clock, TaskActions& actions, const Locale& locale);
+  ~TaskScheduler() override;
 
   // Attaches the grids, starts the engine (creating a missing plan.db) and
   // fills the views. The program-start tasks run with RunStartTasks.
-  bool Create(const SchedulerPageControls& controls);
+  bool Create(const SchedulerControls& controls);
   void RunStartTasks();
 
   PlanEngine& engine() { return engine_; }
@@ -91,7 +91,7 @@ class SchedulerPage : private Window {
   Locale locale_;
   PlanEngine engine_;
   SchedulerWizard wizard_;
-  SchedulerPageControls controls_;
+  SchedulerControls controls_;
   StripedGrid planGrid_, dayGrid_;
   UniqueImageList pictures_;
   std::vector<TaskRowLook> planLooks_, dayLooks_;

@@ -16,7 +16,7 @@
 #include "program_folder.h"
 #include "scheduler/plan_file.h"
 #include "scheduler/task_id.h"
-#include "scheduler/win/scheduler_page.h"
+#include "scheduler/win/task_scheduler.h"
 
 namespace tikolvo {
 namespace {
@@ -70,7 +70,7 @@ struct PageWindow {
   HWND dayCaption = CreateWindowExW(0, L"Static", L"", WS_CHILD, 0, 0, 200, 16, owner, nullptr, nullptr, nullptr);
 
   ~PageWindow() { DestroyWindow(owner); }
-  SchedulerPageControls Controls() const { return {owner, planGrid, dayGrid, nextLine, dayCaption}; }
+  SchedulerControls Controls() const { return {owner, planGrid, dayGrid, nextLine, dayCaption}; }
 
   static HWND List(HWND parent, int id) {
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_LISTVIEW_CLASSES};
@@ -125,7 +125,7 @@ struct OpenPage {
   FakeClock clock{PlanOnDisk::kNow, 1000};
   CountingActions actions;
   PageWindow window;
-  SchedulerPage page{plan.path(), clock, actions, Locale()};
+  TaskScheduler page{plan.path(), clock, actions, Locale()};
   OpenPage() { REQUIRE(page.Create(window.Controls())); }
 };
 
@@ -151,7 +151,7 @@ struct Answer {
 
 TEST_CASE("the page lists every task, and the day list the picked day's under its date") {
   OpenPage open;
-  SchedulerPage& page = open.page;
+  TaskScheduler& page = open.page;
   const PageWindow& window = open.window;
 
   CHECK(Names(window.planGrid).size() == 3);
@@ -171,7 +171,7 @@ TEST_CASE("the page lists every task, and the day list the picked day's under it
 
 TEST_CASE("delete asks with the task's name: cancel keeps it, the action button removes it") {
   OpenPage open;
-  SchedulerPage& page = open.page;
+  TaskScheduler& page = open.page;
   const PageWindow& window = open.window;
 
   SelectByName(window.planGrid, "Врач");
@@ -200,7 +200,7 @@ TEST_CASE("delete asks with the task's name: cancel keeps it, the action button 
 
 TEST_CASE("delete all asks once and leaves a fresh plan.db; run now asks and runs the task once") {
   OpenPage open;
-  SchedulerPage& page = open.page;
+  TaskScheduler& page = open.page;
   const PageWindow& window = open.window;
 
   SelectByName(window.dayGrid, "Врач");

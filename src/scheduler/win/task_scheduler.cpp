@@ -1,4 +1,4 @@
-#include "scheduler/win/scheduler_page.h"
+#include "scheduler/win/task_scheduler.h"
 
 #include "common/win/error_report.h"
 #include "common/win/wide_text.h"
@@ -38,16 +38,16 @@ std::vector<GridColumn> TaskColumns(bool dayGrid) {
 
 }  // namespace
 
-SchedulerPage::SchedulerPage(std::string planPath, const Clock& clock, TaskActions& actions, const Locale& locale)
+TaskScheduler::TaskScheduler(std::string planPath, const Clock& clock, TaskActions& actions, const Locale& locale)
     : planPath_(std::move(planPath)), clock_(clock), locale_(locale), engine_(planPath_, clock, actions) {}
 
-SchedulerPage::~SchedulerPage() {
+TaskScheduler::~TaskScheduler() {
   if (hwnd()) KillTimer(hwnd(), kPlanClockTimer);
   planGrid_.Detach();
   dayGrid_.Detach();
 }
 
-bool SchedulerPage::Create(const SchedulerPageControls& controls) {
+bool TaskScheduler::Create(const SchedulerControls& controls) {
   controls_ = controls;
   RegisterWindowClass(kClockClass, 0, nullptr, nullptr, nullptr);
   if (!CreateWindowFor(0, kClockClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE)) return false;
@@ -97,9 +97,9 @@ bool SchedulerPage::Create(const SchedulerPageControls& controls) {
 }
 
 // Event tasks change nothing in plan.db, so the views stay as they are.
-void SchedulerPage::RunStartTasks() { ReportPlanFailure(engine_.PlanCommand(plan_code::kProgramStart)); }
+void TaskScheduler::RunStartTasks() { ReportPlanFailure(engine_.PlanCommand(plan_code::kProgramStart)); }
 
-LRESULT SchedulerPage::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT TaskScheduler::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_TIMER && wParam == kPlanClockTimer) {
     ReadClock();
     return 0;
@@ -108,19 +108,19 @@ LRESULT SchedulerPage::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 // The engine compares the time with its two alarms; only a ring does work.
-void SchedulerPage::ReadClock() {
+void TaskScheduler::ReadClock() {
   const ClockReading reading = engine_.ReadClock();
   if (!reading.alarmRang && !reading.dayChanged) return;
   ReportPlanFailure(reading.status);
   FillViews();
 }
 
-void SchedulerPage::RefreshPlanViews() {
+void TaskScheduler::RefreshPlanViews() {
   ReportPlanFailure(engine_.ComputeNextTasks());
   FillViews();
 }
 
-void SchedulerPage::FillViews() {
+void TaskScheduler::FillViews() {
   if (std::optional<PlanBase> base = LoadPlanBase(planPath_)) {
     FillGrid(planGrid_, FillPlanGrid(*base, locale_), TaskGridKind::kPlan, planLooks_, planIds_);
     FillDayView(*base);
@@ -129,22 +129,22 @@ void SchedulerPage::FillViews() {
   if (viewsFilled) viewsFilled();
 }
 
-void SchedulerPage::ShowDay(DateTime day) {
+void TaskScheduler::ShowDay(DateTime day) {
   shownDay_ = DateOf(day);
   if (std::optional<PlanBase> base = LoadPlanBase(planPath_)) FillDayView(*base);
 }
 
-void SchedulerPage::FillDayView(const PlanBase& base) {
+void TaskScheduler::FillDayView(const PlanBase& base) {
   FillGrid(dayGrid_, FillDayGrid(base, shownDay_, locale_), TaskGridKind::kDay, dayLooks_, dayIds_);
   if (controls_.dayCaption) SetWindowTextW(controls_.dayCaption, Widen(DayGridCaption(shownDay_)).c_str());
 }
 
-std::vector<bool> SchedulerPage::MarkedDays(int year, int month) const {
+std::vector<bool> TaskScheduler::MarkedDays(int year, int month) const {
   std::optional<PlanBase> base = LoadPlanBase(planPath_);
   return base ? MarkCalendarDays(*base, year, month) : std::vector<bool>{};
 }
 
-void SchedulerPage::FillGrid(StripedGrid& grid, const TaskGrid& rows, TaskGridKind kind,
+void TaskScheduler::FillGrid(StripedGrid& grid, const TaskGrid& rows, TaskGridKind kind,
                              std::vector<TaskRowLook>& looks, std::vector<std::int32_t>& ids) {
   looks.clear();
   ids.clear();
@@ -159,36 +159,36 @@ void SchedulerPage::FillGrid(StripedGrid& grid, const TaskGrid& rows, TaskGridKi
   if (grid.hwnd()) grid.SetRows(std::move(cells));
 }
 
-void SchedulerPage::ShowNextTasks() {
+void TaskScheduler::ShowNextTasks() {
   if (controls_.nextLine) SetWindowTextW(controls_.nextLine, Widen(engine_.NextTasksText()).c_str());
   if (alarmHandChanged && engine_.LastAlarmHand()) alarmHandChanged(*engine_.LastAlarmHand());
 }
 
-std::int32_t SchedulerPage::SelectedId(bool onDayGrid) const {
+std::int32_t TaskScheduler::SelectedId(bool onDayGrid) const {
   const StripedGrid& grid = onDayGrid ? dayGrid_ : planGrid_;
   const std::vector<std::int32_t>& ids = onDayGrid ? dayIds_ : planIds_;
   const int row = grid.SelectedRow();
   return row >= 0 && row < static_cast<int>(ids.size()) ? ids[static_cast<std::size_t>(row)] : 0;
 }
 
-std::string SchedulerPage::SelectedTaskName() const {
+std::string TaskScheduler::SelectedTaskName() const {
   const int row = planGrid_.SelectedRow();
   return row >= 0 && row < static_cast<int>(planLooks_.size()) ? planLooks_[static_cast<std::size_t>(row)].name
                                                                : std::string();
 }
 
-void SchedulerPage::AddTask(bool onCalendarPage) {
+void TaskScheduler::AddTask(bool onCalendarPage) {
   const bool saved = onCalendarPage ? (wizard_.addTaskOnDay && wizard_.addTaskOnDay(shownDay_))
                                     : (wizard_.addTask && wizard_.addTask());
   if (saved) RefreshPlanViews();
 }
 
-void SchedulerPage::EditSelected(bool onDayGrid) {
+void TaskScheduler::EditSelected(bool onDayGrid) {
   const std::int32_t id = SelectedId(onDayGrid);
   if (id != 0 && wizard_.editTask && wizard_.editTask(id)) RefreshPlanViews();
 }
 
-void SchedulerPage::RunSelected(bool onDayGrid) {
+void TaskScheduler::RunSelected(bool onDayGrid) {
   const std::int32_t id = SelectedId(onDayGrid);
   if (id == 0) return;
   TPlanTask task;
@@ -199,7 +199,7 @@ void SchedulerPage::RunSelected(bool onDayGrid) {
   engine_.RunTaskNow(id);
 }
 
-void SchedulerPage::DeleteSelected(bool onDayGrid) {
+void TaskScheduler::DeleteSelected(bool onDayGrid) {
   const std::int32_t id = SelectedId(onDayGrid);
   if (id == 0) return;
   TPlanTask task;
@@ -211,7 +211,7 @@ void SchedulerPage::DeleteSelected(bool onDayGrid) {
   RefreshPlanViews();
 }
 
-void SchedulerPage::DeleteAll() {
+void TaskScheduler::DeleteAll() {
   if (!AskConfirmation(controls_.owner, "Планировщик: удаление заданий", "Удалить все задания?", "Отмена",
                        "Удалить"))
     return;
@@ -219,7 +219,7 @@ void SchedulerPage::DeleteAll() {
   RefreshPlanViews();
 }
 
-void SchedulerPage::ShowContextMenu(bool onDayGrid, POINT screen) {
+void TaskScheduler::ShowContextMenu(bool onDayGrid, POINT screen) {
   HMENU menu = CreatePopupMenu();
   AppendMenuW(menu, MF_STRING, kAddCommand, L"Добавить задание");
   AppendMenuW(menu, MF_STRING, kEditCommand, L"Редактировать параметры");
@@ -237,7 +237,7 @@ void SchedulerPage::ShowContextMenu(bool onDayGrid, POINT screen) {
   }
 }
 
-bool SchedulerPage::HandleNotify(const NMHDR& header, LRESULT& result) {
+bool TaskScheduler::HandleNotify(const NMHDR& header, LRESULT& result) {
   return planGrid_.HandleNotify(header, result) || dayGrid_.HandleNotify(header, result);
 }
 
