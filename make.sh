@@ -54,6 +54,17 @@ enable_sources() {
   return $changed
 }
 
+# A mirror caught mid-sync fails one index file now and then; try again, and
+# go on with the indexes that did arrive rather than stop the whole setup.
+update_package_lists() {
+  local attempt
+  for attempt in 1 2 3; do
+    as_root apt-get update -qq && return 0
+    sleep $((attempt * 10))
+  done
+  echo "warning: apt-get update kept failing; going on with the package lists it has" >&2
+}
+
 install_packages() {
   local missing
   missing=$(missing_packages "${NATIVE_PACKAGES[@]}" "${WIN_PACKAGES[@]}" "${WINE_PACKAGES[@]}")
@@ -61,7 +72,7 @@ install_packages() {
   enable_sources || sources_changed=1
   [ -z "$missing" ] && [ $sources_changed -eq 0 ] && return 0
   say "installing packages: $(echo $missing | tr '\n' ' ')"
-  as_root apt-get update -qq
+  update_package_lists
   [ -n "$missing" ] && DEBIAN_FRONTEND=noninteractive as_root apt-get install -y -qq --no-install-recommends $missing >/dev/null
   return 0
 }
@@ -79,7 +90,7 @@ build_libjpeg() {
   local work=$DEPS/libjpeg-turbo-src
   rm -rf "$work" && mkdir -p "$work"
   (cd "$work" && apt-get source --download-only -qq libjpeg-turbo >/dev/null 2>&1) \
-    || { as_root apt-get update -qq; (cd "$work" && apt-get source --download-only -qq libjpeg-turbo >/dev/null 2>&1); }
+    || { update_package_lists; (cd "$work" && apt-get source --download-only -qq libjpeg-turbo >/dev/null 2>&1); }
   local dsc
   dsc=$(ls "$work"/libjpeg-turbo_*.dsc | head -n 1)
   (cd "$work" && dpkg-source -x "$(basename "$dsc")" src >/dev/null 2>&1)
@@ -289,6 +300,11 @@ test_fuzz() {
     mkdir -p "$FUZZ/corpus/$name"
     local corpora=("$FUZZ/corpus/$name")
     [ -d "$ROOT/tests/fuzz/seeds/$name" ] && corpora+=("$ROOT/tests/fuzz/seeds/$name")
+    # The skin readers start from the skins the build ships.
+    if [[ $name == skin_archive_fuzz || $name == skin_read_fuzz ]] && ls "$WIN32"/generated/skins/*.tks >/dev/null 2>&1; then
+      mkdir -p "$FUZZ/seeds/$name" && cp "$WIN32"/generated/skins/*.tks "$FUZZ/seeds/$name/"
+      corpora+=("$FUZZ/seeds/$name")
+    fi
     if "$target" -max_total_time="${FUZZ_SECONDS:-10}" -timeout=10 -rss_limit_mb=2048 \
         "${corpora[@]}" >"$FUZZ/$name.log" 2>&1; then
       ok=$((ok + 1)); echo "  $name: $(grep -oE 'Done [0-9]+ runs' "$FUZZ/$name.log" | tail -n 1)"

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 
+#include "app/face_compose.h"
 #include "common/clock.h"
 #include "common/date_time.h"
 #include "common/locale_data.h"
@@ -15,6 +16,17 @@ namespace tikolvo {
 
 enum class FaceLabel { Date, Time, Format1, Format2, Format3 };
 inline constexpr int kFaceLabelCount = 5;
+
+enum class LabelWeight { Regular, Bold, Italic, Underline, StrikeOut };
+
+// How a skin draws one label: its box on the face, font and colour.
+struct LabelLook {
+  Box box;
+  std::string fontName = "Arial";
+  int points = 8;
+  LabelWeight style = LabelWeight::Regular;
+  std::uint32_t colour = 0xFFFFFF;  // 0x00BBGGRR
+};
 
 struct LabelFormats {
   bool dateShown = false;

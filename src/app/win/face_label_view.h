@@ -13,16 +13,6 @@
 
 namespace tikolvo {
 
-enum class LabelWeight { Regular, Bold, Italic, Underline, StrikeOut };
-
-struct LabelLook {
-  Box box;
-  std::string fontName = "Arial";
-  int points = 8;
-  LabelWeight style = LabelWeight::Regular;
-  COLORREF colour = RGB(255, 255, 255);
-};
-
 class FaceLabelView {
  public:
   // Creates the label's font. For the date label only box.top counts: it

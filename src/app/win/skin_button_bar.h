@@ -10,7 +10,7 @@
 
 #include "app/win/face_view.h"
 #include "skin/skin_buttons.h"
-#include "skin/win/skin_loader.h"
+#include "skin/skin_read.h"
 
 namespace tikolvo {
 

@@ -9,63 +9,25 @@
 #include "app/win/skin_button_bar.h"
 #include "common/win/wide_text.h"
 #include "render/layer.h"
-#include "skin/skin_engine_setup.h"
-#include "skin/tks_archive.h"
-#include "skin/win/skin_loader.h"
 #include "common/win/window_region.h"
+#include "skin/skin_engine_setup.h"
+#include "skin/skin_files.h"
+#include "skin/win/builtin_skin.h"
 
 namespace tikolvo {
 namespace {
 
-LabelWeight WeightOf(FontStyle style) {
-  switch (style) {
-    case FontStyle::Bold: return LabelWeight::Bold;
-    case FontStyle::Italic: return LabelWeight::Italic;
-    case FontStyle::Underline: return LabelWeight::Underline;
-    case FontStyle::StrikeOut: return LabelWeight::StrikeOut;
-    default: return LabelWeight::Regular;
-  }
-}
-
-LabelLook LookOf(const LabelFont& font, const Box& box) {
-  LabelLook look;
-  look.box = box;
-  look.fontName = font.name;
-  look.points = font.size;
-  look.style = WeightOf(font.style);
-  look.colour = font.colour;  // both 0x00BBGGRR
-  return look;
-}
-
-Box BoxOf(const LabelPlacement& p) { return {p.left, p.top, p.left + p.width, p.top + p.height}; }
-
-void ApplyLabels(const SkinDescription& d, int faceWidth, FaceLabelView& view, FaceLabelTexts& texts) {
-  LabelFormats formats;
-  formats.dateShown = d.date.show;
-  formats.datePattern = d.date.format;
-  if (d.date.show) {
-    view.SetLook(FaceLabel::Date, LookOf(d.date.font, Box{0, d.date.top, 0, 0}), faceWidth);
-  } else {
-    view.Hide(FaceLabel::Date);
-  }
-  formats.timeShown = d.time.show;
-  formats.timeSeconds = d.time.showSeconds;
-  if (d.time.show) {
-    view.SetLook(FaceLabel::Time, LookOf(d.time.font, BoxOf(d.time.placement)), faceWidth);
-  } else {
-    view.Hide(FaceLabel::Time);
-  }
-  for (int i = 0; i < 3; ++i) {
-    const FormatLabelDescription& f = d.formats[i];
-    const auto label = static_cast<FaceLabel>(static_cast<int>(FaceLabel::Format1) + i);
-    formats.free[i] = {f.show, f.format, f.everySecond};
-    if (f.show) {
-      view.SetLook(label, LookOf(f.font, BoxOf(f.placement)), faceWidth);
+void ApplyLabels(const SkinPlan& plan, int faceWidth, FaceLabelView& view, FaceLabelTexts& texts) {
+  for (int i = 0; i < kFaceLabelCount; ++i) {
+    const auto label = static_cast<FaceLabel>(i);
+    const SkinLabelPlan& l = plan.labels[i];
+    if (l.shown) {
+      view.SetLook(label, l.look, faceWidth);
     } else {
       view.Hide(label);
     }
   }
-  texts.Reset(formats);
+  texts.Reset(plan.formats);
 }
 
 UniqueGdi<HBITMAP> BitmapOf(const Picture& picture) {
@@ -123,7 +85,7 @@ struct SkinHolder::Impl {
 
   std::optional<LoadedSkin> Read(const std::string& path) {
     try {
-      return ReadSkin(path, TemporaryFolder(), EngineHandRecords(face.engine()));
+      return ReadSkinFromDisk(path, TemporaryFolder(), EngineHandRecords(face.engine()));
     } catch (const std::exception&) {
       return std::nullopt;  // a damaged archive: the caller falls back
     }
@@ -133,20 +95,14 @@ struct SkinHolder::Impl {
   std::optional<SkinOutcome> Apply(const LoadedSkin& skin, DateTime now, const OwnHandColours& own);
   SkinMouseResult Convert(const ButtonBarResult& r) const;
 
-  void RememberLabelHints(const SkinDescription& d) {
-    const LabelHint* hints[kFaceLabelCount] = {};
-    hints[static_cast<int>(FaceLabel::Date)] = &d.date.hint;
-    hints[static_cast<int>(FaceLabel::Time)] = &d.time.hint;
-    for (int i = 0; i < 3; ++i) hints[static_cast<int>(FaceLabel::Format1) + i] = &d.formats[i].hint;
-    for (int i = 0; i < kFaceLabelCount; ++i)
-      labelHints[i] = hints[i] && hints[i]->show ? Widen(hints[i]->text) : std::wstring();
+  void RememberLabelHints(const SkinPlan& plan) {
+    for (int i = 0; i < kFaceLabelCount; ++i) labelHints[i] = Widen(plan.labels[i].hint);
   }
 };
 
 std::optional<SkinOutcome> SkinHolder::Impl::Apply(const LoadedSkin& skin, DateTime now,
                                                    const OwnHandColours& own) {
-  if (skin.face.empty()) return std::nullopt;
-  SkinOutcome out;
+  const SkinPlan plan = PlanSkin(skin, own);
   const SkinDescription& d = skin.description;
   Engine& engine = face.engine();
   ApplyClockDescription(d.clock, engine);
@@ -154,34 +110,31 @@ std::optional<SkinOutcome> SkinHolder::Impl::Apply(const LoadedSkin& skin, DateT
                          ? face.ShowLayered(Premultiply(ToBitmap24(skin.face), ToBitmap24(skin.mask)), d.clock.handRect)
                          : face.ShowFace(skin.face, d.clock.handRect, d.clock.transparentBackground);
   if (!shown) return std::nullopt;
-  const SkinHandColours colours = own.on ? SkinHandColours{own.basic, own.second, own.alarm} : d.colours;
-  ApplyHandColours(colours, engine);
+  ApplyHandColours(plan.colours, engine);
   engine.SetDayPicture(ToBitmap24(skin.day));
   engine.SetNightPicture(ToBitmap24(skin.night));
-  face.SetHandsEnabled(d.clock.handsEnabled);
-  const HandRecord& weekday = d.clock.Hand(HandId::Weekday);
-  angles.SetSmoothing({d.clock.minuteSmooth, d.clock.enhanced && weekday.shape != HandShape::None && weekday.smooth,
-                       d.clock.enhanced && d.clock.Hand(HandId::Month).smooth});
+  face.SetHandsEnabled(plan.handsEnabled);
+  angles.SetSmoothing(plan.smoothing);
   angles.PrepareCalendar(now);
-  ApplyLabels(d, face.width(), face.labels(), labels);
-  RememberLabelHints(d);
+  ApplyLabels(plan, face.width(), face.labels(), labels);
+  RememberLabelHints(plan);
   bar.Reset(skin);
   face.SetOverlay(&bar);
   LoadCursors(skin.cursors);
-  out.type = skin.type;
-  out.keyColour = skin.type != 3 && d.clock.transparentBackground;
-  out.dropShadow = skin.type != 3 && d.window.dropShadow;
-  out.edges = SnapEdges{d.window.snapLeft, d.window.snapRight, d.window.snapTop, d.window.snapBottom};
-  out.hintLayout = HintLayoutFor(skin.hintIcon.has_value(), d.window);
+  SkinOutcome out;
+  out.type = plan.type;
+  out.keyColour = plan.keyColour;
+  out.dropShadow = plan.dropShadow;
+  out.edges = plan.edges;
+  out.hintLayout = plan.hintLayout;
   if (skin.hintIcon && !skin.hintIcon->empty()) {
     out.hintIcon = BitmapOf(*skin.hintIcon);
     out.hintIconSize = SIZE{skin.hintIcon->width, skin.hintIcon->height};
   }
-  if (skin.type != 3 && skin.hasMask)
-    out.region.Reset(RegionFromRects(skin.kept, skin.face.width, skin.face.height));
-  out.basic = colours.basic;
-  out.second = colours.second;
-  out.alarm = colours.alarm;
+  if (plan.shapedByMask) out.region.Reset(RegionFromRects(skin.kept, skin.face.width, skin.face.height));
+  out.basic = plan.colours.basic;
+  out.second = plan.colours.second;
+  out.alarm = plan.colours.alarm;
   return out;
 }
 
@@ -192,14 +145,11 @@ SkinHolder::~SkinHolder() = default;
 
 SkinOutcome SkinHolder::Load(const std::string& path, const std::string& programFolder, DateTime now,
                              const OwnHandColours& own) {
-  std::optional<LoadedSkin> skin = impl_->Read(path);
-  const bool asked = skin && !skin->face.empty();
-  if (!asked) {
-    const std::string builtin = RestoreBuiltinSkin(programFolder);
-    skin = builtin.empty() ? std::nullopt : impl_->Read(builtin);
-  }
+  SkinPick pick = PickSkin(
+      path, [this](const std::string& p) { return impl_->Read(p); },
+      [&programFolder] { return RestoreBuiltinSkin(programFolder); });
   std::optional<SkinOutcome> applied;
-  if (skin) applied = impl_->Apply(*skin, now, own);
+  if (pick.skin) applied = impl_->Apply(*pick.skin, now, own);
   if (!applied) {
     // Not even the built-in archive: the face the program draws itself.
     impl_->bar.Clear();
@@ -214,7 +164,7 @@ SkinOutcome SkinHolder::Load(const std::string& path, const std::string& program
     applied->edges = SnapEdges{};  // the drawn face snaps to every edge
     applied->region.Reset(impl_->face.CreateBuiltinRegion());
   }
-  applied->loaded = asked;
+  applied->loaded = pick.asked;
   return std::move(*applied);
 }
 

@@ -3,9 +3,9 @@
 // built-in one) and applies it to the face, owns the skin's buttons and
 // cursors, and tells the main window what else the skin decides.
 //
-// The skin's own types stay behind this header (the holder's .cpp files are
-// the only ones that see both a skin description and a window), so the main
-// window deals in plain values.
+// What the skin decides is worked out in the portable skin plan; the holder
+// turns it into bitmaps, a region and cursors, and hands the main window
+// only plain values.
 #include <windows.h>
 
 #include <cstdint>
@@ -16,20 +16,13 @@
 #include "app/face_labels.h"
 #include "app/hand_angles.h"
 #include "app/placement.h"
+#include "app/skin_plan.h"
 #include "app/win/face_view.h"
 #include "common/win/gdi.h"
 
 namespace tikolvo {
 
 enum class SkinCommand { None, Minimise, Settings, Close, WebMenu, Power, ProgramMenu };
-
-// The user's own hand colours replace the skin's.
-struct OwnHandColours {
-  bool on = false;
-  std::uint32_t basic = 0;
-  std::uint32_t second = 0;
-  std::uint32_t alarm = 0;
-};
 
 // What the main window applies itself after a skin load.
 struct SkinOutcome {
