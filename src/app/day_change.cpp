@@ -9,4 +9,13 @@ bool DayChangeWatch::Due(DateTime now) {
   return true;
 }
 
+int DayChangeWatch::MillisecondsToNextLook(DateTime now) {
+  constexpr double kDayMs = 86'400'000.0;
+  constexpr int kLongestSleepMs = 60'000;
+  const double sinceMidnightMs = (now - DateOf(now)) * kDayMs;
+  double untilMs = 1000.0 - sinceMidnightMs;  // to 00:00:01 today...
+  if (untilMs <= 0) untilMs += kDayMs;         // ...or tomorrow
+  return untilMs >= kLongestSleepMs ? kLongestSleepMs : static_cast<int>(untilMs) + 1;
+}
+
 }  // namespace tikolvo

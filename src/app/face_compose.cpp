@@ -76,12 +76,13 @@ void PutHands(const Bitmap24& hands, int left, int top, const FrameView& frame, 
   }
 }
 
-void PutKeyed(const Picture& picture, int left, int top, std::uint32_t keyColour, const FrameView& frame,
-              const Box& clip) {
+void PutKeyed(const Picture& picture, int left, int top, std::optional<std::uint32_t> keyColour,
+              const FrameView& frame, const Box& clip) {
   const Box r =
       Intersect(Intersect(Box{left, top, left + picture.width, top + picture.height}, FrameBox(frame)), clip);
   if (r.Empty()) return;
-  const std::uint32_t key = ColourToPixel(keyColour) & 0xFFFFFF;
+  // A pixel value no 24-bit colour has stands for "no key".
+  const std::uint32_t key = keyColour ? ColourToPixel(*keyColour) & 0xFFFFFF : 0xFF000000u;
   for (int y = r.top; y < r.bottom; ++y) {
     std::uint8_t* target = frame.Row(y) + r.left * 4;
     for (int x = r.left; x < r.right; ++x, target += 4) {

@@ -5,6 +5,7 @@
 // picture in blue, green, red, alpha order, the layout of a DIB section and
 // of a per-pixel-alpha window; the Win32 side only adds the label texts.
 #include <cstdint>
+#include <optional>
 
 #include "common/geometry.h"
 #include "render/bitmap.h"
@@ -40,9 +41,9 @@ void RestoreBox(const Bitmap32& base, const FrameView& frame, const Box& box);
 void PutHands(const Bitmap24& hands, int left, int top, const FrameView& frame, bool layered);
 
 // A button frame at (left, top), skipping its see-through colour
-// (0x00BBGGRR), only inside `clip`.
-void PutKeyed(const Picture& picture, int left, int top, std::uint32_t keyColour, const FrameView& frame,
-              const Box& clip);
+// (0x00BBGGRR; none: every pixel is drawn), only inside `clip`.
+void PutKeyed(const Picture& picture, int left, int top, std::optional<std::uint32_t> keyColour,
+              const FrameView& frame, const Box& clip);
 
 }  // namespace tikolvo
 

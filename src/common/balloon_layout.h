@@ -30,7 +30,7 @@ inline constexpr Point kTitleAt{36, 10};
 inline constexpr Point kTextAt{12, 31};
 inline constexpr int kCloseSize = 18;
 inline constexpr Point kIconAt{12, 8};
-inline constexpr int kIconSize = 16;
+inline constexpr int kIconSize = 18;  // the 16 px picture, drawn a little larger
 inline constexpr int kCornerEllipse = 16;     // width and height of the rounded corners
 
 // The text in lines no wider than maxWidth: broken at blanks, at line breaks

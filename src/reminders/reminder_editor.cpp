@@ -1,5 +1,7 @@
 #include "reminders/reminder_editor.h"
 
+#include <utility>
+
 #include "common/utf8_text.h"
 
 namespace tikolvo {
@@ -52,11 +54,16 @@ std::optional<Notice> CheckReminderEditor(const ReminderEditor& editor) {
 
 ReminderFileResult SaveReminderEditor(const std::string& path, const ReminderEditor& editor) {
   const std::string text = CleanReminderText(editor.text);
+  // Dates typed into the pickers skip the drop-downs' ordering; saved the
+  // wrong way round, the period would run over the new year and cover
+  // almost the whole year instead of the days meant.
+  DateTime start = editor.start;
+  DateTime end = editor.end;
+  if (DateOf(start) > DateOf(end)) std::swap(start, end);
   if (editor.mode == ReminderEditorMode::kAdd) {
-    return AddReminder(path, text, editor.start, editor.end) ? ReminderFileResult::kSaved
-                                                             : ReminderFileResult::kFailed;
+    return AddReminder(path, text, start, end) ? ReminderFileResult::kSaved : ReminderFileResult::kFailed;
   }
-  return UpdateReminder(path, editor.index, Reminder{text, editor.start, editor.end, true});
+  return UpdateReminder(path, editor.index, Reminder{text, start, end, true});
 }
 
 }  // namespace tikolvo

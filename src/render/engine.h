@@ -58,6 +58,7 @@ class Engine {
 
   // ---- What to draw.
   SimpleHands& Simple() { return simple_; }
+  const SimpleHands& Simple() const { return simple_; }
   EngineOptions& Options() { return options_; }
   HandRecord& Hand(HandId id) { return hands_[static_cast<int>(id)]; }
   void SetAngles(const HandAngles& angles) { angles_ = angles; }

@@ -105,6 +105,38 @@ std::vector<std::uint32_t> Premultiplied(const Picture& picture) {
   return out;
 }
 
+Picture ScaledPicture(const Picture& picture, int width, int height) {
+  Picture out;
+  if (picture.empty() || width <= 0 || height <= 0) return out;
+  out.width = width;
+  out.height = height;
+  out.source_bits = picture.source_bits;
+  out.transparent_colour = picture.transparent_colour;
+  out.pixels.resize(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
+  for (int y = 0; y < height; ++y) {
+    const int sy = static_cast<int>((2LL * y + 1) * picture.height / (2LL * height));
+    for (int x = 0; x < width; ++x) {
+      const int sx = static_cast<int>((2LL * x + 1) * picture.width / (2LL * width));
+      out.pixels[Index(x, y, width)] = picture.At(sx, sy);
+    }
+  }
+  return out;
+}
+
+void ShadeUnder(const Picture& shade, std::vector<std::uint32_t>& background) {
+  const std::size_t count = std::min(background.size(), shade.pixels.size());
+  for (std::size_t i = 0; i < count; ++i) {
+    const std::uint32_t p = shade.pixels[i];
+    if (AlphaOf(p) == 0) continue;
+    const std::uint32_t brightness = (29 * ((p >> 16) & 0xFF) + 150 * ((p >> 8) & 0xFF) + 76 * (p & 0xFF)) / 256;
+    const std::uint32_t factor = brightness / 3 + 170;
+    std::uint32_t& b = background[i];
+    const std::uint32_t r = ((b >> 16) & 0xFF) * factor / 256, g = ((b >> 8) & 0xFF) * factor / 256,
+                        bl = (b & 0xFF) * factor / 256;
+    b = (b & 0xFF000000u) | r << 16 | g << 8 | bl;
+  }
+}
+
 Picture WithSoftShadow(const Picture& picture, int pad, const ShadowLook& look) {
   Picture out;
   if (picture.empty() || pad < 0) return out;

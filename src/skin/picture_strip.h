@@ -42,4 +42,15 @@ struct ShadowLook {
 // blurred; where the picture is opaque only the picture shows.
 Picture WithSoftShadow(const Picture& picture, int pad, const ShadowLook& look);
 
+// The picture drawn into a box of another size: each pixel of the result
+// takes the source pixel under its centre.
+Picture ScaledPicture(const Picture& picture, int width, int height);
+
+// The balloon's shadow: wherever `shade` has a pixel (alpha above zero), each
+// channel of the background pixel beneath is multiplied by
+// (brightness div 3 + 170) / 256, with brightness = (29 x red + 150 x green +
+// 76 x blue) div 256 of the shade's pixel. `background` holds 0x??RRGGBB
+// pixels of the shade's size; their top byte is kept.
+void ShadeUnder(const Picture& shade, std::vector<std::uint32_t>& background);
+
 }  // namespace tikolvo

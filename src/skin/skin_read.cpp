@@ -41,6 +41,7 @@ void ReadArchiveButtons(const TksArchive& archive, LoadedSkin& skin) {
     b.width = b.frames.Frame(ButtonFrame::Normal).width;
     b.height = b.frames.Frame(ButtonFrame::Normal).height;
     b.colourKey = archive.Entry(info.archiveKind).colour_map_key;
+    b.transparent = skin.type != 2 || d.transparent;
   }
 }
 

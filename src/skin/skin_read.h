@@ -26,6 +26,7 @@ struct LoadedButton {
   int width = 0;
   int height = 0;
   std::uint32_t colourKey = 0;  // colour-map skins
+  bool transparent = true;      // drawn without its see-through colour; colour-map skins may say no
 };
 
 // An archive member the cursor loader needs as a file of its own; `name` is

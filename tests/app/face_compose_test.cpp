@@ -71,6 +71,10 @@ TEST(FaceCompose, KeyedButtonFramesLeaveTheirSeeThroughColourOut) {
   PutKeyed(Solid(3, 3, 0x00123456), 0, 0, 0xFF00FF, clipped.view, Box{0, 0, 1, 1});
   EXPECT_EQ(clipped.At(0, 0), 0xFF123456u);
   EXPECT_EQ(clipped.At(1, 0), 0xFF111111u);
+  // Without a key even the key's colour is drawn.
+  Frame opaque(4, 4, 0xFF111111);
+  PutKeyed(button, 1, 1, std::nullopt, opaque.view, Box{0, 0, 4, 4});
+  EXPECT_EQ(opaque.At(1, 1), 0xFFFF00FFu);
 }
 
 TEST(FaceCompose, RestoreCopiesOnlyTheBoxBack) {

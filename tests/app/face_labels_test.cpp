@@ -106,6 +106,19 @@ TEST(FaceLabelDayChange, DueOncePerDayFromOneSecondPastMidnight) {
   EXPECT_TRUE(watch.Due(At(2026, 3, 8, 12, 0, 0)));
 }
 
+TEST(FaceLabelDayChange, TheDayClockWakesAtTheDayChangeAndAtLeastEveryMinute) {
+  // The last sleep before midnight ends just past 00:00:01, never before it.
+  const int last = DayChangeWatch::MillisecondsToNextLook(At(2026, 3, 8, 23, 59, 50));
+  EXPECT_GE(last, 11'000);
+  EXPECT_LE(last, 11'002);
+  DayChangeWatch watch;
+  watch.Start(At(2026, 3, 8, 23, 59, 50));
+  EXPECT_TRUE(watch.Due(At(2026, 3, 8, 23, 59, 50) + last / 86'400'000.0));
+  // At 00:00:00.5 the ring is half a second away; at noon a minute is the most.
+  EXPECT_LE(DayChangeWatch::MillisecondsToNextLook(At(2026, 3, 9, 0, 0, 0) + 0.5 / 86400), 502);
+  EXPECT_EQ(DayChangeWatch::MillisecondsToNextLook(At(2026, 3, 9, 12, 0, 0)), 60'000);
+}
+
 TEST(FaceLabelUptime, WrapsOfTheTickCounterAreCounted) {
   UptimeCounter counter;
   EXPECT_EQ(counter.Extend(0xFFFFFF00u), 0xFFFFFF00u);

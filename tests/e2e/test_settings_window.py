@@ -18,6 +18,7 @@ IDC_CB_UP = 1304    # "Поверх всех окон"
 IDC_CB_BARABAN = 1305  # "Нейтральное"
 IDC_TN_SYS = 1001   # the inner notebook of the first page
 IDC_TBTRANS = 1505  # "Прозрачность"
+IDC_CB_COLOR_STR = 1500  # "Свои установки цвета стрелок"
 IDC_NOTEBOOK = 1000  # the window's pages
 IDC_TN_CAL = 1002   # the inner notebook of "Рабочий стол"
 IDC_DTP = 1749      # the desktop calendar's month
@@ -67,7 +68,8 @@ class SettingsWindow(SettingsWindowBase):
         probe("command", CONF_CLASS, IDC_CB_UP)
         wait_until(lambda: flag("topmost"), what="the clock to stay on top")
         probe("command", CONF_CLASS, IDC_BOK1)
-        wait_until(lambda: inter(self.folder.read_config()).get("Up") == "1", what="config.cfg with Up=1")
+        wait_until(lambda: os.path.exists(self.folder.config_path) and
+                   inter(self.folder.read_config()).get("Up") == "1", what="config.cfg with Up=1")
         self.assertEqual(inter(self.folder.read_config())["NC"], "0")
         self.assertFalse(flag("visible", CONF_CLASS))
         self.folder.close()
@@ -89,10 +91,21 @@ class SettingsWindow(SettingsWindowBase):
         self.assertEqual(saved["Pos"]["Top"], "87")
         # Without own colours the face wears the skin's, and those are written.
         self.assertEqual(saved["Inter"]["Strelka"], "0")
-        for key in ("basic", "timer", "Sec"):
-            self.assertIn(key, saved["Inter"])
-        self.assertNotEqual((saved["Inter"]["basic"], saved["Inter"]["timer"], saved["Inter"]["Sec"]),
-                            ("0", "65535", "0"), "the built-in defaults instead of the face's colours")
+        skin_colours = tuple(saved["Inter"][key] for key in ("basic", "timer", "Sec"))
+        self.assertNotEqual(skin_colours, ("0", "65535", "0"), "the built-in defaults instead of the face's colours")
+
+        # Ticking own colours starts them from the face's: the hands keep
+        # the skin's colours, and so does the next Ok.
+        self.open_by_button()
+        probe("tab", CONF_CLASS, IDC_TN_SYS, 3)
+        probe("click", CONF_CLASS, IDC_CB_COLOR_STR)
+        wait_until(lambda: probe("checked", CONF_CLASS, IDC_CB_COLOR_STR) == ["1"], what="own colours ticked")
+        os.remove(self.folder.config_path)
+        probe("command", CONF_CLASS, IDC_BOK1)
+        wait_until(lambda: os.path.exists(self.folder.config_path), what="config.cfg written again")
+        again = inter(self.folder.read_config())
+        self.assertEqual(again["Strelka"], "1")
+        self.assertEqual(tuple(again[key] for key in ("basic", "timer", "Sec")), skin_colours)
 
     def test_the_desktop_calendar_month_picked_is_saved_by_ok(self):
         self.folder.write_config("[CAL]\nDTD=15.03.2026\n")
@@ -139,7 +152,8 @@ class SettingsWindow(SettingsWindowBase):
         faded = wait_until(lambda: (lambda p: p if abs(sum(p) - sum(opaque)) > 30 else None)(
             pixel(save_screenshot("settings_opacity"), *spot)), timeout=5, what="the clock to fade")
         probe("command", CONF_CLASS, IDC_BOK1)
-        wait_until(lambda: int(inter(self.folder.read_config()).get("Tranc", "255")) < 255,
+        wait_until(lambda: os.path.exists(self.folder.config_path) and
+                   int(inter(self.folder.read_config()).get("Tranc", "255")) < 255,
                    what="config.cfg with the new opacity")
         self.folder.close()
 

@@ -27,6 +27,15 @@ TEST_F(ReminderEditorModel, AddModeSavesANewReminder) {
   EXPECT_EQ(CheckReminderEditor(editor), std::nullopt);
   EXPECT_EQ(SaveReminderEditor(Path(), editor), ReminderFileResult::kSaved);
   EXPECT_EQ(ReadReminder(Path(), 0, 0), (Reminder{"Купить подарок", kNow, Day(2026, 4, 9), true}));
+
+  // Typed the wrong way round, the period is saved in order, not as one
+  // that runs over the new year.
+  ReminderEditor typed = OpenReminderEditorToAdd(kNow);
+  typed.text = "Отпуск";
+  typed.start = Day(2026, 7, 20);
+  typed.end = Day(2026, 7, 1);
+  ASSERT_EQ(SaveReminderEditor(Path(), typed), ReminderFileResult::kSaved);
+  EXPECT_EQ(ReadReminder(Path(), 1, 0), (Reminder{"Отпуск", Day(2026, 7, 1), Day(2026, 7, 20), true}));
 }
 
 TEST_F(ReminderEditorModel, EditModeRewritesTheSameRecord) {

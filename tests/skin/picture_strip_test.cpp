@@ -100,5 +100,21 @@ TEST(PictureStrip, SoftShadowFallsToTheLowerRightAndLeavesOpaquePixelsAlone) {
   EXPECT_EQ(noShadow.At(9, 9), 0u);
 }
 
+TEST(PictureStrip, BalloonShadeDarkensByThePicturesBrightnessOnlyUnderItsPixels) {
+  // A 2 x 2 picture drawn 3 x 3: the middle row and column take the pixel
+  // under their centres, the lower right one.
+  Picture picture = Filled(2, 2, 0);  // transparent
+  Set(picture, 1, 1, 0xFFFF0000u);     // opaque red
+  const Picture shade = ScaledPicture(picture, 3, 3);
+  EXPECT_EQ(shade.At(1, 1), 0xFFFF0000u);
+  EXPECT_EQ(shade.At(0, 0), 0u);
+
+  std::vector<std::uint32_t> under(9, 0xAAC8C8C8u);
+  ShadeUnder(shade, under);
+  // Red's brightness is 29 x 255 div 256 = 28; 200 x (28 div 3 + 170) div 256 = 139.
+  EXPECT_EQ(under[4], 0xAA8B8B8Bu);
+  EXPECT_EQ(under[0], 0xAAC8C8C8u);
+}
+
 }  // namespace
 }  // namespace tikolvo

@@ -30,7 +30,7 @@ const std::string kTemp = "C:\\temp\\";
 // button described at (5, 6) and its strip of three 3 x 4 frames.
 ArchiveBytes ShapedArchive(std::uint32_t type) {
   ArchiveBytes archive(type);
-  archive.AddMember(kDescriptionSlot, "config.cfg", "[ButtonSV]\r\nL=5\r\nT=6\r\nW=40\r\nH=40\r\n");
+  archive.AddMember(kDescriptionSlot, "config.cfg", "[ButtonSV]\r\nL=5\r\nT=6\r\nW=40\r\nH=40\r\ntr=0\r\n");
   archive.AddMember(kFaceSlot, "main.bmp", Bmp24(4, 4, std::vector<std::uint32_t>(16, 0x336699)));
   std::vector<std::uint32_t> mask(16, kBlack);
   mask[0] = kWhite;
@@ -55,11 +55,14 @@ TEST(ArchiveSkinRead, TypeShapeAndButtonsComeFromOneReadOfTheBytes) {
   // Archive buttons stand where the description puts them, at their frame's size.
   EXPECT_EQ((std::array{min.left, min.top, min.width, min.height}), (std::array{5, 6, 3, 4}));
   EXPECT_EQ(min.colourKey, 0x0000FEu);
+  EXPECT_FALSE(min.transparent);  // "tr=0" counts for colour-map skins only
   EXPECT_FALSE(skin.buttons[static_cast<int>(SkinButton::Close)].present);
 
   // Any header byte but 2 and 3 reads as a shaped skin; the layered one
   // takes no shape from its mask.
-  EXPECT_EQ(ReadArchiveSkin(ShapedArchive(0x0107).bytes, kTemp, HandRecords{}).type, 1);
+  const LoadedSkin shaped = ReadArchiveSkin(ShapedArchive(0x0107).bytes, kTemp, HandRecords{});
+  EXPECT_EQ(shaped.type, 1);
+  EXPECT_TRUE(shaped.buttons[static_cast<int>(SkinButton::Minimise)].transparent);
   const LoadedSkin layered = ReadArchiveSkin(ShapedArchive(3).bytes, kTemp, HandRecords{});
   EXPECT_EQ(layered.type, 3);
   EXPECT_TRUE(layered.kept.empty());
@@ -131,7 +134,7 @@ TEST_F(DiskSkinRead, ArchiveMembersReplaceWhatAnEarlierSkinLeftAndADamagedOneWri
   const std::optional<LoadedSkin> skin = ReadSkinFromDisk(path, temp_, HandRecords{});
   ASSERT_TRUE(skin);
   EXPECT_EQ(skin->buttons[static_cast<int>(SkinButton::Minimise)].left, 5);
-  EXPECT_EQ(ReadWholeFile(temp_ + "config.cfg"), "[ButtonSV]\r\nL=5\r\nT=6\r\nW=40\r\nH=40\r\n");
+  EXPECT_EQ(ReadWholeFile(temp_ + "config.cfg"), "[ButtonSV]\r\nL=5\r\nT=6\r\nW=40\r\nH=40\r\ntr=0\r\n");
   EXPECT_EQ(ReadWholeFile(temp_ + "cursors.cfg"), "[CUR]\r\n");
 
   fs::remove_all(root_ / "temp");

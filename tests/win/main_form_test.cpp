@@ -58,6 +58,7 @@ struct RunningClock : ClockCommands {
   void HangUpAll() override {}
   void RunPowerAction(PowerButtonAction) override {}
   void SaveAtClose() override { app.Save(); }
+  void Ticked() override {}
 };
 
 TEST_CASE("the built-in face's shape leaves the corners out") {

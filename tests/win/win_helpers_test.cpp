@@ -63,6 +63,11 @@ TEST_CASE("memory figures are plausible") {
   CHECK(figures.totalPhysical > 16u * 1024 * 1024);
   CHECK(figures.availablePhysical <= figures.totalPhysical);
   CHECK(ReadMemInfo().totalPhysical == FormatKb(figures.totalPhysical));
+  // Not stopped at 2 GB on a machine that has more.
+  MEMORYSTATUSEX machine{};
+  machine.dwLength = sizeof(machine);
+  REQUIRE(GlobalMemoryStatusEx(&machine));
+  CHECK(figures.totalPhysical == machine.ullTotalPhys);
 }
 
 }  // namespace

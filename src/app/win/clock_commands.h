@@ -19,6 +19,9 @@ class ClockCommands {
   // The window closes or the Windows session ends: what must outlive the
   // run is written, the settings last.
   virtual void SaveAtClose() = 0;
+  // Every tick of the clock (500 ms), shown or not: what keeps time with it
+  // elsewhere, such as the settings window's miniature clock.
+  virtual void Ticked() = 0;
 };
 
 }  // namespace tikolvo

@@ -37,6 +37,7 @@ class FaceView {
   int height() const { return frame_.height; }
   bool layered() const { return layered_; }
   Engine& engine() { return engine_; }
+  const Engine& engine() const { return engine_; }
   FaceLabelView& labels() { return labels_; }
   void SetOverlay(FaceOverlay* overlay) { overlay_ = overlay; }
   void SetHandsEnabled(bool on) { handsEnabled_ = on; }

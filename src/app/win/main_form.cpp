@@ -3,6 +3,7 @@
 #include <shellapi.h>
 #include <windowsx.h>
 
+#include <utility>
 #include <vector>
 
 #include "app/win/single_instance.h"
@@ -28,7 +29,6 @@ bool MainForm::FormCreate() {
   if (!face_.ShowBuiltin(labels_)) return false;
   const DateTime now = clock_.Now();
   angles_.PrepareCalendar(now);
-  dayWatch_.Start(now);
   hint_.SetIconFromApplicationIcon(appIcon_, kHintIconSize);
   taskbarCreated_ = RegisterWindowMessageW(L"TaskbarCreated");
   if (!RegisterWindowClass(kMainWindowClass, CS_DBLCLKS, appIcon_, nullptr, nullptr)) return false;
@@ -67,26 +67,33 @@ void MainForm::Paint() {
   face_.Paint(paint.get(), paint.dirty());
 }
 
-// The clock tick: labels that change every second, the daily refresh once
-// the date has changed, and the hands. Nothing is drawn while the window is
-// hidden or minimised; the first tick after it shows again catches up.
+// The clock tick: labels that change every second and the hands. Nothing is
+// drawn while the window is hidden or minimised; the first tick after it
+// shows again catches up.
 void MainForm::TimerTimer() {
   sounds_.CheckSoundEnded();
+  commands_.Ticked();
   // A shell that was not ready when the clock started (an early autostart)
   // refuses the icon; it is offered again every two seconds until taken.
   if (!tray_.shown() && ++trayRetryTicks_ % 4 == 0) tray_.Readd();
   if (!IsWindowVisible(hwnd()) || IsIconic(hwnd())) return;
   const DateTime now = clock_.Now();
-  unsigned changed = labels_.Tick();
-  if (labels_.Shown(FaceLabel::Date) && dayWatch_.Due(now)) DailyRefresh(now, changed);
+  const unsigned changed = labels_.Tick() | std::exchange(labelsChangedUnseen_, 0u);
   ApplyDrawingOptions();
   face_.engine().SetAngles(angles_.At(now));
   ShowFaceChanges(face_.Redraw(face_.labels().BoxesOf(changed), true, labels_));
 }
 
-void MainForm::DailyRefresh(DateTime now, unsigned& changedLabels) {
-  changedLabels |= labels_.DailyRefresh();
+// The day clock's ring, while the date label is shown: the labels that
+// change only with the day and the calendar hands move on. A hidden face
+// draws them when it shows again.
+void MainForm::DayChanged(DateTime now) {
+  if (!labels_.Shown(FaceLabel::Date)) return;
+  labelsChangedUnseen_ |= labels_.DailyRefresh();
   angles_.PrepareCalendar(now);
+  if (!IsWindowVisible(hwnd()) || IsIconic(hwnd())) return;
+  face_.engine().SetAngles(angles_.At(now));
+  ShowFaceChanges(face_.Redraw(face_.labels().BoxesOf(std::exchange(labelsChangedUnseen_, 0u)), true, labels_));
 }
 
 // The settings can change between ticks: quality and the scheduler switch
@@ -102,6 +109,11 @@ void MainForm::SetHandColours(std::uint32_t basic, std::uint32_t second, std::ui
   hands.hourColour = hands.minuteColour = basic;
   hands.secondColour = second;
   hands.alarmColour = alarm;
+}
+
+HandColours MainForm::CurrentHandColours() const {
+  const SimpleHands& hands = face_.engine().Simple();
+  return HandColours{hands.minuteColour, hands.alarmColour, hands.secondColour};
 }
 
 void MainForm::ShowFaceChanges(const Box& changed) {
@@ -126,9 +138,7 @@ void MainForm::RunClosingSteps() {
 void MainForm::TakeWindowState(Settings& settings) {
   RememberNormalPosition();
   settings.pos = WindowPosition{normalPosition_.y, normalPosition_.x};
-  // The face's colours whether they are the user's or the skin's.
-  const SimpleHands& hands = face_.engine().Simple();
-  settings.inter.handColours = HandColours{hands.minuteColour, hands.alarmColour, hands.secondColour};
+  settings.inter.handColours = CurrentHandColours();
 }
 
 void MainForm::FormClose() {

@@ -9,7 +9,6 @@
 #include <string>
 
 #include "app/auto_hide.h"
-#include "app/day_change.h"
 #include "app/face_labels.h"
 #include "app/hand_angles.h"
 #include "app/placement.h"
@@ -62,8 +61,11 @@ class MainForm : public Window, public ClockWindowOptions, public WindowStateSou
 
   // The scheduler's next task: where the alarm hand points.
   void SetAlarmTime(int hours, int minutes) { angles_.SetAlarm(hours, minutes); }
+  // The day clock's ring at 00:00:01.
+  void DayChanged(DateTime now);
   // The hand colours the settings window chose (own colours on).
   void SetHandColours(std::uint32_t basic, std::uint32_t second, std::uint32_t alarm) override;
+  HandColours CurrentHandColours() const override;
   // Its position and the face's hand colours, for every save.
   void TakeWindowState(Settings& settings) override;
 
@@ -78,7 +80,6 @@ class MainForm : public Window, public ClockWindowOptions, public WindowStateSou
   void OnQueryEndSession();
   void Paint();
   void TimerTimer();
-  void DailyRefresh(DateTime now, unsigned& changedLabels);
   void ApplyDrawingOptions();
   void ShowFaceChanges(const Box& changed);
 
@@ -128,7 +129,7 @@ class MainForm : public Window, public ClockWindowOptions, public WindowStateSou
   Locale locale_;
   FaceLabelTexts labels_;
   FaceAngles angles_;
-  DayChangeWatch dayWatch_;
+  unsigned labelsChangedUnseen_ = 0;  // labels changed while the face was hidden
   FaceView face_;
   SkinHolder skin_{face_, labels_, angles_};
   bool keyColour_ = false;

@@ -39,7 +39,6 @@ void MainForm::ApplySkinOutcome(SkinOutcome& outcome) {
     hint_.SetIconFromApplicationIcon(appIcon_, 32);
   }
   hint_.SetLayout(outcome.builtinFace ? 0 : outcome.hintLayout);
-  dayWatch_.Start(clock_.Now());
   SetWindowPos(hwnd(), nullptr, 0, 0, face_.width(), face_.height(), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   // The layered style goes off and on again, so the system takes the new
   // kind of face (per-pixel alpha or not) afresh.

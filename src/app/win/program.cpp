@@ -91,6 +91,13 @@ void Program::ConnectTaskWizard() {
   wizard.editTask = [run](std::int32_t id) { return run(WizardRequest::Kind::kEdit, 0, id); };
 }
 
+// The scheduler's next-task search at the new day runs on its own alarm clock.
+void Program::StartDayClock() {
+  dayClock_.AddHook([this](DateTime now) { mainForm_.DayChanged(now); });
+  dayClock_.AddHook([this](DateTime) { taskCalendarPage_.DayChanged(); });
+  dayClock_.Start();
+}
+
 void Program::RunPowerAction(PowerButtonAction action) {
   switch (action) {
     case PowerButtonAction::PowerOff: actions_.PowerAfterQuestion(PowerKind::kSwitchOff); break;
@@ -116,6 +123,7 @@ int Program::Run() {
   scheduler_.Create({settingsForm_.hwnd(), taskListPage_.grid(), taskCalendarPage_.dayGrid(),
                      plannerOptionsPage_.nextLine(), taskCalendarPage_.dayCaption()});
   scheduler_.RunStartTasks();
+  StartDayClock();
   soundEngine_.Init();
   mainForm_.FormShow();
   return RunMessageLoop();

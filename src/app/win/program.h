@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/win/clock_commands.h"
+#include "app/win/day_clock.h"
 #include "app/win/main_form.h"
 #include "audio/audio_engine.h"
 #include "audio/sound_player.h"
@@ -45,11 +46,13 @@ class Program final : public ClockCommands {
   void HangUpAll() override { actions_.HangUpConnections(kAllConnections); }
   void RunPowerAction(PowerButtonAction action) override;
   void SaveAtClose() override { store_.Save(); }
+  void Ticked() override { aboutPage_.Tick(); }
 
  private:
   WinTaskActionParts TaskActionParts();
   std::optional<CountdownTask> CountdownOf(int taskId);
   void ConnectTaskWizard();
+  void StartDayClock();
   void AddSettingsPages();
   int RunMessageLoop();
 
@@ -90,6 +93,8 @@ class Program final : public ClockCommands {
   PlannerOptionsPage plannerOptionsPage_{store_, scheduler_};
   StatisticsPages statisticsPages_{store_};
   AboutPage aboutPage_{store_};
+  // The new day reaches the face and the calendar whether the face ticks or not.
+  DayClock dayClock_{clock_};
 };
 
 }  // namespace tikolvo

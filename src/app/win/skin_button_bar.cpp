@@ -66,8 +66,9 @@ void SkinButtonBar::DrawOver(const FrameView& frame, const Box& clip) {
     const Button& button = buttons_[static_cast<int>(b)];
     const Picture& picture = button.loaded.frames.Frame(states_.Frame(b));
     if (picture.empty()) continue;
-    PutKeyed(picture, button.loaded.left, button.loaded.top, button.loaded.frames.transparentColour, frame,
-             Intersect(clip, BoxOf(b)));
+    const std::optional<std::uint32_t> key =
+        button.loaded.transparent ? std::optional(button.loaded.frames.transparentColour) : std::nullopt;
+    PutKeyed(picture, button.loaded.left, button.loaded.top, key, frame, Intersect(clip, BoxOf(b)));
   }
 }
 

@@ -222,8 +222,8 @@ void BalloonWindow::PBPaint(HDC target) {
     SelectGuard brush(dc.get(), GetStockObject(NULL_BRUSH));
     RoundRect(dc.get(), 0, 0, width, height, balloon::kCornerEllipse, balloon::kCornerEllipse);
   }
-  DrawDialogIcon(dc.get(), balloon::kIconAt.x, balloon::kIconAt.y, balloon::kIconSize,
-                 kBalloonPictures[model_.iconNumber()], DialogGlyph::Information);
+  DrawBalloonIcon(dc.get(), balloon::kIconAt.x, balloon::kIconAt.y, balloon::kIconSize,
+                  kBalloonPictures[model_.iconNumber()]);
 
   SetBkMode(dc.get(), TRANSPARENT);
   SetTextColor(dc.get(), GetSysColor(COLOR_INFOTEXT));

@@ -1,5 +1,9 @@
 #include "common/win/dialog_icon.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <vector>
+
 #include "common/win/gdi.h"
 #include "skin/picture_strip.h"
 #include "skin/program_pictures.h"
@@ -49,6 +53,34 @@ void DrawDialogIcon(HDC dc, int x, int y, int size, int iconIndex, DialogGlyph g
   const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
   AlphaBlend(dc, x - drawnPad, y - drawnPad, drawnTotal, drawnTotal, source.get(), 0, 0, shadowed.width,
              shadowed.height, blend);
+}
+
+void DrawBalloonIcon(HDC dc, int x, int y, int size, int iconIndex) {
+  const PictureStrip& strip = SystemStrip();
+  const int index = iconIndex >= 0 && iconIndex < strip.Count() ? iconIndex : KindPicture(DialogGlyph::Information);
+  const Picture picture = strip.At(index);
+  if (picture.empty() || size <= 0) return;
+  // The shade covers one pixel more than the picture, from one pixel further in.
+  const int shadeSize = size + 1;
+  const Picture shade = ScaledPicture(picture, shadeSize, shadeSize);
+  DibSection under = CreateDib32(shadeSize, shadeSize);
+  if (under.bitmap) {
+    MemDc mem;
+    SelectGuard select(mem.get(), under.bitmap.get());
+    BitBlt(mem.get(), 0, 0, shadeSize, shadeSize, dc, x + 1, y + 1, SRCCOPY);
+    GdiFlush();
+    auto* bits = static_cast<std::uint32_t*>(under.bits);
+    std::vector<std::uint32_t> pixels(bits, bits + shade.pixels.size());
+    ShadeUnder(shade, pixels);
+    std::copy(pixels.begin(), pixels.end(), bits);
+    BitBlt(dc, x + 1, y + 1, shadeSize, shadeSize, mem.get(), 0, 0, SRCCOPY);
+  }
+  const DibSection drawn = PictureToDib(ScaledPicture(picture, size, size), true);
+  if (!drawn.bitmap) return;
+  MemDc source;
+  SelectGuard select(source.get(), drawn.bitmap.get());
+  const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+  AlphaBlend(dc, x, y, size, size, source.get(), 0, 0, size, size, blend);
 }
 
 }  // namespace tikolvo

@@ -15,4 +15,9 @@ enum class DialogGlyph { Information, Question, Input };
 // square. An index outside the strip draws the picture of the window's kind.
 void DrawDialogIcon(HDC dc, int x, int y, int size, int iconIndex, DialogGlyph glyph);
 
+// The balloon's picture: picture iconIndex of the 16 px strip drawn size
+// pixels square at (x, y), over its own shade one pixel to the lower right
+// that darkens what lies beneath by the picture's brightness.
+void DrawBalloonIcon(HDC dc, int x, int y, int size, int iconIndex);
+
 }  // namespace tikolvo

@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "common/win/system_library.h"
 #include "common/win/wide_text.h"
 
 namespace tikolvo {
@@ -46,8 +47,17 @@ std::string SystemFolder() {
 }
 
 MemoryFigures ReadMemoryFigures() {
-  // GlobalMemoryStatus exists on every Windows the program supports; it caps
-  // its figures at 4 GB, which is all a 32-bit program can use anyway.
+  // The extended status gives the machine's real figures; the old call stops
+  // at 2 GB for a 32-bit program, which any current computer exceeds.
+  using StatusEx = BOOL(WINAPI*)(LPMEMORYSTATUSEX);
+  if (const auto statusEx = SystemFunction<StatusEx>(L"kernel32.dll", "GlobalMemoryStatusEx")) {
+    MEMORYSTATUSEX ex{};
+    ex.dwLength = sizeof(ex);
+    if (statusEx(&ex)) {
+      return MemoryFigures{ex.ullTotalPhys,     ex.ullAvailPhys,    ex.ullTotalPageFile,
+                           ex.ullAvailPageFile, ex.ullTotalVirtual, ex.ullAvailVirtual};
+    }
+  }
   MEMORYSTATUS status{};
   status.dwLength = sizeof(status);
   GlobalMemoryStatus(&status);

@@ -127,6 +127,10 @@ void TaskCalendarPage::Created() {
   GetWindowRect(area, &box);
   MapWindowPoints(nullptr, hwnd(), reinterpret_cast<POINT*>(&box), 2);
   ShowWindow(area, SW_HIDE);
+  // The calendar's drawing is laid out for this size in pixels, whatever
+  // the dialog font makes of the place kept for it.
+  box.right = box.left + CalendarControl::kPageWidth;
+  box.bottom = box.top + CalendarControl::kPageHeight;
   calendar_ = std::make_unique<CalendarControl>();
   if (!calendar_->Create(hwnd(), box)) {
     calendar_.reset();
@@ -144,6 +148,10 @@ void TaskCalendarPage::Created() {
 bool TaskCalendarPage::Notify(const NMHDR& header, LRESULT& result) { return scheduler_.HandleNotify(header, result); }
 
 void TaskCalendarPage::ColoursChanged() {
+  if (calendar_) calendar_->Redraw();
+}
+
+void TaskCalendarPage::DayChanged() {
   if (calendar_) calendar_->Redraw();
 }
 

@@ -56,6 +56,8 @@ class TaskCalendarPage final : public TemplatePage {
   HWND dayGrid() const;
   HWND dayCaption() const;
   void ColoursChanged() override;
+  // The day clock's ring: the calendar marks the new today.
+  void DayChanged();
 
  private:
   // The month calendar takes the place kept for it; picking a day lists that

@@ -11,7 +11,6 @@ namespace tikolvo {
 namespace {
 
 constexpr wchar_t kClassName[] = L"TAboutBanner";
-constexpr UINT_PTR kSecondTimer = 1;
 constexpr char kBannerResource[] = "LOGO_BACK_IMAGE";
 constexpr char kLogoResource[] = "BITMAP_LOGO";
 constexpr std::uint32_t kPlainBand = 0x1C345C;  // 0x00RRGGBB as the DIB stores it
@@ -39,7 +38,6 @@ bool AboutBanner::Create(HWND parent, int x, int y) {
   RegisterWindowClass(kClassName, 0, nullptr, nullptr, nullptr);
   if (!CreateWindowFor(0, kClassName, L"", WS_CHILD | WS_VISIBLE, x, y, kWidth, kHeight, parent)) return false;
   DrawBanner();
-  SetTimer(hwnd(), kSecondTimer, 1000, nullptr);
   return true;
 }
 
@@ -80,20 +78,17 @@ LRESULT AboutBanner::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_ERASEBKGND:
       return 1;
-    case WM_TIMER:
-      // Hidden pages cost nothing: only a visible banner redraws its hands.
-      if (wParam == kSecondTimer && IsWindowVisible(hwnd())) {
-        const HandRect& r = MiniatureClock::kRect;
-        RECT hands{r.left, r.top, r.right + 1, r.bottom + 1};
-        InvalidateRect(hwnd(), &hands, FALSE);
-      }
-      return 0;
-    case WM_DESTROY:
-      KillTimer(hwnd(), kSecondTimer);
-      return 0;
     default:
       return Default(message, wParam, lParam);
   }
+}
+
+// Hidden pages cost nothing: only a visible banner redraws its hands.
+void AboutBanner::Tick() {
+  if (!hwnd() || !IsWindowVisible(hwnd())) return;
+  const HandRect& r = MiniatureClock::kRect;
+  RECT hands{r.left, r.top, r.right + 1, r.bottom + 1};
+  InvalidateRect(hwnd(), &hands, FALSE);
 }
 
 void AboutBanner::Paint() {

@@ -1,7 +1,9 @@
 #pragma once
 // The about page's banner: the 545 x 54 picture "LOGO_BACK_IMAGE" with the
 // program's name and a dial, over which a miniature clock shows the time,
-// redrawn every second while visible. Also the page's program picture.
+// redrawn on the clock's own tick while visible (a timer of its own would
+// drift against the face's and now and then skip or repeat a second). Also
+// the page's program picture.
 #include <windows.h>
 
 #include "app/miniature_clock.h"
@@ -21,6 +23,7 @@ class AboutBanner : public Window {
   static constexpr int kHeight = 54;
 
   bool Create(HWND parent, int x, int y);
+  void Tick();
 
  protected:
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

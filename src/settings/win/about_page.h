@@ -10,6 +10,8 @@ namespace tikolvo {
 class AboutPage final : public TemplatePage {
  public:
   explicit AboutPage(SettingsStore& store);
+  // The clock's tick: the banner's miniature clock keeps time with the face.
+  void Tick() { banner_.Tick(); }
 
  private:
   void Created() override;

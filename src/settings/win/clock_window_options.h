@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "app/stacking.h"
+#include "settings/settings_model.h"
 
 namespace tikolvo {
 
@@ -19,6 +20,8 @@ class ClockWindowOptions {
   // Opacity 1..255 for the whole window.
   virtual void trans(int alpha) = 0;
   virtual void SetHandColours(std::uint32_t basic, std::uint32_t second, std::uint32_t alarm) = 0;
+  // The colours the hands wear now, the user's or the skin's.
+  virtual HandColours CurrentHandColours() const = 0;
 };
 
 }  // namespace tikolvo

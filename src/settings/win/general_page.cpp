@@ -209,9 +209,15 @@ LookPage::LookPage(SettingsStore& store, ClockWindowOptions& clock)
 void LookPage::Created() {
   AddComboItems(Item(IDC_CB_qual), {"Обычная отрисовка", "Полная отрисовка"});
   SendMessageW(Item(IDC_TBTRANS), TBM_SETRANGE, FALSE, MAKELPARAM(1, 255));
+  SendMessageW(Item(IDC_TBTRANS), TBM_SETTICFREQ, 5, 0);
 }
 
 void LookPage::LoadControls() {
+  // Unless the user's own colours are in force, the boxes start from the
+  // colours the face wears now, so ticking "own colours" changes nothing
+  // until a box is changed.
+  InterfaceSettings& inter = settings().inter;
+  if (!inter.ownHandColours || !inter.handColours) inter.handColours = clock_.CurrentHandColours();
   SelectComboItem(Item(IDC_CB_qual), std::clamp(settings().inter.handQuality, 0, 1));
   SendMessageW(Item(IDC_TBTRANS), TBM_SETPOS, TRUE, settings().inter.opacity);
 }
