@@ -99,4 +99,39 @@ std::string Utf8ToCp1251(std::string_view utf8) {
   return out;
 }
 
+namespace {
+
+char LowerCp1251(unsigned char c) {
+  if (c >= 'A' && c <= 'Z') return static_cast<char>(c + 32);
+  if (c >= 0xC0 && c <= 0xDF) return static_cast<char>(c + 32);  // А..Я
+  switch (c) {
+    case 0xA8: return static_cast<char>(0xB8);  // Ё
+    case 0xAA: return static_cast<char>(0xBA);  // Є
+    case 0xAF: return static_cast<char>(0xBF);  // Ї
+    case 0xB2: return static_cast<char>(0xB3);  // І
+    case 0xA1: return static_cast<char>(0xA2);  // Ў
+    case 0x80: return static_cast<char>(0x90);  // Ђ
+    case 0x81: return static_cast<char>(0x83);  // Ѓ
+    case 0x8A: return static_cast<char>(0x9A);  // Љ
+    case 0x8C: return static_cast<char>(0x9C);  // Њ
+    case 0x8D: return static_cast<char>(0x9D);  // Ќ
+    case 0x8E: return static_cast<char>(0x9E);  // Ћ
+    case 0x8F: return static_cast<char>(0x9F);  // Џ
+    case 0xA3: return static_cast<char>(0xBC);  // Ј
+    case 0xA5: return static_cast<char>(0xB4);  // Ґ
+    case 0xBD: return static_cast<char>(0xBE);  // Ѕ
+    default: return static_cast<char>(c);
+  }
+}
+
+}  // namespace
+
+std::string LowerCaseText(std::string_view utf8) {
+  std::string bytes = Utf8ToCp1251(utf8);
+  for (char& c : bytes) c = LowerCp1251(static_cast<unsigned char>(c));
+  return Cp1251ToUtf8(bytes);
+}
+
+bool SameTextIgnoringCase(std::string_view a, std::string_view b) { return LowerCaseText(a) == LowerCaseText(b); }
+
 }  // namespace tikolvo
