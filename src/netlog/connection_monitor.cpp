@@ -118,6 +118,7 @@ void ConnectionMonitor::EndSession(const ConnectionRecord& record, bool tellSche
   const std::string& name = record.name;
   const std::string address = OpenSessionAddress(files_.sessions, name);
   const DateTime now = clock_.Now();
+  std::erase_if(watched_, [&](const WatchedSession& w) { return SameTextIgnoringCase(w.name, name); });
   if (OpenSessionState(files_.sessions, name) > 0) {
     const AdapterSlot* slot = table_.ByAddress(address);
     const std::int32_t in = slot ? Saturated(slot->in) : 0;
@@ -149,7 +150,9 @@ void ConnectionMonitor::ConfirmAddresses(const std::vector<DialUpConnection>& ac
       SetSessionAddress(files_.sessions, name, address, kConfirmed);
       if (!state_.addressCheckPending) {
         events_.PlanCommand(plan_code::kConnected);
-        OpenPopup(ReadConnection(files_.registry, r), address);
+        const ConnectionRecord record = ReadConnection(files_.registry, r);
+        OpenPopup(record, address);
+        WatchLimits(record, address);
       }
       events_.Console("_checked: " + name + " " + address);
     }
@@ -183,6 +186,25 @@ void ConnectionMonitor::TrafficPass() {
   if (checking) table_.ClearReleased();
   if (found) state_.validatedAdapterCount = state_.adapterCount;
   RecheckSilentAdapters();
+  CheckLimits();
+}
+
+void ConnectionMonitor::WatchLimits(const ConnectionRecord& record, const std::string& address) {
+  if (record.timeLimit.total <= 0 && record.trafficLimit <= 0) return;
+  std::erase_if(watched_, [&](const WatchedSession& w) { return SameTextIgnoringCase(w.name, record.name); });
+  WatchedSession session{record.name, address, record.sessionStart, {}};
+  session.watch.Begin(record);
+  watched_.push_back(std::move(session));
+}
+
+// What is left counts the running session's live traffic and time.
+void ConnectionMonitor::CheckLimits() {
+  for (WatchedSession& session : watched_) {
+    const AdapterSlot* slot = table_.ByAddress(session.address);
+    const std::uint64_t bytes = slot ? slot->in + slot->out : 0;
+    if (const std::optional<std::string> text = session.watch.Check(SecondsBetween(session.start, clock_.Now()), bytes))
+      events_.LimitWarning(*text);
+  }
 }
 
 // While an address check runs, each adapter is registered and given the

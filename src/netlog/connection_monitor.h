@@ -16,6 +16,7 @@
 #include "common/clock.h"
 #include "netlog/adapter_table.h"
 #include "netlog/connection_records.h"
+#include "netlog/limit_watch.h"
 #include "scheduler/task_action_hangup.h"
 
 namespace tikolvo {
@@ -73,6 +74,8 @@ class MonitorEvents {
   // Connect.db changed: the grids are filled again.
   virtual void ConnectionsChanged() = 0;
   virtual void StatusShown(const std::vector<StatusRow>& rows) = 0;
+  // A session comes near its connection's limit, or reaches it.
+  virtual void LimitWarning(const std::string& text) = 0;
 };
 
 struct MonitorFiles {
@@ -147,6 +150,16 @@ class ConnectionMonitor {
   std::array<std::string, kPopupEntries> popups_{};  // the address of each open entry; empty: free
   std::optional<std::uint64_t> lastTrafficMs_;
   std::vector<DialUpConnection> lastActive_;  // as the last connection pass saw them
+  // The confirmed sessions with a limit: their address, start and watch.
+  struct WatchedSession {
+    std::string name;
+    std::string address;
+    DateTime start = 0;
+    LimitWatch watch;
+  };
+  std::vector<WatchedSession> watched_;
+  void WatchLimits(const ConnectionRecord& record, const std::string& address);
+  void CheckLimits();
 };
 
 }  // namespace tikolvo

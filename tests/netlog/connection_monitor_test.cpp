@@ -45,6 +45,8 @@ struct RecordedEvents : MonitorEvents {
   void ClosePopup(int entry) override { popups.erase(entry); }
   void ConnectionsChanged() override {}
   void StatusShown(const std::vector<StatusRow>&) override {}
+  void LimitWarning(const std::string& text) override { warnings.push_back(text); }
+  std::vector<std::string> warnings;
 };
 
 constexpr std::uint32_t kClientAddress = 0x0701000A;  // 10.0.1.7
@@ -120,6 +122,21 @@ TEST_F(Monitor, ASessionIsOpenedConfirmedCountedAndClosedWithItsTraffic) {
   EXPECT_EQ((std::array{s.in, s.out, s.state, s.duration.total}), (std::array{6000, 900, 1, 60}));
   const ConnectionRecord r = ReadConnectionByName(files_.registry, "Домашний");
   EXPECT_EQ((std::array{r.totalIn, r.totalOut, r.sessionCount, r.totalTime.total}), (std::array{6000, 900, 1, 60}));
+}
+
+TEST_F(Monitor, ALimitedSessionIsWarnedOnceNearTheLimitWithItsLiveTraffic) {
+  Dial("Домашний", 7);
+  dialUp_.addresses[7] = "10.0.1.7";
+  monitor_->ConnectionPass();
+  ASSERT_EQ(SetLimits(files_.registry, "Домашний", TTrioTime{}, 10'000), LogFileResult::kSaved);
+  AdapterShows(1000, 0);
+  Second();
+  AdapterShows(9500, 0);
+  Second();
+  AdapterShows(9600, 0);
+  Second();
+  ASSERT_EQ(events_.warnings.size(), 1u);
+  EXPECT_NE(events_.warnings[0].find("Домашний"), std::string::npos);
 }
 
 TEST_F(Monitor, AnAddressNotYetKnownIsAskedAgainAtTheNextPass) {
