@@ -63,6 +63,13 @@ std::int32_t AddTraffic(std::int32_t a, std::int64_t b) {
   return SaturatedTotal(static_cast<std::int64_t>(std::max<std::int32_t>(a, 0)) + std::max<std::int64_t>(b, 0));
 }
 
+std::string LoggedConnectionList(const std::vector<ConnectionRecord>& records) {
+  std::string list;
+  for (const ConnectionRecord& r : records)
+    if (r.valid && r.showInLogs) list += "|" + r.name;
+  return list;
+}
+
 bool CreateConnectionFile(const std::string& path) {
   return Save(path, Registry{LogFileHeader(), {ConnectionRecord{}}});
 }

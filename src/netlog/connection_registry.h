@@ -56,6 +56,10 @@ LogFileResult ClearConnectedFlags(const std::string& path);
 // Totals and the session count rebuilt from the session log's valid records.
 LogFileResult RecountFromLog(const std::string& path, const std::string& sessionLogPath, const std::string& name);
 
+// "|" + name of every valid record shown in the logs, in file order: the
+// list "Все разрешенные" names.
+std::string LoggedConnectionList(const std::vector<ConnectionRecord>& records);
+
 // a + b for the stored traffic counters: never below 0, never past the
 // largest 32-bit value.
 std::int32_t AddTraffic(std::int32_t a, std::int64_t b);

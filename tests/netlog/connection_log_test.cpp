@@ -105,6 +105,13 @@ TEST_F(ConnectionFiles, RegistryReusesItsFreeRecordCompactsAndMatchesNamesWithou
   EXPECT_TRUE(ReadConnectionByName(registry, "рабочий").monitored);
   EXPECT_EQ(FindConnection(registry, "рабочий"), 1);
 
+  ConnectionRecord hidden = ReadConnectionByName(registry, "Рабочий");
+  hidden.showInLogs = false;
+  ASSERT_EQ(WriteConnectionByName(registry, hidden), LogFileResult::kSaved);
+  EXPECT_EQ(LoggedConnectionList(ReadConnections(registry)), "|Домашний");
+  hidden.showInLogs = true;
+  ASSERT_EQ(WriteConnectionByName(registry, hidden), LogFileResult::kSaved);
+
   EXPECT_EQ(DeleteConnection(registry, 0, "Рабочий"), LogFileResult::kUnchanged);
   ASSERT_EQ(DeleteConnection(registry, 0, "домашний"), LogFileResult::kSaved);
   EXPECT_EQ(Size(registry), 937u);

@@ -3,6 +3,7 @@
 #include "common/win/error_report.h"
 #include "common/win/system_folders.h"
 #include "common/win/wide_text.h"
+#include "netlog/connection_registry.h"
 #include "scheduler/plan_file.h"
 #include "scheduler/win/task_wizard.h"
 
@@ -44,6 +45,11 @@ WinTaskActionParts Program::TaskActionParts() {
   parts.closeProgram = [this] { PostMessageW(mainForm_.hwnd(), WM_CLOSE, 0, 0); };
   parts.power = &power_;
   parts.dialUp = &dialUp_;
+  // What "Все разрешенные" and an empty filter mean comes from the logs.
+  parts.connectionFilters = [this] {
+    return ConnectionFilters{store_.settings.connectionFilter,
+                             LoggedConnectionList(ReadConnections(store_.programFolder + kConnectionFileName))};
+  };
   return parts;
 }
 
@@ -98,6 +104,29 @@ void Program::StartDayClock() {
   dayClock_.Start();
 }
 
+void Program::StartConnectionMonitor() {
+  MonitorHost& monitor = connectionMonitor_;
+  monitor.planCommand = [this](int code) { scheduler_.engine().PlanCommand(code); };
+  monitor.limitWarning = [this](const std::string& text) {
+    BalloonRequest request;
+    request.title = "Tikolvo: лимит подключения";
+    request.text = text;
+    balloons_.Show(request);
+  };
+  StatusPage& status = statisticsPages_.status;
+  monitor.consoleLine = [&status](const std::string& line) { status.AddConsoleLine(line); };
+  monitor.statusShown = [&status](const std::vector<StatusRow>& rows) { status.ShowAdapters(rows); };
+  systemPage_.monitoringSwitched = [&monitor](bool on) { monitor.SetMonitoring(on); };
+  systemPage_.loggingSwitched = [&monitor](bool on) { monitor.SetLogging(on); };
+  monitor.Start(store_.settings.log.monitorConnections, store_.settings.inter.logConnections);
+}
+
+// The sessions of connections still up are written out before the settings.
+void Program::SaveAtClose() {
+  connectionMonitor_.CloseAllSessions();
+  store_.Save();
+}
+
 void Program::RunPowerAction(PowerButtonAction action) {
   switch (action) {
     case PowerButtonAction::PowerOff: actions_.PowerAfterQuestion(PowerKind::kSwitchOff); break;
@@ -122,6 +151,7 @@ int Program::Run() {
   }
   scheduler_.Create({settingsForm_.hwnd(), taskListPage_.grid(), taskCalendarPage_.dayGrid(),
                      plannerOptionsPage_.nextLine(), taskCalendarPage_.dayCaption()});
+  StartConnectionMonitor();
   scheduler_.RunStartTasks();
   StartDayClock();
   soundEngine_.Init();

@@ -14,6 +14,7 @@
 #include "common/win/balloon_window.h"
 #include "common/win/system_clock.h"
 #include "menus/win/menu_pages.h"
+#include "netlog/win/monitor_host.h"
 #include "netlog/win/statistics_pages.h"
 #include "reminders/win/desktop_pages.h"
 #include "reminders/win/reminder_page_view.h"
@@ -45,7 +46,7 @@ class Program final : public ClockCommands {
   void OpenScheduler() override { settingsForm_.ShowPage(kConfSchedulerPage); }
   void HangUpAll() override { actions_.HangUpConnections(kAllConnections); }
   void RunPowerAction(PowerButtonAction action) override;
-  void SaveAtClose() override { store_.Save(); }
+  void SaveAtClose() override;
   void Ticked() override { aboutPage_.Tick(); }
 
  private:
@@ -53,6 +54,7 @@ class Program final : public ClockCommands {
   std::optional<CountdownTask> CountdownOf(int taskId);
   void ConnectTaskWizard();
   void StartDayClock();
+  void StartConnectionMonitor();
   void AddSettingsPages();
   int RunMessageLoop();
 
@@ -95,6 +97,9 @@ class Program final : public ClockCommands {
   AboutPage aboutPage_{store_};
   // The new day reaches the face and the calendar whether the face ticks or not.
   DayClock dayClock_{clock_};
+  // Dial-up sessions, their traffic and popups; it tells the scheduler when
+  // a connection is up or down.
+  MonitorHost connectionMonitor_{store_.programFolder, clock_};
 };
 
 }  // namespace tikolvo

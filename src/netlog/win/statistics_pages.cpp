@@ -3,13 +3,6 @@
 #include "settings/win/conf_ids.h"
 
 namespace tikolvo {
-namespace {
-
-const CheckBinding kStatusChecks[] = {
-    {IDC_CB_MONITOR_FULL, [](Settings& s) -> bool& { return s.log.monitorFull; }},
-};
-
-}  // namespace
 
 StatisticsPages::StatisticsPages(SettingsStore& store)
     : outer(store, {"Статистика", L"CONF_PAGE_STATS"}, IDC_NoteWWW,
@@ -17,6 +10,6 @@ StatisticsPages::StatisticsPages(SettingsStore& store)
       sessions(store, {"Лог подключений", L"CONF_STAT_LOG"}),
       connections(store, {"Подключения", L"CONF_STAT_CONN"}),
       workLog(store, {"Лог работы ОС", L"CONF_STAT_WORK"}),
-      status(store, {"Статус", L"CONF_STAT_STATUS", kStatusChecks}) {}
+      status(store) {}
 
 }  // namespace tikolvo

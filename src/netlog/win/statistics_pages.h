@@ -1,6 +1,7 @@
 #pragma once
 // The settings window's "Статистика" pages: the outer page with its inner
 // notebook, "Лог подключений", "Подключения", "Лог работы ОС" and "Статус".
+#include "netlog/win/status_page.h"
 #include "settings/win/template_page.h"
 
 namespace tikolvo {
@@ -12,7 +13,7 @@ struct StatisticsPages {
   BoundPage sessions;
   BoundPage connections;
   BoundPage workLog;
-  BoundPage status;
+  StatusPage status;
 };
 
 }  // namespace tikolvo

@@ -210,6 +210,7 @@
 #define IDC_BB_B_exp_work_txt 2123
 #define IDC_SG_STATUS 2130
 #define IDC_CB_MONITOR_FULL 2131
+#define IDC_LB_console 2132
 
 // "Об авторе...".
 #define IDC_banner_area 2200

@@ -81,6 +81,8 @@ bool SystemPage::MenuCommand(int id) {
 
 void SystemPage::CheckChanged(int id, bool on) {
   if (id == IDC_CBTray) ShowTaskbarClock(on);
+  if (id == IDC_CB_MONITOR_IP && monitoringSwitched) monitoringSwitched(on);
+  if (id == IDC_CB_LOG_ON && loggingSwitched) loggingSwitched(on);
 }
 
 bool SystemPage::Command(int id, int code) {

@@ -1,6 +1,7 @@
 #pragma once
 // The settings window's pages of "Настройки": the outer page with its inner
 // notebook, "Системные", "Положение", "Меню" and "Внешний вид".
+#include <functional>
 #include <string>
 
 #include "settings/win/clock_window_options.h"
@@ -20,6 +21,11 @@ class SystemPage final : public TemplatePage {
  public:
   SystemPage(SettingsStore& store, PageHost& host, std::string exePath);
   bool MenuCommand(int id) override;
+
+  // "Включить мониторинг сетевых подключений" and "Вести лог подключений"
+  // clicked: the connection monitor follows.
+  std::function<void(bool on)> monitoringSwitched;
+  std::function<void(bool on)> loggingSwitched;
 
  private:
   void Created() override;
