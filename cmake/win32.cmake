@@ -37,6 +37,14 @@ if(EXISTS ${CMAKE_SOURCE_DIR}/tests/e2e/probe.cpp)
   target_link_options(probe PRIVATE -static -static-libgcc -static-libstdc++ -municode)
   target_link_libraries(probe PRIVATE user32 gdi32)
 endif()
+# Scripted stand-ins for the dial-up and IP helper libraries: the end-to-end
+# tests put them beside the exe to drive the real connection monitor.
+foreach(standin rasapi32 iphlpapi)
+  add_library(standin_${standin} MODULE ${CMAKE_SOURCE_DIR}/tests/e2e/standins/${standin}.c)
+  set_target_properties(standin_${standin} PROPERTIES PREFIX "" OUTPUT_NAME ${standin}
+                        LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/standins)
+  target_link_options(standin_${standin} PRIVATE -static -static-libgcc -Wl,--kill-at)
+endforeach()
 
 # Generated resources: the program icon (drawn by a script) and the skins
 # (drawn by the host tool make_skins). Nothing binary is edited by hand.

@@ -7,7 +7,7 @@ RECORD = 1576
 HEADER = b"\0\0\0\0"
 DELPHI_EPOCH = datetime.datetime(1899, 12, 30)
 
-AT_TIME, HOURLY, ON_START = 0, 1, 2
+AT_TIME, HOURLY, ON_START, ON_CONNECT, ON_DISCONNECT = 0, 1, 2, 3, 4
 
 
 def when_value(moment):
@@ -23,9 +23,13 @@ def _text(record, offset, size, text):
 
 
 def task(task_id, name, trigger=AT_TIME, when=None, every_day=False, run=None, message=None, balloon=None,
-         balloon_duration=30):
+         balloon_duration=30, hang_up=None):
     record = bytearray(RECORD)
     _text(record, 0, 64, name)
+    if hang_up:
+        record[64] = 1
+        _text(record, 65, 64, hang_up)
+        record[129] = 4
     record[131:138] = b"\1" * 7
     record[140:152] = b"\1" * 12
     struct.pack_into("<H", record, 158, balloon_duration)

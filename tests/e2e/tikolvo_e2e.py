@@ -129,15 +129,15 @@ class ProgramFolder:
         with open(self.config_path, "rb") as f:
             return f.read()
 
-    def start(self):
+    def start(self, env=None):
         """Starts the program; returns the process once its window exists."""
-        process = subprocess.Popen(["wine", self.exe], cwd=self.path, env=wine_env(),
+        process = subprocess.Popen(["wine", self.exe], cwd=self.path, env=env or wine_env(),
                                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         self.processes.append(process)
         return process
 
-    def start_and_wait(self):
-        process = self.start()
+    def start_and_wait(self, env=None):
+        process = self.start(env)
         wait_until(lambda: window_count() == 1, what="the main window")
         wait_until(lambda: flag("visible") or flag("iconic"), what="the main window to show")
         return process

@@ -48,6 +48,8 @@ void ConnectionPopup::Close() {
 
 void ConnectionPopup::SetLine(int line, std::wstring text) {
   if (lines_[line] == text) return;
+  // The traffic is also the window's text, for tools that read windows.
+  if (line == 0) SetWindowTextW(hwnd(), text.c_str());
   lines_[line] = std::move(text);
   InvalidateRect(hwnd(), nullptr, TRUE);
 }

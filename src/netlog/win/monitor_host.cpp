@@ -43,19 +43,20 @@ void MonitorHost::Resumed() {
   SyncTimers();
 }
 
+// A timer that runs already keeps its beat: starting it again would put its
+// next tick off, and the traffic pass would never come between two
+// connection passes.
+void MonitorHost::SyncTimer(UINT_PTR id, UINT milliseconds, bool wanted, bool& running) {
+  if (wanted && !running) SetTimer(hwnd(), id, milliseconds, nullptr);
+  if (!wanted && running) KillTimer(hwnd(), id);
+  running = wanted;
+}
+
 void MonitorHost::SyncTimers() {
   if (!hwnd()) return;
   const MonitorState& state = monitor_.state();
-  if (state.connectionPassRunning) {
-    SetTimer(hwnd(), kConnectionTimer, kConnectionMs, nullptr);
-  } else {
-    KillTimer(hwnd(), kConnectionTimer);
-  }
-  if (state.trafficPassRunning) {
-    SetTimer(hwnd(), kTrafficTimer, kTrafficMs, nullptr);
-  } else {
-    KillTimer(hwnd(), kTrafficTimer);
-  }
+  SyncTimer(kConnectionTimer, kConnectionMs, state.connectionPassRunning, connectionTimerOn_);
+  SyncTimer(kTrafficTimer, kTrafficMs, state.trafficPassRunning, trafficTimerOn_);
 }
 
 LRESULT MonitorHost::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -63,6 +64,7 @@ LRESULT MonitorHost::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   // A pass that brings up a question or a slow file must not run again
   // underneath itself.
   KillTimer(hwnd(), wParam);
+  (wParam == kConnectionTimer ? connectionTimerOn_ : trafficTimerOn_) = false;
   if (wParam == kConnectionTimer) monitor_.ConnectionPass();
   if (wParam == kTrafficTimer) monitor_.TrafficPass();
   SyncTimers();

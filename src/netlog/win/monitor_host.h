@@ -52,11 +52,14 @@ class MonitorHost : public Window, private MonitorEvents {
   void LimitWarning(const std::string& text) override;
   // The timers follow what the monitor says should run.
   void SyncTimers();
+  void SyncTimer(UINT_PTR id, UINT milliseconds, bool wanted, bool& running);
 
   RasDialUpService dialUp_;
   IpHelperAdapters adapters_;
   ConnectionMonitor monitor_;
   std::array<std::unique_ptr<ConnectionPopup>, kPopupEntries> popups_{};
+  bool connectionTimerOn_ = false;
+  bool trafficTimerOn_ = false;
 };
 
 }  // namespace tikolvo
