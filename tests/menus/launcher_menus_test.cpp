@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "menus/launcher_menus.h"
+#include "menus/tray_copies.h"
 #include "menu_test_helpers.h"
 
 namespace tikolvo {
@@ -80,6 +81,26 @@ TEST(WebMenu, FavouritesOnTopWithTheirSeparatorAndTheSeparatorStandsAloneWithout
   ASSERT_EQ(menu.items[0].children.size(), 1u);
   EXPECT_EQ(menu.items[0].children[0].hint, "http://s");
   EXPECT_EQ(Captions(BuildWebMenu({}, nullptr).items), std::vector<std::string>{"-"});
+}
+
+TEST(TrayCopies, WebThenProgramsThenOneSeparatorWithoutGeneratedEntriesOrGroups) {
+  LauncherMenu programs = BuildProgramMenu({{0, ":disconnect", "Отбой", ""}, {1, "C:\\a.exe", "А", ""}}, kTenPixelsAChar);
+  MenuItem generated;
+  generated.tag = menu_tag::kGenerated;
+  programs.items.push_back(generated);
+  const LauncherMenu web = BuildWebMenu({{0, "http://m", "Почта<=>Входящие"}, {1, "C:\\t.exe", "Т"}}, nullptr);
+
+  const std::vector<MenuItem> top = TrayLauncherItems(programs.items, web.items, true, true);
+  EXPECT_EQ(Captions(top), (std::vector<std::string>{"WWW", "Программы", "-"}));
+  EXPECT_EQ(Captions(top[0].children), std::vector<std::string>{"Т"});
+  EXPECT_EQ(top[0].children[0].picture, menu_picture::kWebLink);
+  EXPECT_EQ(top[0].children[0].click, MenuClick::kWebEntry);
+  EXPECT_EQ(Captions(top[1].children), (std::vector<std::string>{"Отбой", "А"}));
+  EXPECT_EQ(top[1].children[0].picture, menu_picture::kHangUp);
+  EXPECT_EQ(top[1].children[1].hint, "А||C:\\a.exe][");
+  EXPECT_EQ(top[1].hint, kTrayProgramsHint);
+  EXPECT_EQ(Captions(TrayLauncherItems(programs.items, web.items, false, true)), (std::vector<std::string>{"WWW", "-"}));
+  EXPECT_TRUE(TrayLauncherItems(programs.items, web.items, false, false).empty());
 }
 
 }  // namespace
