@@ -78,6 +78,11 @@ class MenuEditor {
   std::optional<Question> ReplacePathQuestion() const;
   void ReplacePath(const std::string& path);
 
+  // The favourites option changed: the list is saved as it stands (pending
+  // edits stay pending) and the web menu rebuilt at once, since the refresh
+  // button that used to do it is hidden. Returns the lines to save.
+  std::vector<std::string> FavouritesChanged() const { return lines_; }
+
   // "Переместить пункт меню вверх/вниз" after PendingLineQuestion.
   void MoveUp() { Move(-1); }
   void MoveDown() { Move(1); }
