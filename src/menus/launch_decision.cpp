@@ -15,8 +15,17 @@ LaunchDecision PlanCommand(int code) {
   return decision;
 }
 
-LaunchDecision ShellOpen(std::string verb, std::string file, std::string parameters, std::string folder,
-                         bool maximised) {
+LaunchDecision MissingObject(const std::string& name) {
+  LaunchDecision decision;
+  decision.kind = LaunchKind::kNotice;
+  decision.notice = {"Уведомление", "Объект \"" + name + "\" не найден, проверьте правильность пути."};
+  return decision;
+}
+
+}  // namespace
+
+LaunchDecision ShellOpenDecision(std::string verb, std::string file, std::string parameters, std::string folder,
+                                 bool maximised) {
   LaunchDecision decision;
   decision.kind = LaunchKind::kShellOpen;
   decision.verb = std::move(verb);
@@ -26,15 +35,6 @@ LaunchDecision ShellOpen(std::string verb, std::string file, std::string paramet
   decision.maximised = maximised;
   return decision;
 }
-
-LaunchDecision MissingObject(const std::string& name) {
-  LaunchDecision decision;
-  decision.kind = LaunchKind::kNotice;
-  decision.notice = {"Уведомление", "Объект \"" + name + "\" не найден, проверьте правильность пути."};
-  return decision;
-}
-
-}  // namespace
 
 LaunchDecision LaunchProgramEntry(const std::string& hint, bool rightButton, const LaunchOptions& options,
                                   LaunchFacts& facts) {
@@ -47,16 +47,16 @@ LaunchDecision LaunchProgramEntry(const std::string& hint, bool rightButton, con
   const std::string folder = FolderOf(path);
   if (options.rightClickOpensFolder && rightButton) {
     if (folder.empty() || !facts.FolderExists(folder)) return {};
-    return ShellOpen("", folder, "", folder, options.foldersFullScreen);
+    return ShellOpenDecision("", folder, "", folder, options.foldersFullScreen);
   }
   const bool maximised = options.foldersFullScreen && LowerExtension(path).empty();
-  return ShellOpen("", path, LastOf(hint), folder, maximised);
+  return ShellOpenDecision("", path, LastOf(hint), folder, maximised);
 }
 
 LaunchDecision LaunchWebEntry(const std::string& hint, bool rightButton, const LaunchOptions& options,
                               LaunchFacts& facts) {
   if (const std::optional<int> code = SpecialCommandCode(hint)) return PlanCommand(*code);
-  if (LowerExtension(hint) == ".exe") return ShellOpen("", hint, "", "", true);
+  if (LowerExtension(hint) == ".exe") return ShellOpenDecision("", hint, "", "", true);
   return LaunchLinkEntry(hint, rightButton, options, facts);
 }
 
@@ -69,12 +69,12 @@ LaunchDecision LaunchLinkEntry(const std::string& hint, bool rightButton, const 
     return decision;
   }
   if (hint.empty()) return {};
-  if (!options.registeredBrowserOnly) return ShellOpen("open", hint, hint, "", options.linksFullScreen);
+  if (!options.registeredBrowserOnly) return ShellOpenDecision("open", hint, hint, "", options.linksFullScreen);
   const std::optional<std::string> command = facts.BrowserOpenCommand();
   if (!command) return {};
   const std::string browser = BrowserProgram(*command);
   if (browser.empty()) return {};
-  return ShellOpen("open", browser, hint, "", options.linksFullScreen);
+  return ShellOpenDecision("open", browser, hint, "", options.linksFullScreen);
 }
 
 std::string BrowserProgram(const std::string& command) {

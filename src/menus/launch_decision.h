@@ -52,6 +52,9 @@ struct LaunchDecision {
   bool operator==(const LaunchDecision&) const = default;
 };
 
+LaunchDecision ShellOpenDecision(std::string verb, std::string file, std::string parameters, std::string folder,
+                                 bool maximised);
+
 // The hint of a programs-menu entry: Name||Path][Params.
 LaunchDecision LaunchProgramEntry(const std::string& hint, bool rightButton, const LaunchOptions& options,
                                   LaunchFacts& facts);

@@ -22,6 +22,22 @@ std::string_view RecordAt(std::string_view bytes, std::size_t index, std::size_t
 
 bool IsValid(std::string_view record) { return record.back() != 0; }
 
+// The valid records among the whole ones, each read by `fields`.
+template <typename Record, typename Fields>
+std::vector<Record> DecodeRecords(std::string_view bytes, std::size_t recordSize, Fields fields) {
+  std::vector<Record> records;
+  for (std::size_t index = 0; index < WholeRecords(bytes, recordSize); ++index) {
+    const std::string_view record = RecordAt(bytes, index, recordSize);
+    if (!IsValid(record)) continue;
+    ByteReader reader(record);
+    Record entry;
+    entry.index = index;
+    fields(reader, entry);
+    records.push_back(std::move(entry));
+  }
+  return records;
+}
+
 void WriteProgramRecord(ByteWriter& writer, std::string_view line) {
   const ProgramEntry entry = SplitProgramLine(line);
   writer.ShortString(entry.path, kMenuTextCapacity);
@@ -40,34 +56,18 @@ void WriteWebRecord(ByteWriter& writer, std::string_view line) {
 }  // namespace
 
 std::vector<ProgramRecord> DecodeProgramMenu(std::string_view bytes) {
-  std::vector<ProgramRecord> records;
-  for (std::size_t index = 0; index < WholeRecords(bytes, kProgramMenuRecordSize); ++index) {
-    const std::string_view record = RecordAt(bytes, index, kProgramMenuRecordSize);
-    if (!IsValid(record)) continue;
-    ByteReader reader(record);
-    ProgramRecord entry;
-    entry.index = index;
+  return DecodeRecords<ProgramRecord>(bytes, kProgramMenuRecordSize, [](ByteReader& reader, ProgramRecord& entry) {
     entry.path = reader.ShortString(kMenuTextCapacity);
     entry.name = reader.ShortString(kMenuTextCapacity);
     entry.params = reader.ShortString(kMenuTextCapacity);
-    records.push_back(std::move(entry));
-  }
-  return records;
+  });
 }
 
 std::vector<WebRecord> DecodeWebMenu(std::string_view bytes) {
-  std::vector<WebRecord> records;
-  for (std::size_t index = 0; index < WholeRecords(bytes, kWebMenuRecordSize); ++index) {
-    const std::string_view record = RecordAt(bytes, index, kWebMenuRecordSize);
-    if (!IsValid(record)) continue;
-    ByteReader reader(record);
-    WebRecord entry;
-    entry.index = index;
+  return DecodeRecords<WebRecord>(bytes, kWebMenuRecordSize, [](ByteReader& reader, WebRecord& entry) {
     entry.target = reader.ShortString(kMenuTextCapacity);
     entry.name = reader.ShortString(kMenuTextCapacity);
-    records.push_back(std::move(entry));
-  }
-  return records;
+  });
 }
 
 std::string EncodeMenuFile(LauncherKind kind, const std::vector<std::string>& lines) {

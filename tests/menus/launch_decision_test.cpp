@@ -21,14 +21,7 @@ class Facts : public LaunchFacts {
 };
 
 LaunchDecision Open(std::string verb, std::string file, std::string parameters, std::string folder, bool maximised) {
-  LaunchDecision decision;
-  decision.kind = LaunchKind::kShellOpen;
-  decision.verb = std::move(verb);
-  decision.file = std::move(file);
-  decision.parameters = std::move(parameters);
-  decision.folder = std::move(folder);
-  decision.maximised = maximised;
-  return decision;
+  return ShellOpenDecision(std::move(verb), std::move(file), std::move(parameters), std::move(folder), maximised);
 }
 
 TEST(LaunchDecision, SpecialCommandsInAnyCaseRunTheSchedulerCommand) {
