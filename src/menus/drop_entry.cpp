@@ -4,8 +4,18 @@
 
 namespace tikolvo {
 
+namespace {
+
+// A folder may come with its closing backslash.
+std::string_view WithoutClosingSeparators(std::string_view path) {
+  while (!path.empty() && (path.back() == '\\' || path.back() == '/')) path.remove_suffix(1);
+  return path;
+}
+
+}  // namespace
+
 std::string DropProposedName(std::string_view path) {
-  const std::string name = FileNamePart(path);
+  const std::string name = FileNamePart(WithoutClosingSeparators(path));
   const std::size_t dot = name.find_last_of('.');
   if (dot == std::string::npos) return name;
   const std::string extension = name.substr(dot);
@@ -20,7 +30,7 @@ std::string DropProposedName(std::string_view path) {
 }
 
 LauncherKind DropProposedMenu(std::string_view path) {
-  return LowerExtension(FileNamePart(path)) == ".url" ? LauncherKind::kWeb : LauncherKind::kPrograms;
+  return LowerExtension(FileNamePart(WithoutClosingSeparators(path))) == ".url" ? LauncherKind::kWeb : LauncherKind::kPrograms;
 }
 
 std::string DropEntryLine(LauncherKind menu, std::string_view name, std::string_view path) {

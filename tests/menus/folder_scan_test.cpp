@@ -25,7 +25,9 @@ TEST(ProgramFolderScan, FoldersShortcutsAndFilesBecomeGeneratedEntries) {
                        SubFolder("Сервис"), ArchiveFile(".hidden"), SubFolder(".git"), ArchiveFile("Сайт.url"),
                        ArchiveFile("Документы.lnk"), ArchiveFile("Ничто.lnk")})
       .Folder(kProgs + "Игры\\", {ArchiveFile("sol.exe")})
-      .Folder(kProgs + "Сервис\\", {})
+      .Folder(kProgs + "Сервис\\", {SubFolder("Диски"), SubFolder("Сеть")})
+      .Folder(kProgs + "Сервис\\Диски\\", {})
+      .Folder(kProgs + "Сервис\\Сеть\\", {})
       .Folder("D:\\Docs\\", {ArchiveFile("a.doc")})
       .Shortcut(kProgs + "Калькулятор.lnk", {"C:\\w\\calc.exe", "-x"})
       .Shortcut(kProgs + "Документы.lnk", {"D:\\Docs\\", ""});
@@ -45,6 +47,9 @@ TEST(ProgramFolderScan, FoldersShortcutsAndFilesBecomeGeneratedEntries) {
   EXPECT_EQ(menu[0].children[0].hint, "sol.exe||" + kProgs + "Игры\\sol.exe][");
   ASSERT_EQ(menu[2].children.size(), 1u);
   EXPECT_EQ(menu[2].children[0].caption, "a.doc");
+  // Folders among folders only keep their order too.
+  ASSERT_EQ(menu[1].children.size(), 2u);
+  EXPECT_EQ(menu[1].children[0].caption, "Диски");
 
   EXPECT_EQ(menu[4].caption, "Калькулятор");
   EXPECT_EQ(menu[4].hint, "Калькулятор||C:\\w\\calc.exe][-x");

@@ -91,6 +91,7 @@ TEST(DropEntry, NameLosesEveryCopyOfItsExtensionAndUrlFilesGoToTheWebMenu) {
   EXPECT_EQ(DropProposedName("C:\\r\\a.doc.doc"), "a");
   EXPECT_EQ(DropProposedName("C:\\r\\x.docs.doc"), "xs");
   EXPECT_EQ(DropProposedName("C:\\My.Tools\\Readme"), "Readme");
+  EXPECT_EQ(DropProposedName("C:\\Docs\\"), "Docs");
   EXPECT_EQ(DropProposedName("C:\\u\\.profile"), ".profile");
   EXPECT_EQ(DropProposedMenu("C:\\Fav\\Поиск.URL"), LauncherKind::kWeb);
   EXPECT_EQ(DropProposedMenu("C:\\Tools\\app.exe"), LauncherKind::kPrograms);
