@@ -1,0 +1,98 @@
+// Any bytes as a ".url" file, and as the names of a folder tree: the
+// address is read without crashing, and the scans of the programs tree, the
+// web tree and the favourites end with every item where it belongs.
+#include <algorithm>
+#include <cstddef>
+#include <map>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+#include "../menus/menu_test_helpers.h"
+#include "menus/drop_entry.h"
+#include "menus/folder_scan.h"
+#include "menus/url_file.h"
+
+namespace {
+
+using namespace tikolvo;
+
+void Check(bool condition) {
+  if (!condition) std::abort();
+}
+
+const std::string kRoot = "C:\\T\\";
+
+// Each line of the bytes names an entry of the folder the lines before it
+// opened: a first byte below 0x40 makes it a folder (entered), "<" goes up,
+// otherwise a file; every file holds the whole bytes and every shortcut
+// points at the folder it stands in.
+FakeFolderTree TreeOf(std::string_view bytes, const std::string& top) {
+  FakeFolderTree tree;
+  std::vector<std::string> path = {top};
+  std::map<std::string, std::vector<FolderListEntry>> folders = {{top, {}}};
+  std::size_t start = 0;
+  while (start < bytes.size() && folders.size() < 64) {
+    const std::size_t end = std::min(bytes.find('\n', start), bytes.size());
+    const std::string name(bytes.substr(start, end - start));
+    start = end + 1;
+    if (name == "<") {
+      if (path.size() > 1) path.pop_back();
+      continue;
+    }
+    const bool folder = !name.empty() && static_cast<unsigned char>(name[0]) < 0x40;
+    FolderListEntry entry{name, folder, name.size() % 2 == 0, name.size() % 5 == 4, name.size() % 7 == 6};
+    folders[path.back()].push_back(entry);
+    const std::string full = path.back() + name;
+    tree.File(full, std::string(bytes)).Shortcut(full, {path.back(), name});
+    if (folder) {
+      path.push_back(full + "\\");
+      folders[path.back()];
+    }
+  }
+  for (auto& [folder, entries] : folders) tree.Folder(folder, entries);
+  return tree;
+}
+
+std::size_t Count(const std::vector<MenuItem>& items) {
+  std::size_t count = items.size();
+  for (const MenuItem& item : items) count += Count(item.children);
+  return count;
+}
+
+void CheckGenerated(const std::vector<MenuItem>& items, bool generated) {
+  for (const MenuItem& item : items) {
+    Check((item.tag == menu_tag::kGenerated) == generated);
+    Check(item.kind != MenuItemKind::kEntry || item.HasHint() || !generated || item.click != MenuClick::kNone);
+    CheckGenerated(item.children, generated);
+  }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+  (void)UrlFileAddress(bytes);
+  (void)DropProposedName(bytes);
+  (void)DropProposedMenu(bytes);
+
+  for (const std::string top : {kRoot + kProgramMenuFolder, kRoot + kWebMenuFolder}) {
+    FakeFolderTree tree = TreeOf(bytes, top);
+    const FolderScanContext context{tree, kTenPixelsAChar, {size % 2 == 0, size % 3 == 0}};
+    std::vector<MenuItem> menu;
+    if (top == kRoot + kProgramMenuFolder)
+      AddProgramFolderItems(menu, kRoot, context);
+    else
+      AddWebFolderItems(menu, kRoot, context);
+    Check(Count(menu) <= static_cast<std::size_t>(kMaxScannedItems));
+    CheckGenerated(menu, true);
+    RemoveGeneratedItems(menu);
+    Check(menu.empty());
+
+    MenuItem favourites;
+    AddFavorites(favourites, top, context);
+    CheckGenerated(favourites.children, false);
+  }
+  return 0;
+}
