@@ -113,6 +113,7 @@ void Program::StartConnectionMonitor() {
     request.text = text;
     balloons_.Show(request);
   };
+  monitor.connectionsChanged = [this] { statisticsPages_.connections.Refresh(); };
   StatusPage& status = statisticsPages_.status;
   monitor.consoleLine = [&status](const std::string& line) { status.AddConsoleLine(line); };
   monitor.statusShown = [&status](const std::vector<StatusRow>& rows) { status.ShowAdapters(rows); };

@@ -75,6 +75,10 @@ class Program final : public ClockCommands {
   ProgramWizardTests wizardTests_{sounds_, balloons_};
   TaskScheduler scheduler_;
 
+  // Dial-up sessions, their traffic and popups; it tells the scheduler when
+  // a connection is up or down.
+  MonitorHost connectionMonitor_{store_.programFolder, clock_};
+
   TFormConf settingsForm_{store_};
   GeneralPage generalPage_{store_};
   SystemPage systemPage_;
@@ -93,13 +97,10 @@ class Program final : public ClockCommands {
   TaskListPage taskListPage_{store_, settingsForm_, scheduler_};
   TaskCalendarPage taskCalendarPage_{store_, scheduler_, clock_};
   PlannerOptionsPage plannerOptionsPage_{store_, scheduler_};
-  StatisticsPages statisticsPages_{store_};
+  StatisticsPages statisticsPages_{store_, connectionMonitor_.dialUp()};
   AboutPage aboutPage_{store_};
   // The new day reaches the face and the calendar whether the face ticks or not.
   DayClock dayClock_{clock_};
-  // Dial-up sessions, their traffic and popups; it tells the scheduler when
-  // a connection is up or down.
-  MonitorHost connectionMonitor_{store_.programFolder, clock_};
 };
 
 }  // namespace tikolvo

@@ -4,11 +4,11 @@
 
 namespace tikolvo {
 
-StatisticsPages::StatisticsPages(SettingsStore& store)
+StatisticsPages::StatisticsPages(SettingsStore& store, DialUpService& dialUp)
     : outer(store, {"Статистика", L"CONF_PAGE_STATS"}, IDC_NoteWWW,
             [](Settings& s) -> int& { return s.pages.statisticsPage; }),
       sessions(store, {"Лог подключений", L"CONF_STAT_LOG"}),
-      connections(store, {"Подключения", L"CONF_STAT_CONN"}),
+      connections(store, dialUp),
       workLog(store, {"Лог работы ОС", L"CONF_STAT_WORK"}),
       status(store) {}
 

@@ -1,17 +1,18 @@
 #pragma once
 // The settings window's "Статистика" pages: the outer page with its inner
 // notebook, "Лог подключений", "Подключения", "Лог работы ОС" and "Статус".
+#include "netlog/win/connections_page.h"
 #include "netlog/win/status_page.h"
 #include "settings/win/template_page.h"
 
 namespace tikolvo {
 
 struct StatisticsPages {
-  explicit StatisticsPages(SettingsStore& store);
+  StatisticsPages(SettingsStore& store, DialUpService& dialUp);
 
   NotebookPage outer;
   BoundPage sessions;
-  BoundPage connections;
+  ConnectionsPage connections;
   BoundPage workLog;
   StatusPage status;
 };

@@ -204,6 +204,7 @@
 #define IDC_B_del_it_conn 2112
 #define IDC_B_param_conn_1 2113
 #define IDC_B_ref 2114
+#define IDC_B_del_all_conn 2115
 #define IDC_SG_W 2120
 #define IDC_L_SUMM_WORK_TIME 2121
 #define IDC_B_CLE_WORK 2122

@@ -63,6 +63,7 @@ class TemplatePage : public SettingsPage {
   Settings& settings() { return store_.settings; }
   const Settings& settings() const { return store_.settings; }
   SettingsStore& store() { return store_; }
+  const SettingsStore& store() const { return store_; }
   // Runs `change` with the page's handlers held back, as loading does.
   template <typename Change>
   void Quietly(Change change) {
