@@ -69,6 +69,7 @@ void VisitLogAndAlarm(Io& io, S& s) {
   io.Section("LOG");
   io.Bool("MONITOR", s.log.monitorConnections);
   io.WrittenOnlyBool("MONITORFULL", s.log.monitorFull);
+  io.Bool("LimitWarn", s.log.limitWarnings);
   io.Section("Alarm");
   io.WrittenOnlyBool("Active", s.alarm.schedulerEnabled);
   io.Bool("Alarm", s.alarm.schedulerEnabled);

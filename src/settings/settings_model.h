@@ -84,6 +84,7 @@ struct InterfaceSettings {  // section "Inter"
 struct LogSettings {  // section "LOG"
   bool monitorConnections = true;  // "MONITOR"
   bool monitorFull = true;         // "MONITORFULL", written only
+  bool limitWarnings = true;       // "LimitWarn": a balloon before a connection's limit runs out
 
   bool operator==(const LogSettings&) const = default;
 };

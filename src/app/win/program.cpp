@@ -108,6 +108,7 @@ void Program::StartConnectionMonitor() {
   MonitorHost& monitor = connectionMonitor_;
   monitor.planCommand = [this](int code) { scheduler_.engine().PlanCommand(code); };
   monitor.limitWarning = [this](const std::string& text) {
+    if (!store_.settings.log.limitWarnings) return;
     BalloonRequest request;
     request.title = "Tikolvo: лимит подключения";
     request.text = text;

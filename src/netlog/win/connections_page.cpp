@@ -5,13 +5,14 @@
 #include "netlog/connection_grid.h"
 #include "netlog/connection_registry.h"
 #include "netlog/session_log.h"
+#include "netlog/win/connection_settings_dialog.h"
 #include "settings/win/conf_ids.h"
 #include "skin/program_pictures.h"
 
 namespace tikolvo {
 namespace {
 
-enum MenuCommand : UINT { kRefresh = 1, kAdd, kDelete, kDeleteAll };
+enum MenuCommand : UINT { kRefresh = 1, kAdd, kDelete, kDeleteAll, kSettings };
 
 constexpr int kCheckColumnWidth = 23;
 
@@ -67,6 +68,7 @@ bool ConnectionsPage::Command(int id, int code) {
     case IDC_B_ADD_Items: AddByName(""); return true;
     case IDC_B_del_it_conn: DeleteSelected(); return true;
     case IDC_B_del_all_conn: DeleteAll(); return true;
+    case IDC_B_param_conn_1: OpenSettings(); return true;
     default: return false;
   }
 }
@@ -104,6 +106,13 @@ void ConnectionsPage::DeleteSelected() {
   Refresh();
 }
 
+void ConnectionsPage::OpenSettings() {
+  const int row = grid_.SelectedRow();
+  if (row < 0) return;
+  ShowConnectionSettings(hwnd(), {RegistryPath(), row, grid_.RowCount(), &settings().log.limitWarnings,
+                                  [this] { Refresh(); }});
+}
+
 void ConnectionsPage::DeleteAll() {
   if (!AskConfirmation(hwnd(), "Удаление соединений", "Удалить все соединения?", "Отмена", "Удалить")) return;
   CreateConnectionFile(RegistryPath());
@@ -123,6 +132,7 @@ void ConnectionsPage::ShowContextMenu(POINT screen) {
   AppendMenuW(menu, MF_STRING, kAdd, L"Добавить");
   AppendMenuW(menu, MF_STRING, kDelete, L"Удалить");
   AppendMenuW(menu, MF_STRING, kDeleteAll, L"Удалить все");
+  AppendMenuW(menu, MF_STRING, kSettings, L"Параметры");
   const UINT chosen =
       static_cast<UINT>(TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, screen.x, screen.y, 0, hwnd(), nullptr));
   DestroyMenu(menu);
@@ -131,6 +141,7 @@ void ConnectionsPage::ShowContextMenu(POINT screen) {
     case kAdd: AddByName(""); break;
     case kDelete: DeleteSelected(); break;
     case kDeleteAll: DeleteAll(); break;
+    case kSettings: OpenSettings(); break;
     default: break;
   }
 }

@@ -29,6 +29,7 @@ class ConnectionsPage final : public TemplatePage {
   void AddByName(const std::string& proposed);
   void DeleteSelected();
   void DeleteAll();
+  void OpenSettings();
   void RecountSelected();
   void ShowContextMenu(POINT screen);
   std::string SelectedName() const;
