@@ -4,6 +4,7 @@
 #include "common/win/system_folders.h"
 #include "common/win/wide_text.h"
 #include "netlog/connection_registry.h"
+#include "netlog/work_log.h"
 #include "scheduler/plan_file.h"
 #include "scheduler/win/task_wizard.h"
 
@@ -123,9 +124,11 @@ void Program::StartConnectionMonitor() {
   monitor.Start(store_.settings.log.monitorConnections, store_.settings.inter.logConnections);
 }
 
-// The sessions of connections still up are written out before the settings.
+// The sessions of connections still up and this boot's working time are
+// written out before the settings.
 void Program::SaveAtClose() {
   connectionMonitor_.CloseAllSessions();
+  CloseOpenSessions(store_.programFolder + kWorkLogFileName, clock_.Now());
   store_.Save();
 }
 
@@ -153,6 +156,7 @@ int Program::Run() {
   }
   scheduler_.Create({settingsForm_.hwnd(), taskListPage_.grid(), taskCalendarPage_.dayGrid(),
                      plannerOptionsPage_.nextLine(), taskCalendarPage_.dayCaption()});
+  LogSystemStart(store_.programFolder + kWorkLogFileName, clock_.Now(), clock_.MillisecondsSinceStart());
   StartConnectionMonitor();
   scheduler_.RunStartTasks();
   StartDayClock();

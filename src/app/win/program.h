@@ -97,7 +97,7 @@ class Program final : public ClockCommands {
   TaskListPage taskListPage_{store_, settingsForm_, scheduler_};
   TaskCalendarPage taskCalendarPage_{store_, scheduler_, clock_};
   PlannerOptionsPage plannerOptionsPage_{store_, scheduler_};
-  StatisticsPages statisticsPages_{store_, connectionMonitor_.dialUp()};
+  StatisticsPages statisticsPages_{store_, connectionMonitor_.dialUp(), clock_};
   AboutPage aboutPage_{store_};
   // The new day reaches the face and the calendar whether the face ticks or not.
   DayClock dayClock_{clock_};

@@ -4,12 +4,12 @@
 
 namespace tikolvo {
 
-StatisticsPages::StatisticsPages(SettingsStore& store, DialUpService& dialUp)
+StatisticsPages::StatisticsPages(SettingsStore& store, DialUpService& dialUp, const Clock& clock)
     : outer(store, {"Статистика", L"CONF_PAGE_STATS"}, IDC_NoteWWW,
             [](Settings& s) -> int& { return s.pages.statisticsPage; }),
       sessions(store, {"Лог подключений", L"CONF_STAT_LOG"}),
       connections(store, dialUp),
-      workLog(store, {"Лог работы ОС", L"CONF_STAT_WORK"}),
+      workLog(store, clock),
       status(store) {}
 
 }  // namespace tikolvo

@@ -3,17 +3,18 @@
 // notebook, "Лог подключений", "Подключения", "Лог работы ОС" and "Статус".
 #include "netlog/win/connections_page.h"
 #include "netlog/win/status_page.h"
+#include "netlog/win/work_log_page.h"
 #include "settings/win/template_page.h"
 
 namespace tikolvo {
 
 struct StatisticsPages {
-  StatisticsPages(SettingsStore& store, DialUpService& dialUp);
+  StatisticsPages(SettingsStore& store, DialUpService& dialUp, const Clock& clock);
 
   NotebookPage outer;
   BoundPage sessions;
   ConnectionsPage connections;
-  BoundPage workLog;
+  WorkLogPage workLog;
   StatusPage status;
 };
 
