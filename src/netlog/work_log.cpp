@@ -8,6 +8,7 @@
 #include "common/date_format.h"
 #include "common/file_io.h"
 #include "netlog/connection_records.h"
+#include "netlog/report_file.h"
 #include "settings/settings_model.h"
 
 namespace tikolvo {
@@ -29,30 +30,6 @@ bool Save(const std::string& path, const std::vector<WorkSession>& sessions) {
 }
 
 std::string Moment(DateTime value) { return FormatDateTime(kMomentPattern, value); }
-
-std::string Fitted(const std::string& text, std::size_t width) {
-  // Widths count characters, which the file's Windows-1251 makes bytes.
-  const std::string bytes = text;
-  std::size_t chars = 0;
-  for (unsigned char c : bytes) chars += (c & 0xC0) != 0x80 ? 1 : 0;
-  if (chars >= width) {
-    std::string cut;
-    std::size_t taken = 0;
-    for (std::size_t i = 0; i < bytes.size() && taken < width; ++i) {
-      cut += bytes[i];
-      if (i + 1 >= bytes.size() || (static_cast<unsigned char>(bytes[i + 1]) & 0xC0) != 0x80) ++taken;
-    }
-    return cut;
-  }
-  const std::size_t pad = width > chars + 1 ? width - 1 - chars : 0;
-  return std::string(pad, ' ') + text + " ";
-}
-
-std::size_t Chars(const std::string& text) {
-  std::size_t n = 0;
-  for (unsigned char c : text) n += (c & 0xC0) != 0x80 ? 1 : 0;
-  return n;
-}
 
 std::string HoursMinutesSeconds(std::int64_t seconds, bool twoDigitHours) {
   char text[48];
@@ -165,8 +142,8 @@ std::vector<std::string> WorkReportLines(const std::vector<WorkSession>& session
   const std::size_t n = sessions.size();
   std::size_t startWidth = 13, endWidth = 17;
   for (const WorkSession& s : sessions) {
-    startWidth = std::max(startWidth, Chars(Moment(s.started)));
-    endWidth = std::max(endWidth, Chars(Moment(s.seen)));
+    startWidth = std::max(startWidth, CharCount(Moment(s.started)));
+    endWidth = std::max(endWidth, CharCount(Moment(s.seen)));
   }
   const std::size_t numberWidth = std::to_string(n > 0 ? n - 1 : 0).size() + 2;
   startWidth += 2;
@@ -174,9 +151,9 @@ std::vector<std::string> WorkReportLines(const std::vector<WorkSession>& session
   const std::size_t durationWidth = 17 + 2;
   const std::size_t total = numberWidth + startWidth + endWidth + durationWidth + 5;
   const std::string rule(total, '-');
+  const std::vector<std::size_t> widths = {numberWidth, startWidth, endWidth, durationWidth};
   auto line = [&](const std::string& a, const std::string& b, const std::string& c, const std::string& d) {
-    return "|" + Fitted(a, numberWidth) + "|" + Fitted(b, startWidth) + "|" + Fitted(c, endWidth) + "|" +
-           Fitted(d, durationWidth) + "|";
+    return TableLine({a, b, c, d}, widths);
   };
   std::vector<std::string> lines = {
       "Отчет создан [" + FormatDateTime(locale.shortDateFormat + " " + locale.longTimeFormat, now, locale) +
