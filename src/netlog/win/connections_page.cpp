@@ -5,6 +5,11 @@
 #include "netlog/connection_grid.h"
 #include "netlog/connection_registry.h"
 #include "netlog/session_log.h"
+#include "common/win/save_dialog.h"
+#include "common/win/system_locale.h"
+#include "common/win/system_time.h"
+#include "netlog/report_file.h"
+#include "netlog/session_text.h"
 #include "netlog/win/connection_settings_dialog.h"
 #include "settings/win/conf_ids.h"
 #include "skin/program_pictures.h"
@@ -69,6 +74,7 @@ bool ConnectionsPage::Command(int id, int code) {
     case IDC_B_del_it_conn: DeleteSelected(); return true;
     case IDC_B_del_all_conn: DeleteAll(); return true;
     case IDC_B_param_conn_1: OpenSettings(); return true;
+    case IDC_B_exp_conn_txt: ExportText(); return true;
     default: return false;
   }
 }
@@ -111,6 +117,16 @@ void ConnectionsPage::OpenSettings() {
   if (row < 0) return;
   ShowConnectionSettings(hwnd(), {RegistryPath(), row, grid_.RowCount(), &settings().log.limitWarnings,
                                   [this] { Refresh(); }});
+}
+
+void ConnectionsPage::ExportText() {
+  const std::optional<std::string> path = ChooseSaveFile(hwnd(), "Текстовые документы (*.txt)|*.txt", "txt");
+  if (!path) return;
+  if (!SaveTextReport(*path, ConnectionsReportLines(ReadConnections(RegistryPath()), LocalNow(), ReadSystemLocale()))) {
+    ShowNotice(hwnd(), "Tikolvo", "Не удалось записать отчет.");
+    return;
+  }
+  ShowNotice(hwnd(), "Tikolvo: Уведомление", "Отчет создан и сохранен.", NoticeMode::Modeless, kReportPicture);
 }
 
 void ConnectionsPage::DeleteAll() {

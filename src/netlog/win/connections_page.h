@@ -30,6 +30,7 @@ class ConnectionsPage final : public TemplatePage {
   void DeleteSelected();
   void DeleteAll();
   void OpenSettings();
+  void ExportText();
   void RecountSelected();
   void ShowContextMenu(POINT screen);
   std::string SelectedName() const;

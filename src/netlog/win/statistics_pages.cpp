@@ -7,9 +7,14 @@ namespace tikolvo {
 StatisticsPages::StatisticsPages(SettingsStore& store, DialUpService& dialUp, const Clock& clock)
     : outer(store, {"Статистика", L"CONF_PAGE_STATS"}, IDC_NoteWWW,
             [](Settings& s) -> int& { return s.pages.statisticsPage; }),
-      sessions(store, {"Лог подключений", L"CONF_STAT_LOG"}),
+      sessions(store, clock),
       connections(store, dialUp),
       workLog(store, clock),
-      status(store) {}
+      status(store) {
+  connections.filterChoicesChanged = [this](const std::vector<std::string>& choices) {
+    sessions.SetFilterChoices(choices);
+    sessions.Refresh();
+  };
+}
 
 }  // namespace tikolvo

@@ -2,6 +2,7 @@
 // The settings window's "Статистика" pages: the outer page with its inner
 // notebook, "Лог подключений", "Подключения", "Лог работы ОС" and "Статус".
 #include "netlog/win/connections_page.h"
+#include "netlog/win/session_log_page.h"
 #include "netlog/win/status_page.h"
 #include "netlog/win/work_log_page.h"
 #include "settings/win/template_page.h"
@@ -12,7 +13,7 @@ struct StatisticsPages {
   StatisticsPages(SettingsStore& store, DialUpService& dialUp, const Clock& clock);
 
   NotebookPage outer;
-  BoundPage sessions;
+  SessionLogPage sessions;
   ConnectionsPage connections;
   WorkLogPage workLog;
   StatusPage status;

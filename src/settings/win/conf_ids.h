@@ -199,6 +199,8 @@
 #define IDC_CB_vis_conn 2100
 #define IDC_SG_log_www 2101
 #define IDC_BB_exp_txt 2102
+#define IDC_B_cl 2103
+#define IDC_B_exp_conn_txt 2116
 #define IDC_SG_Conn 2110
 #define IDC_B_ADD_Items 2111
 #define IDC_B_del_it_conn 2112

@@ -1,0 +1,35 @@
+#pragma once
+// "Лог подключений": the dial-up sessions of log_web.db by the connection
+// filter, open ones in red; "Очистить" and the text report.
+#include <string>
+#include <vector>
+
+#include "common/clock.h"
+#include "common/win/striped_grid.h"
+#include "settings/win/template_page.h"
+
+namespace tikolvo {
+
+class SessionLogPage final : public TemplatePage {
+ public:
+  SessionLogPage(SettingsStore& store, const Clock& clock);
+  // The filter's choices: "Все", "Все разрешенные" and the logged names.
+  void SetFilterChoices(const std::vector<std::string>& choices);
+  // log_web.db or Connect.db changed.
+  void Refresh();
+
+ private:
+  void Created() override;
+  void LoadControls() override { Refresh(); }
+  bool Command(int id, int code) override;
+  bool Notify(const NMHDR& header, LRESULT& result) override { return grid_.HandleNotify(header, result); }
+  void Clear();
+  void ExportText();
+  std::string Folder() const { return store().programFolder; }
+
+  const Clock& clock_;
+  StripedGrid grid_;
+  std::vector<bool> open_;
+};
+
+}  // namespace tikolvo
