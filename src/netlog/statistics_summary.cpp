@@ -1,0 +1,125 @@
+#include "netlog/statistics_summary.h"
+
+#include <cmath>
+#include <functional>
+
+#include "common/cp1251.h"
+#include "common/date_format.h"
+#include "common/trio_time.h"
+#include "netlog/session_cost.h"
+#include "netlog/session_text.h"
+#include "netlog/traffic_text.h"
+#include "scheduler/task_action_hangup.h"
+
+namespace tikolvo {
+namespace {
+
+constexpr const char* kWeekdays[7] = {"Пн", "Вт", "Ср", "Чт", "Пт", "Сб", "Вс"};
+constexpr const char* kMomentPattern = "dd'/'mm'/'yy  hh:nn:ss";
+
+using SessionTest = std::function<bool(const SessionRecord&)>;
+
+bool InChoice(const SessionRecord& s, const StatisticsChoice& choice) {
+  const double day = std::trunc(s.start);
+  if (choice.day) return day == std::trunc(*choice.day);
+  if (choice.from && choice.to) return day >= std::trunc(*choice.from) && day <= std::trunc(*choice.to);
+  return true;
+}
+
+std::string Bytes(std::int64_t n, const ConnectionRecord& record) {
+  const std::int32_t clamped = static_cast<std::int32_t>(std::clamp<std::int64_t>(n, INT32_MIN, INT32_MAX));
+  return FormatByteCount(clamped, record.logDecimals, record.logUnit);
+}
+
+SummaryRow Totals(const std::string& title, const std::vector<const SessionRecord*>& sessions,
+                  const ConnectionRecord& record, const SessionTest& test) {
+  std::int64_t in = 0, out = 0, seconds = 0, count = 0;
+  double roubles = 0, dollars = 0;
+  for (const SessionRecord* s : sessions) {
+    if (!test(*s)) continue;
+    in += std::max(s->in, 0);
+    out += std::max(s->out, 0);
+    seconds += std::max(s->duration.total, 0);
+    ++count;
+    roubles += SessionCost(s->in, s->out, record.tariffs, 0, s->end, s->start);
+    dollars += SessionCost(s->in, s->out, record.tariffs, 1, s->end, s->start);
+  }
+  return {title,
+          Bytes(in, record),
+          Bytes(out, record),
+          Bytes(in + out, record),
+          ToText(TrioFromTotal(static_cast<std::int32_t>(std::min<std::int64_t>(seconds, INT32_MAX)))),
+          std::to_string(count),
+          CostText(dollars, roubles)};
+}
+
+std::vector<const SessionRecord*> OfConnection(const std::vector<SessionRecord>& sessions, const std::string& name) {
+  std::vector<const SessionRecord*> mine;
+  for (const SessionRecord& s : sessions)
+    if (s.valid && SameTextIgnoringCase(s.name, name)) mine.push_back(&s);
+  return mine;
+}
+
+SummaryRow LimitRemainder(const std::vector<const SessionRecord*>& sessions, const ConnectionRecord& record) {
+  SummaryRow row{"Остаток лимита", "", "", "", "", "", ""};
+  std::int64_t in = 0, out = 0, seconds = 0;
+  for (const SessionRecord* s : sessions) {
+    in += std::max(s->in, 0);
+    out += std::max(s->out, 0);
+    seconds += std::max(s->duration.total, 0);
+  }
+  if (record.trafficLimit > 0) {
+    row.received = Bytes(record.trafficLimit - in, record);
+    row.sent = Bytes(record.trafficLimit - out, record);
+    row.sum = Bytes(record.trafficLimit - in - out, record);
+  }
+  if (record.timeLimit.total != 0) {
+    TTrioTime left;
+    Difference(record.timeLimit, TrioFromTotal(static_cast<std::int32_t>(std::min<std::int64_t>(seconds, INT32_MAX))),
+               left);
+    row.time = ToText(left);
+  }
+  return row;
+}
+
+}  // namespace
+
+std::array<SummaryRow, kSummaryRows> SummaryRows(const std::vector<SessionRecord>& sessions,
+                                                 const ConnectionRecord& record, const std::string& name,
+                                                 DateTime now, const StatisticsChoice& choice) {
+  const std::vector<const SessionRecord*> mine = OfConnection(sessions, name);
+  const auto since = [now](double start) {
+    return [now, start](const SessionRecord& s) { return s.start >= start && s.end <= now; };
+  };
+  std::array<SummaryRow, kSummaryRows> rows = {
+      Totals("За сегодня", mine, record, since(std::trunc(now))),
+      Totals("За последние сутки", mine, record, since(now - 1)),
+      Totals("За последнюю неделю", mine, record, since(now - 7)),
+      Totals("За последний месяц", mine, record, since(now - 31)),
+      Totals("Всего", mine, record, [](const SessionRecord&) { return true; }),
+      SummaryRow{"По выбору", "0", "0", "0", "0:00:00", "0", ""},
+      LimitRemainder(mine, record)};
+  if (choice.day || (choice.from && choice.to)) {
+    const std::string title = choice.day ? FormatDateTime("dd.mm.yyyy", *choice.day) : "По выбору";
+    rows[5] = Totals(title, mine, record, [&choice](const SessionRecord& s) { return InChoice(s, choice); });
+  }
+  return rows;
+}
+
+std::vector<std::vector<std::string>> StatisticsSessionRows(const std::vector<SessionRecord>& sessions,
+                                                            const ConnectionRecord& record,
+                                                            const std::string& name,
+                                                            const StatisticsChoice& choice) {
+  std::vector<std::vector<std::string>> rows;
+  for (const SessionRecord& s : sessions) {
+    if (!s.valid || !ConnectionNameMatches(name, s.name, "") || !InChoice(s, choice)) continue;
+    const std::string traffic = record.valid ? FormatSessionTraffic(s, record, record.logDirection)
+                                             : std::to_string(std::int64_t{s.in} + s.out) + " b";
+    rows.push_back({s.open ? "a" : "", s.name, FormatDateTime(kMomentPattern, s.start),
+                    FormatDateTime(kMomentPattern, s.end), ToText(s.duration), traffic, std::to_string(s.speed),
+                    s.address, kWeekdays[WeekdayIndex(s.start)]});
+  }
+  return rows;
+}
+
+}  // namespace tikolvo
