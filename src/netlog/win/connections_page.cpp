@@ -11,13 +11,14 @@
 #include "netlog/report_file.h"
 #include "netlog/session_text.h"
 #include "netlog/win/connection_settings_dialog.h"
+#include "netlog/win/statistics_window.h"
 #include "settings/win/conf_ids.h"
 #include "skin/program_pictures.h"
 
 namespace tikolvo {
 namespace {
 
-enum MenuCommand : UINT { kRefresh = 1, kAdd, kDelete, kDeleteAll, kSettings };
+enum MenuCommand : UINT { kRefresh = 1, kAdd, kDelete, kDeleteAll, kSettings, kStatistics };
 
 constexpr int kCheckColumnWidth = 23;
 
@@ -140,6 +141,7 @@ void ConnectionsPage::RecountSelected() {
   if (name.empty()) return;
   RecountFromLog(RegistryPath(), SessionLogPath(), name);
   Refresh();
+  OpenStatistics(hwnd(), store().programFolder, name);
 }
 
 void ConnectionsPage::ShowContextMenu(POINT screen) {
@@ -149,6 +151,7 @@ void ConnectionsPage::ShowContextMenu(POINT screen) {
   AppendMenuW(menu, MF_STRING, kDelete, L"Удалить");
   AppendMenuW(menu, MF_STRING, kDeleteAll, L"Удалить все");
   AppendMenuW(menu, MF_STRING, kSettings, L"Параметры");
+  AppendMenuW(menu, MF_STRING, kStatistics, L"Детальный просмотр");
   const UINT chosen =
       static_cast<UINT>(TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, screen.x, screen.y, 0, hwnd(), nullptr));
   DestroyMenu(menu);
@@ -158,6 +161,9 @@ void ConnectionsPage::ShowContextMenu(POINT screen) {
     case kDelete: DeleteSelected(); break;
     case kDeleteAll: DeleteAll(); break;
     case kSettings: OpenSettings(); break;
+    case kStatistics:
+      if (!SelectedName().empty()) OpenStatistics(hwnd(), store().programFolder, SelectedName());
+      break;
     default: break;
   }
 }

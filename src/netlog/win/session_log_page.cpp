@@ -8,7 +8,9 @@
 #include "netlog/connection_registry.h"
 #include "netlog/report_file.h"
 #include "netlog/session_log.h"
+#include "netlog/connection_grid.h"
 #include "netlog/session_text.h"
+#include "netlog/win/statistics_window.h"
 #include "settings/win/conf_ids.h"
 
 namespace tikolvo {
@@ -33,6 +35,7 @@ void SessionLogPage::Created() {
   grid_.rowColours = [this](int row, grid::RowColours stripe) {
     return row >= 0 && row < static_cast<int>(open_.size()) && open_[row] ? kOpenRow : stripe;
   };
+  grid_.doubleClicked = [this](int row) { ShowStatistics(grid_.Cell(row, 1)); };
   Refresh();
 }
 
@@ -67,6 +70,25 @@ bool SessionLogPage::Command(int id, int code) {
   else if (id == IDC_BB_exp_txt) ExportText();
   else return false;
   return true;
+}
+
+// A name the registry does not know may be added first.
+void SessionLogPage::ShowStatistics(const std::string& name) {
+  if (name.empty()) return;
+  const std::string registry = Folder() + kConnectionFileName;
+  if (FindConnection(registry, name) < 0 &&
+      AskConfirmation(hwnd(), "Tikolvo: Неизвестное подключение", UnknownConnectionQuestion(name), "Отмена",
+                      "Добавить")) {
+    InputQuestion question;
+    question.caption = "Tikolvo: Добавление подключения";
+    question.fields = {{"Название подключения", name}};
+    question.okText = "Добавить";
+    const std::optional<std::vector<std::string>> answer = AskTexts(hwnd(), question);
+    if (answer && !answer->empty() && !answer->front().empty())
+      AddConnection(registry, answer->front(), kProgramRecordTag);
+    if (registryChanged) registryChanged();
+  }
+  OpenStatistics(hwnd(), Folder(), name);
 }
 
 void SessionLogPage::Clear() {

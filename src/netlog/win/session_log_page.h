@@ -1,6 +1,7 @@
 #pragma once
 // "Лог подключений": the dial-up sessions of log_web.db by the connection
 // filter, open ones in red; "Очистить" and the text report.
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,8 @@ class SessionLogPage final : public TemplatePage {
   void SetFilterChoices(const std::vector<std::string>& choices);
   // log_web.db or Connect.db changed.
   void Refresh();
+  // A connection was added from here: the connections page fills again.
+  std::function<void()> registryChanged;
 
  private:
   void Created() override;
@@ -24,6 +27,7 @@ class SessionLogPage final : public TemplatePage {
   bool Command(int id, int code) override;
   bool Notify(const NMHDR& header, LRESULT& result) override { return grid_.HandleNotify(header, result); }
   void Clear();
+  void ShowStatistics(const std::string& name);
   void ExportText();
   std::string Folder() const { return store().programFolder; }
 

@@ -15,6 +15,7 @@ StatisticsPages::StatisticsPages(SettingsStore& store, DialUpService& dialUp, co
     sessions.SetFilterChoices(choices);
     sessions.Refresh();
   };
+  sessions.registryChanged = [this] { connections.Refresh(); };
 }
 
 }  // namespace tikolvo
