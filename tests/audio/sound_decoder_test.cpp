@@ -108,7 +108,9 @@ TEST(Mp3Decoder, DecodesMonoAndStereoFixtures) {
   EXPECT_EQ(mono->Format().sample_rate, 22050u);
   EXPECT_EQ(mono->Format().channels, 1);
   const std::vector<std::int16_t> mono_samples = test::ReadAll(*mono, 500);
-  EXPECT_EQ(mono_samples.size(), mono->LengthFrames());  // the scanned length is what decoding yields
+  // The length is told without reading the whole file: from the size, so
+  // within a frame of what decoding yields.
+  EXPECT_NEAR(static_cast<double>(mono_samples.size()), static_cast<double>(mono->LengthFrames()), 576);
   // The encoder's delay and padding may remain: up to a few frames of 576.
   EXPECT_GE(mono_samples.size(), 11025u);
   EXPECT_LE(mono_samples.size(), 11025u + 4 * 576);
@@ -119,7 +121,7 @@ TEST(Mp3Decoder, DecodesMonoAndStereoFixtures) {
   EXPECT_EQ(stereo->Format().sample_rate, 44100u);
   EXPECT_EQ(stereo->Format().channels, 2);
   const std::vector<std::int16_t> stereo_samples = test::ReadAll(*stereo, 1152);
-  EXPECT_EQ(stereo_samples.size(), 2 * stereo->LengthFrames());
+  EXPECT_NEAR(static_cast<double>(stereo_samples.size()), 2.0 * static_cast<double>(stereo->LengthFrames()), 2 * 1152);
   EXPECT_NEAR(PitchOfChannel(stereo_samples, 2, 0, 44100), 660.0, 15.0);
   EXPECT_NEAR(PitchOfChannel(stereo_samples, 2, 1, 44100), 880.0, 15.0);
 }
