@@ -183,6 +183,8 @@ class OggDecoder final : public PcmDecoder {
       return;
     }
     if (used > 0) return;  // a header or a resynchronisation: no sound yet
+    // The packet is not all there: read more, but a packet longer than any
+    // real one is damage, and waiting for it ends the sound.
     const std::size_t waiting = data.size();
     const std::size_t want = waiting < kReadStep ? kReadStep : waiting * 2;
     if (want > kMaxBuffered || !Fill(want)) finished_ = true;

@@ -23,6 +23,30 @@ std::string Fixture(const char* name) {
   return ReadWholeFile(path.string()).value_or("");
 }
 
+// A long file made of a head and a body repeated to its size, counting
+// what is read of it.
+class LongFile final : public ByteSource {
+ public:
+  LongFile(std::string head, std::string body, std::uint64_t size, std::uint64_t& read)
+      : head_(std::move(head)), body_(std::move(body)), size_(size), read_(read) {}
+  std::uint64_t Size() const override { return size_; }
+  std::size_t ReadAt(std::uint64_t offset, void* buffer, std::size_t count) override {
+    auto* out = static_cast<char*>(buffer);
+    std::size_t done = 0;
+    for (; done < count && offset + done < size_; ++done) {
+      const std::uint64_t at = offset + done;
+      out[done] = at < head_.size() ? head_[at] : body_[(at - head_.size()) % body_.size()];
+    }
+    read_ += done;
+    return done;
+  }
+
+ private:
+  std::string head_, body_;
+  std::uint64_t size_;
+  std::uint64_t& read_;
+};
+
 // The pitch of a plain tone: rising crossings through a band around zero
 // (so coding noise near silence does not count), over the middle half.
 double PitchOfChannel(const std::vector<std::int16_t>& samples, unsigned channels, unsigned channel,
@@ -102,6 +126,19 @@ TEST(OggDecoder, RefusesCommentLengthsBeyondTheirPacket) {
   EXPECT_FALSE(VorbisCommentsFit(good.substr(0, comments + 20)));  // packet cut off with the file
 }
 
+// Without its last page the length is unknown; a long stretch of junk after
+// the sound then ends it, rather than being read through waiting for a packet.
+TEST(OggDecoder, EndsAtALongStretchWithoutPages) {
+  if (!OggVorbisAvailable()) GTEST_SKIP() << "built without stb_vorbis";
+  std::uint64_t read = 0;
+  DecoderPtr decoder =
+      OpenSoundDecoder(std::make_unique<LongFile>(Fixture("tone.ogg"), std::string(1, '\0'), 100u << 20, read));
+  ASSERT_TRUE(decoder);
+  EXPECT_EQ(decoder->LengthFrames(), 0u);
+  EXPECT_GE(test::ReadAll(*decoder).size(), 11025u);
+  EXPECT_LT(read, 8u << 20);
+}
+
 TEST(Mp3Decoder, DecodesMonoAndStereoFixtures) {
   if (!Mp3Available()) GTEST_SKIP() << "built without libmpg123";
   DecoderPtr mono = OpenSoundDecoder(Fixture("tone.mp3"));
@@ -141,30 +178,6 @@ TEST(Mp3Decoder, PlaysMpegAudioInsideAWaveFile) {
   EXPECT_GE(samples.size(), 2u * 13230);
   EXPECT_NEAR(PitchOfChannel(samples, 2, 0, 44100), 660.0, 15.0);
 }
-
-// A long file made of a head and a body repeated to its size, counting
-// what is read of it.
-class LongFile final : public ByteSource {
- public:
-  LongFile(std::string head, std::string body, std::uint64_t size, std::uint64_t& read)
-      : head_(std::move(head)), body_(std::move(body)), size_(size), read_(read) {}
-  std::uint64_t Size() const override { return size_; }
-  std::size_t ReadAt(std::uint64_t offset, void* buffer, std::size_t count) override {
-    auto* out = static_cast<char*>(buffer);
-    std::size_t done = 0;
-    for (; done < count && offset + done < size_; ++done) {
-      const std::uint64_t at = offset + done;
-      out[done] = at < head_.size() ? head_[at] : body_[(at - head_.size()) % body_.size()];
-    }
-    read_ += done;
-    return done;
-  }
-
- private:
-  std::string head_, body_;
-  std::uint64_t size_;
-  std::uint64_t& read_;
-};
 
 // A 100 MB sound must start at once: the decoders read a bounded start of
 // the file (and the Ogg decoder its last page), then only what they play.
