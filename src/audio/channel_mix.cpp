@@ -9,7 +9,8 @@ namespace {
 using namespace speaker;
 
 constexpr float kSoft = 0.70710678f;  // -3 dB: a speaker shared by both sides, or one behind
-constexpr std::uint32_t kLeftSide = kFrontLeft | kBackLeft | kFrontLeftOfCentre | kSideLeft | kTopFrontLeft | kTopBackLeft;
+constexpr std::uint32_t kLeftSide =
+    kFrontLeft | kBackLeft | kFrontLeftOfCentre | kSideLeft | kTopFrontLeft | kTopBackLeft;
 constexpr std::uint32_t kRightSide =
     kFrontRight | kBackRight | kFrontRightOfCentre | kSideRight | kTopFrontRight | kTopBackRight;
 
@@ -40,7 +41,8 @@ std::uint32_t UsualWaveMask(unsigned channels) {
     case 5: return kFrontLeft | kFrontRight | kFrontCentre | kBackLeft | kBackRight;
     case 6: return kFrontLeft | kFrontRight | kFrontCentre | kLowFrequency | kBackLeft | kBackRight;
     case 7: return kFrontLeft | kFrontRight | kFrontCentre | kLowFrequency | kBackLeft | kBackRight | kBackCentre;
-    case 8: return kFrontLeft | kFrontRight | kFrontCentre | kLowFrequency | kBackLeft | kBackRight | kSideLeft | kSideRight;
+    case 8:
+      return kFrontLeft | kFrontRight | kFrontCentre | kLowFrequency | kBackLeft | kBackRight | kSideLeft | kSideRight;
     default: return kFrontLeft | kFrontRight;
   }
 }

@@ -32,13 +32,15 @@ struct ChannelState {
 };
 
 int Signed16(std::string_view bytes, std::size_t at) {
-  return static_cast<std::int16_t>(static_cast<unsigned char>(bytes[at]) | (static_cast<unsigned char>(bytes[at + 1]) << 8));
+  return static_cast<std::int16_t>(static_cast<unsigned char>(bytes[at]) |
+                                   (static_cast<unsigned char>(bytes[at + 1]) << 8));
 }
 
 }  // namespace
 
-std::size_t DecodeMsAdpcmBlock(std::string_view block, unsigned channels, const std::vector<AdpcmCoefficients>& predictors,
-                               std::size_t frames_per_block, std::vector<std::int16_t>& out) {
+std::size_t DecodeMsAdpcmBlock(std::string_view block, unsigned channels,
+                               const std::vector<AdpcmCoefficients>& predictors, std::size_t frames_per_block,
+                               std::vector<std::int16_t>& out) {
   const std::size_t header_bytes = 7u * channels;
   if (channels == 0 || channels > 2 || predictors.empty() || frames_per_block < 2 || block.size() < header_bytes) {
     return 0;

@@ -14,7 +14,8 @@ namespace tikolvo::audio {
 // interleaved 16-bit frames appended to `out`, at most `frames_per_block`
 // frames. Returns the number of frames decoded (0 when even the header is
 // missing). A predictor number beyond the table uses the first predictor.
-std::size_t DecodeMsAdpcmBlock(std::string_view block, unsigned channels, const std::vector<AdpcmCoefficients>& predictors,
-                               std::size_t frames_per_block, std::vector<std::int16_t>& out);
+std::size_t DecodeMsAdpcmBlock(std::string_view block, unsigned channels,
+                               const std::vector<AdpcmCoefficients>& predictors, std::size_t frames_per_block,
+                               std::vector<std::int16_t>& out);
 
 }  // namespace tikolvo::audio

@@ -86,7 +86,8 @@ class WavDecoder final : public PcmDecoder {
     const unsigned sample_bytes = layout_.block_align / layout_.channels;
     std::size_t done = 0;
     while (done < frames && next_frame_ < length_) {
-      const std::size_t step = static_cast<std::size_t>(std::min<std::uint64_t>({frames - done, kStepFrames, length_ - next_frame_}));
+      const std::size_t step =
+          static_cast<std::size_t>(std::min<std::uint64_t>({frames - done, kStepFrames, length_ - next_frame_}));
       raw_.resize(step * layout_.block_align);
       const std::size_t bytes =
           source_->ReadAt(layout_.data_offset + next_frame_ * layout_.block_align, raw_.data(), raw_.size());
@@ -120,7 +121,8 @@ class WavDecoder final : public PcmDecoder {
   bool DecodeNextBlock() {
     const std::uint64_t start = next_block_ * layout_.block_align;
     if (start >= layout_.data_size) return false;
-    const std::size_t size = static_cast<std::size_t>(std::min<std::uint64_t>(layout_.block_align, layout_.data_size - start));
+    const std::size_t size =
+        static_cast<std::size_t>(std::min<std::uint64_t>(layout_.block_align, layout_.data_size - start));
     block_.resize(size);
     block_.resize(source_->ReadAt(layout_.data_offset + start, block_.data(), size));
     pending_.clear();

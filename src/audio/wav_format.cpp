@@ -26,8 +26,8 @@ constexpr int kMaxChunks = 4096;
 
 // The predictors every MS ADPCM file carries first; used when a file
 // leaves its table out.
-const std::vector<AdpcmCoefficients> kStandardPredictors = {{256, 0},  {512, -256}, {0, 0},    {192, 64},
-                                                            {240, 0},  {460, -208}, {392, -232}};
+const std::vector<AdpcmCoefficients> kStandardPredictors = {{256, 0}, {512, -256}, {0, 0},     {192, 64},
+                                                            {240, 0}, {460, -208}, {392, -232}};
 
 struct Chunk {
   std::string id;
@@ -77,7 +77,8 @@ void ReadMsAdpcmExtension(std::string_view fmt, WavLayout& layout) {
   ByteReader in(fmt.substr(18));
   const std::uint16_t samples_per_block = in.U16();
   const std::uint16_t count = in.U16();
-  if (samples_per_block >= 2 && samples_per_block < layout.frames_per_block) layout.frames_per_block = samples_per_block;
+  if (samples_per_block >= 2 && samples_per_block < layout.frames_per_block)
+    layout.frames_per_block = samples_per_block;
   std::vector<AdpcmCoefficients> table;
   for (std::uint16_t i = 0; i < count && in.remaining() >= 4; ++i) {
     const auto first = static_cast<std::int16_t>(in.U16());
@@ -111,22 +112,16 @@ bool ApplyCoding(std::uint16_t tag, std::string_view fmt, WavLayout& layout) {
     case kTagPcm:
       if (bits != 8 && bits != 16 && bits != 24 && bits != 32) return false;
       return ApplySampleCoding(WavCoding::kPcmInteger, bits / 8, layout);
-    case kTagFloat:
-      return bits == 32 && ApplySampleCoding(WavCoding::kPcmFloat, 4, layout);
-    case kTagALaw:
-      return bits == 8 && ApplySampleCoding(WavCoding::kALaw, 1, layout);
-    case kTagMuLaw:
-      return bits == 8 && ApplySampleCoding(WavCoding::kMuLaw, 1, layout);
-    case kTagImaAdpcm:
-      return ApplyImaAdpcm(layout);
-    case kTagMsAdpcm:
-      return ApplyMsAdpcm(fmt, layout);
+    case kTagFloat: return bits == 32 && ApplySampleCoding(WavCoding::kPcmFloat, 4, layout);
+    case kTagALaw: return bits == 8 && ApplySampleCoding(WavCoding::kALaw, 1, layout);
+    case kTagMuLaw: return bits == 8 && ApplySampleCoding(WavCoding::kMuLaw, 1, layout);
+    case kTagImaAdpcm: return ApplyImaAdpcm(layout);
+    case kTagMsAdpcm: return ApplyMsAdpcm(fmt, layout);
     case kTagMpeg:
     case kTagMpegLayer3:
       layout.coding = WavCoding::kMpeg;
       return layout.channels <= 2;
-    default:
-      return false;
+    default: return false;
   }
 }
 
@@ -158,7 +153,8 @@ std::uint64_t WavLayout::LengthFrames() const {
     if (rest >= header_bytes) frames += 1 + (rest - header_bytes) / header_bytes * 8;
   } else if (coding == WavCoding::kMsAdpcm) {
     const std::size_t header_bytes = 7u * channels;
-    if (rest >= header_bytes) frames += std::min<std::uint64_t>(frames_per_block, 2 + (rest - header_bytes) * 2 / channels);
+    if (rest >= header_bytes)
+      frames += std::min<std::uint64_t>(frames_per_block, 2 + (rest - header_bytes) * 2 / channels);
   }
   return frames;
 }

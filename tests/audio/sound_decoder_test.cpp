@@ -169,8 +169,8 @@ TEST(Mp3Decoder, PlaysMpegAudioInsideAWaveFile) {
   if (!Mp3Available()) GTEST_SKIP() << "built without libmpg123";
   const std::string mp3 = Fixture("stereo.mp3");
   const std::string fmt = test::FmtBody(0x55, 2, 44100, 0, 1) + test::Le16(12) + std::string(12, '\0');
-  DecoderPtr decoder = OpenSoundDecoder(test::Riff(test::Chunk("fmt ", fmt) + test::Chunk("fact", test::Le32(13230)) +
-                                                   test::Chunk("data", mp3)));
+  DecoderPtr decoder = OpenSoundDecoder(
+      test::Riff(test::Chunk("fmt ", fmt) + test::Chunk("fact", test::Le32(13230)) + test::Chunk("data", mp3)));
   ASSERT_TRUE(decoder);
   EXPECT_EQ(decoder->Format().sample_rate, 44100u);
   EXPECT_EQ(decoder->Format().channels, 2);
@@ -185,15 +185,16 @@ TEST(SoundDecoder, OpensALongFileWithoutReadingItAll) {
   constexpr std::uint64_t kSize = 100u << 20;
   const std::string mp3 = Fixture("stereo.mp3");
   const std::string mp3_frames = mp3.substr(Id3v2TagSize(mp3));
-  const std::string wav_head = test::Riff(test::Chunk("fmt ", test::FmtBody(1, 2, 44100, 16))) + "data" + test::Le32(kSize - 44);
+  const std::string wav_head =
+      test::Riff(test::Chunk("fmt ", test::FmtBody(1, 2, 44100, 16))) + "data" + test::Le32(kSize - 44);
   struct Case {
     const char* what;
     std::string head, body;
     bool available;
   };
-  for (const Case& c : {Case{"wav", wav_head, std::string(4, '\1'), true},
-                        Case{"mp3", mp3_frames, mp3_frames, Mp3Available()},
-                        Case{"ogg", Fixture("tone.ogg"), std::string(1, '\0'), OggVorbisAvailable()}}) {
+  for (const Case& c :
+       {Case{"wav", wav_head, std::string(4, '\1'), true}, Case{"mp3", mp3_frames, mp3_frames, Mp3Available()},
+        Case{"ogg", Fixture("tone.ogg"), std::string(1, '\0'), OggVorbisAvailable()}}) {
     if (!c.available) continue;
     std::uint64_t read = 0;
     DecoderPtr decoder = OpenSoundDecoder(std::make_unique<LongFile>(c.head, c.body, kSize, read));
