@@ -1,10 +1,8 @@
 #include "audio/audio_engine.h"
 
 #include <algorithm>
-#include <optional>
 
 #include "audio/sound_decoder.h"
-#include "common/file_io.h"
 
 namespace tikolvo::audio {
 
@@ -25,9 +23,7 @@ void AudioEngine::Start() {
 
 bool AudioEngine::PlayFile(const std::string& path) {
   FreeStream();
-  std::optional<std::string> bytes = ReadWholeFile(path);
-  if (!bytes) return false;
-  return Play(OpenSoundDecoder(std::move(*bytes)));
+  return Play(OpenSoundDecoder(OpenFileSource(path)));
 }
 
 bool AudioEngine::PlayMemory(std::string bytes) {
@@ -83,6 +79,6 @@ std::uint64_t AudioEngine::LengthBytes() const {
   return LengthFrames() * format_.BytesPerFrame();
 }
 
-bool AudioEngine::IsFinished() const { return !stream_ || PositionBytes() >= LengthBytes(); }
+bool AudioEngine::IsFinished() const { return !stream_ || out_.Failed() || PositionBytes() >= LengthBytes(); }
 
 }  // namespace tikolvo::audio

@@ -32,6 +32,7 @@ class AudioEngine final : private PcmSource {
   // Each makes the sound the one current stream from its beginning; the
   // previous stream is freed first, so it is cut off. False (and no current
   // stream) when the bytes are no playable sound or no device takes them.
+  // A file is read as it plays, and stays open until its stream is freed.
   bool PlayFile(const std::string& path);
   bool PlayMemory(std::string bytes);
   bool Play(DecoderPtr decoder);
@@ -45,7 +46,7 @@ class AudioEngine final : private PcmSource {
   std::uint64_t LengthBytes() const;
 
   // The end-of-sound check: true when the position has reached the length,
-  // and when there is no stream at all.
+  // when the device gave up on the sound, and when there is no stream.
   bool IsFinished() const;
 
  private:

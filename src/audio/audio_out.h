@@ -43,6 +43,10 @@ class AudioOut {
 
   // Frames of the open sound the device has finished playing.
   virtual std::uint64_t PlayedFrames() const = 0;
+
+  // True once the device refused to go on with the open sound (it would
+  // never reach its end): the sound then counts as ended.
+  virtual bool Failed() const = 0;
 };
 
 }  // namespace tikolvo::audio

@@ -11,38 +11,36 @@
 namespace tikolvo::audio {
 namespace {
 
-// libmpg123 reads through these callbacks, so the whole file stays in memory
-// and the library can scan it for an exact length.
-class MemoryInput {
+// libmpg123 reads through these callbacks, piece by piece as it decodes.
+class SourceInput {
  public:
-  explicit MemoryInput(std::string bytes) : bytes_(std::move(bytes)) {}
+  explicit SourceInput(SourcePtr source) : source_(std::move(source)) {}
 
   static mpg123_ssize_t ReadFor(void* self, void* buffer, std::size_t count) {
-    return static_cast<MemoryInput*>(self)->Read(buffer, count);
+    return static_cast<SourceInput*>(self)->Read(buffer, count);
   }
   static off_t SeekFor(void* self, off_t offset, int whence) {
-    return static_cast<MemoryInput*>(self)->Seek(offset, whence);
+    return static_cast<SourceInput*>(self)->Seek(offset, whence);
   }
 
  private:
   mpg123_ssize_t Read(void* buffer, std::size_t count) {
-    const std::size_t take = std::min(count, bytes_.size() - position_);
-    std::memcpy(buffer, bytes_.data() + position_, take);
-    position_ += take;
-    return static_cast<mpg123_ssize_t>(take);
+    const std::size_t got = source_->ReadAt(position_, buffer, count);
+    position_ += got;
+    return static_cast<mpg123_ssize_t>(got);
   }
 
   off_t Seek(off_t offset, int whence) {
-    const long long base = whence == SEEK_SET ? 0 : whence == SEEK_CUR ? static_cast<long long>(position_)
-                                                                       : static_cast<long long>(bytes_.size());
+    const long long size = static_cast<long long>(source_->Size());
+    const long long base = whence == SEEK_SET ? 0 : whence == SEEK_CUR ? static_cast<long long>(position_) : size;
     const long long target = base + offset;
-    if (target < 0 || target > static_cast<long long>(bytes_.size())) return -1;
-    position_ = static_cast<std::size_t>(target);
+    if (target < 0 || target > size) return -1;
+    position_ = static_cast<std::uint64_t>(target);
     return static_cast<off_t>(position_);
   }
 
-  std::string bytes_;
-  std::size_t position_ = 0;
+  SourcePtr source_;
+  std::uint64_t position_ = 0;
 };
 
 bool LibraryReady() {
@@ -52,7 +50,7 @@ bool LibraryReady() {
 
 class Mp3Decoder final : public PcmDecoder {
  public:
-  explicit Mp3Decoder(std::string bytes) : input_(std::move(bytes)) {}
+  explicit Mp3Decoder(SourcePtr source) : input_(std::move(source)) {}
   ~Mp3Decoder() override {
     if (handle_) {
       mpg123_close(handle_);
@@ -72,7 +70,7 @@ class Mp3Decoder final : public PcmDecoder {
     for (const long rate : {8000L, 11025L, 12000L, 16000L, 22050L, 24000L, 32000L, 44100L, 48000L}) {
       mpg123_format(handle_, rate, MPG123_MONO | MPG123_STEREO, MPG123_ENC_SIGNED_16);
     }
-    if (mpg123_replace_reader_handle(handle_, &MemoryInput::ReadFor, &MemoryInput::SeekFor, nullptr) != MPG123_OK ||
+    if (mpg123_replace_reader_handle(handle_, &SourceInput::ReadFor, &SourceInput::SeekFor, nullptr) != MPG123_OK ||
         mpg123_open_handle(handle_, &input_) != MPG123_OK) {
       return false;
     }
@@ -84,7 +82,10 @@ class Mp3Decoder final : public PcmDecoder {
       return false;
     }
     format_ = PcmFormat{static_cast<std::uint32_t>(rate), static_cast<std::uint16_t>(channels)};
-    mpg123_scan(handle_);  // walks every frame once, for an exact length
+    // No scan for an exact length: that would read the whole file before
+    // the first sound. The length comes from the encoder's header frame
+    // when there is one, else from the file size; the engine takes the
+    // true end from the decoder running dry.
     const off_t length = mpg123_length(handle_);
     length_ = length > 0 ? static_cast<std::uint64_t>(length) : 0;
     return true;
@@ -117,7 +118,7 @@ class Mp3Decoder final : public PcmDecoder {
   }
 
  private:
-  MemoryInput input_;
+  SourceInput input_;
   mpg123_handle* handle_ = nullptr;
   PcmFormat format_;
   std::uint64_t length_ = 0;
@@ -128,8 +129,9 @@ class Mp3Decoder final : public PcmDecoder {
 
 bool Mp3Available() { return true; }
 
-DecoderPtr OpenMp3Decoder(std::string bytes) {
-  auto decoder = std::make_unique<Mp3Decoder>(std::move(bytes));
+DecoderPtr OpenMp3Decoder(SourcePtr source) {
+  if (!source) return nullptr;
+  auto decoder = std::make_unique<Mp3Decoder>(std::move(source));
   if (!decoder->Open()) return nullptr;
   return decoder;
 }
@@ -141,7 +143,7 @@ DecoderPtr OpenMp3Decoder(std::string bytes) {
 namespace tikolvo::audio {
 
 bool Mp3Available() { return false; }
-DecoderPtr OpenMp3Decoder(std::string) { return nullptr; }
+DecoderPtr OpenMp3Decoder(SourcePtr) { return nullptr; }
 
 }  // namespace tikolvo::audio
 

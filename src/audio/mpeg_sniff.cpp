@@ -6,8 +6,10 @@ namespace tikolvo::audio {
 namespace {
 
 // How far into the file (after a tag) a stream may start. Junk before the
-// first frame is rare and short.
+// first frame is rare and short. A frame is at most 2881 bytes, so the
+// second header is always within kMpegSniffBytes.
 constexpr std::size_t kScanLimit = 16 * 1024;
+static_assert(kScanLimit + 2881 + 4 <= kMpegSniffBytes);
 
 using BitrateRow = std::array<std::uint16_t, 15>;  // kbit/s by index 0..14; index 0 is "free"
 constexpr BitrateRow kV1Layer1 = {0, 32, 64, 96, 128, 160, 192, 224, 256, 288, 320, 352, 384, 416, 448};
@@ -65,8 +67,11 @@ std::size_t Id3v2TagSize(std::string_view bytes) {
 
 bool LooksLikeMpegAudio(std::string_view bytes) {
   const std::size_t start = Id3v2TagSize(bytes);
-  if (start >= bytes.size()) return false;
-  const std::string_view stream = bytes.substr(start);
+  return start < bytes.size() && LooksLikeMpegStream(bytes.substr(start));
+}
+
+bool LooksLikeMpegStream(std::string_view stream) {
+  stream = stream.substr(0, kMpegSniffBytes);
   for (std::size_t at = 0; at < kScanLimit && at + 4 <= stream.size(); ++at) {
     const std::optional<MpegFrameHeader> first = ParseMpegHeader(stream.substr(at));
     if (!first) continue;

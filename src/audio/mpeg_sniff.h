@@ -23,8 +23,15 @@ std::optional<MpegFrameHeader> ParseMpegHeader(std::string_view bytes);
 // The size of an ID3v2 tag at the start of the bytes (0 when there is none).
 std::size_t Id3v2TagSize(std::string_view bytes);
 
+// How many bytes after any ID3v2 tag LooksLikeMpegStream needs to see.
+inline constexpr std::size_t kMpegSniffBytes = 20 * 1024;
+
 // True when two consecutive MPEG audio frames of one stream are found near
-// the start (after any ID3v2 tag), or one frame that fills the rest.
+// the start of `stream` (the bytes after any ID3v2 tag), or one frame that
+// fills the rest. Only the first kMpegSniffBytes bytes are looked at.
+bool LooksLikeMpegStream(std::string_view stream);
+
+// The same for a whole file's bytes, tag included.
 bool LooksLikeMpegAudio(std::string_view bytes);
 
 }  // namespace tikolvo::audio

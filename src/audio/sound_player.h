@@ -29,12 +29,14 @@ class SoundPlayer {
   bool PlaySoundFile(const std::string& path);
   bool PlayBuiltinSound(int sound_number);
 
-  // Silences all output and clears the playing flag.
+  // Silences all output, frees the current stream and clears the playing
+  // flag.
   void StopSound();
 
-  // The clock tick's check: clears the playing flag once the current sound
-  // has played to its end. True exactly when it cleared it (the caller then
-  // hides its stop controls).
+  // The clock tick's check: once the current sound has played to its end,
+  // frees its stream (and closes its file) and clears the playing flag.
+  // True exactly when it cleared it (the caller then hides its stop
+  // controls).
   bool CheckSoundEnded();
 
   bool playing() const { return playing_; }
@@ -42,9 +44,8 @@ class SoundPlayer {
   AudioEngine& engine() { return engine_; }
 
  private:
-  // Stop, start, free the old stream and play the new one, as every new
-  // sound does.
-  bool Begin(std::string bytes);
+  void Restart();
+  bool Started(bool started);
   void SetPlaying(bool playing);
 
   AudioEngine& engine_;

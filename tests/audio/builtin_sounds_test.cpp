@@ -155,6 +155,7 @@ TEST_F(SoundPlayerTest, BuiltinSoundPlaysUntilTheTickSeesItsEnd) {
   device_.PlayFor(ShippedSounds().at(7).samples.size());
   EXPECT_TRUE(player.CheckSoundEnded());
   EXPECT_FALSE(player.playing());
+  EXPECT_FALSE(engine_.HasStream());  // an ended sound lets its stream (and file) go
   EXPECT_FALSE(player.CheckSoundEnded());  // reported once
   EXPECT_EQ(stop.told, (std::vector<bool>{true, false}));
 }
@@ -164,7 +165,8 @@ TEST_F(SoundPlayerTest, StopSilencesAndTheNextSoundPlaysAgain) {
   ASSERT_TRUE(player.PlayBuiltinSound(2));
   player.StopSound();
   EXPECT_FALSE(player.playing());
-  EXPECT_TRUE(device_.paused);
+  EXPECT_TRUE(engine_.IsStopped());
+  EXPECT_FALSE(engine_.HasStream());
   ASSERT_TRUE(player.PlayBuiltinSound(5));  // every new sound starts the output again
   EXPECT_FALSE(device_.paused);
   device_.PlayFor(100);

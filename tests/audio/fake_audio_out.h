@@ -16,6 +16,7 @@ class FakeAudioOut final : public AudioOut {
   int closes = 0;
   bool open = false;
   bool paused = false;
+  bool failed = false;  // the device gave up on the open sound
   PcmFormat format;
   std::vector<std::int16_t> heard;  // what reached the speaker while not paused
 
@@ -27,6 +28,7 @@ class FakeAudioOut final : public AudioOut {
     if (!has_device) return false;
     ++opens;
     open = true;
+    failed = false;
     paused = start_paused;
     format = f;
     source_ = &source;
@@ -41,6 +43,7 @@ class FakeAudioOut final : public AudioOut {
   void Pause() override { paused = true; }
   void Resume() override { paused = false; }
   std::uint64_t PlayedFrames() const override { return played_; }
+  bool Failed() const override { return failed; }
 
   // Plays up to `frames` frames; a paused or closed device plays nothing.
   void PlayFor(std::size_t frames) {

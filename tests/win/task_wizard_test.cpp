@@ -5,6 +5,8 @@
 
 #include <windows.h>
 #include <commctrl.h>
+#include <commdlg.h>
+#include <dlgs.h>
 
 #include <string>
 #include <vector>
@@ -49,6 +51,12 @@ class PlanFolder {
   PlanFolder() { CreatePlanFile(path(), LocalNow()); }
   std::string path() const { return folder_.File("plan.db"); }
   std::string Bytes() const { return ReadWholeFile(path()).value_or(""); }
+  const std::string& folder() const { return folder_.path(); }
+  // "Od" and "Ods" as the wizard's file dialogs use them.
+  WizardFolders dialogs() { return {programs, sounds}; }
+
+  DialogFolder programs;
+  DialogFolder sounds;
 
  private:
   test::ProgramFolder folder_;
@@ -107,6 +115,53 @@ void CALLBACK CloseNotice(HWND, UINT, UINT_PTR timer, DWORD) {
   }
 }
 
+// The open-file dialog a "Обзор" button shows, met from inside its own
+// loop: where it opened, the file type it offers, then `pick` (a full
+// path, so that a dialog opened elsewhere still closes) is chosen.
+struct OpenDialogVisit {
+  HWND wizard = nullptr;
+  std::string pick;
+  std::string folder;
+  std::string type;
+};
+OpenDialogVisit g_open;
+
+BOOL CALLBACK FindOpenDialog(HWND window, LPARAM found) {
+  wchar_t name[16] = {};
+  GetClassNameW(window, name, 16);
+  if (window == g_open.wizard || !IsWindowVisible(window) || std::wstring(name) != L"#32770") return TRUE;
+  *reinterpret_cast<HWND*>(found) = window;
+  return FALSE;
+}
+
+void CALLBACK PickInOpenDialog(HWND, UINT, UINT_PTR timer, DWORD) {
+  HWND dialog = nullptr;
+  EnumThreadWindows(GetCurrentThreadId(), &FindOpenDialog, reinterpret_cast<LPARAM>(&dialog));
+  if (!dialog) return;
+  KillTimer(nullptr, timer);
+  wchar_t folder[MAX_PATH] = {};
+  SendMessageW(dialog, CDM_GETFOLDERPATH, MAX_PATH, reinterpret_cast<LPARAM>(folder));
+  g_open.folder = Narrow(folder);
+  HWND types = GetDlgItem(dialog, cmb1);
+  wchar_t type[256] = {};
+  SendMessageW(types, CB_GETLBTEXT, SendMessageW(types, CB_GETCURSEL, 0, 0), reinterpret_cast<LPARAM>(type));
+  g_open.type = Narrow(type);
+  HWND name = GetDlgItem(dialog, cmb13) ? GetDlgItem(dialog, cmb13) : GetDlgItem(dialog, edt1);
+  SetWindowTextW(name, Widen(g_open.pick).c_str());
+  PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+}
+
+// Clicks a "Обзор" button and answers its dialog with `pick`.
+OpenDialogVisit Browse(HWND wizard, int button, const std::string& pick) {
+  g_open = OpenDialogVisit{wizard, pick, "", ""};
+  const UINT_PTR timer = SetTimer(nullptr, 0, 50, &PickInOpenDialog);
+  Click(wizard, button);
+  KillTimer(nullptr, timer);
+  return g_open;
+}
+
+std::string WithoutSlash(const std::string& folder) { return folder.substr(0, folder.size() - 1); }
+
 TPlanTask OnlyTask(const PlanFolder& folder) {
   const std::string bytes = folder.Bytes();
   REQUIRE(bytes.size() == 4 + 1576);
@@ -151,7 +206,8 @@ TEST_CASE("the wizard creates a timed message task page by page and edits it bac
       Snap(w, "13_name");
       Next(w);
     });
-    CHECK(RunTaskWizard(nullptr, {WizardRequest::Kind::kNew, 0, 0, folder.path()}, tests, [&] { ++refreshed; }));
+    CHECK(RunTaskWizard(nullptr, {WizardRequest::Kind::kNew, 0, 0, folder.path()}, tests, folder.dialogs(),
+                        [&] { ++refreshed; }));
     CHECK(when.ran());
   }
   CHECK(windowCaption == "Tikolvo. Мастер планировки заданий");
@@ -209,7 +265,7 @@ TEST_CASE("the wizard creates a timed message task page by page and edits it bac
       Next(w);
       Next(w);
     });
-    CHECK(RunTaskWizard(nullptr, {WizardRequest::Kind::kEdit, 0, id, folder.path()}, tests));
+    CHECK(RunTaskWizard(nullptr, {WizardRequest::Kind::kEdit, 0, id, folder.path()}, tests, folder.dialogs()));
   }
   CHECK(editHeader == "Мастер планировки заданий: Редактирование задания \"Обед\"");
   CHECK(messageChecked);
@@ -251,7 +307,7 @@ TEST_CASE("the balloon items exclude each other and the countdown picks a task f
     Snap(w, "09_hint");
     PressKey(w, VK_ESCAPE);
   });
-  CHECK_FALSE(RunTaskWizard(nullptr, {WizardRequest::Kind::kNew, 0, 0, folder.path()}, tests));
+  CHECK_FALSE(RunTaskWizard(nullptr, {WizardRequest::Kind::kNew, 0, 0, folder.path()}, tests, folder.dialogs()));
   CHECK_FALSE(hintAfterCountdown);
   CHECK_FALSE(textShown);
   CHECK(listShown);
@@ -261,6 +317,45 @@ TEST_CASE("the balloon items exclude each other and the countdown picks a task f
   // Esc saved nothing: the fresh file's one free record is still all there is.
   CHECK(folder.Bytes().size() == 4 + 1576);
   CHECK_FALSE(DecodePlanTask(std::string_view(folder.Bytes()).substr(4)).inUse);
+}
+
+// "Od" and "Ods": each dialog opens where its folder was last chosen, offers
+// its documented file types, and remembers the folder of the file picked.
+TEST_CASE("the program and sound dialogs open at their remembered folders and remember the folder chosen") {
+  PlanFolder folder;
+  RecordingTests tests;
+  const std::string sounds = folder.folder() + "sounds\\";
+  CreateDirectoryW(Widen(sounds).c_str(), nullptr);
+  for (const std::string& file : {folder.folder() + "tool.exe", sounds + "ring.wav"}) {
+    REQUIRE(SaveFileAtomically(file, "x"));
+  }
+  folder.programs.initial = folder.folder();
+  folder.sounds.initial = sounds;
+  OpenDialogVisit program, sound;
+  std::string programPath, soundPath;
+  WhenShown when(L"#32770", [&](HWND w) {
+    Click(w, IDC_WIZ_CLB_0 + 1);  // "Запуск программы или открытие файла"
+    Click(w, IDC_WIZ_CLB_0 + 2);  // "Проигрывание музыкального файла"
+    Next(w);
+    Next(w);
+    program = Browse(w, IDC_WIZ_B_brows, folder.folder() + "tool.exe");
+    programPath = TextOf(Item(w, IDC_WIZ_E_plan_run));
+    Next(w);
+    sound = Browse(w, IDC_WIZ_B_mus_brows, sounds + "ring.wav");
+    soundPath = TextOf(Item(w, IDC_WIZ_E_plan_mus));
+    PressKey(w, VK_ESCAPE);
+  });
+  CHECK_FALSE(RunTaskWizard(nullptr, {WizardRequest::Kind::kNew, 0, 0, folder.path()}, tests, folder.dialogs()));
+  CHECK(program.folder == WithoutSlash(folder.folder()));
+  CHECK(program.type == "Все файлы (*.*)");
+  CHECK(programPath == folder.folder() + "tool.exe");
+  CHECK(folder.programs.chosen == folder.folder());
+  CHECK(sound.folder == WithoutSlash(sounds));
+  CHECK(sound.type == "Поддерживаемы форматы (mp3,wav,ogg)");
+  CHECK(soundPath == sounds + "ring.wav");
+  CHECK(folder.sounds.chosen == sounds);
+  DeleteFileW(Widen(sounds + "ring.wav").c_str());
+  RemoveDirectoryW(Widen(sounds).c_str());
 }
 
 TEST_CASE("Enter moves on, an empty name is refused with a notice, and the wizard stays open") {
@@ -283,7 +378,7 @@ TEST_CASE("Enter moves on, an empty name is refused with a notice, and the wizar
     SetText(w, IDC_WIZ_E_name_pl, "Каждый час");
     Next(w);
   });
-  CHECK(RunTaskWizard(nullptr, {WizardRequest::Kind::kNew, 0, 0, folder.path()}, tests));
+  CHECK(RunTaskWizard(nullptr, {WizardRequest::Kind::kNew, 0, 0, folder.path()}, tests, folder.dialogs()));
   CHECK(afterEnter == "Определение момента срабатывания задания.");
   CHECK(g_notice == "Tikolvo: Уведомление");
   CHECK(stillOn == "Имя задания.");
@@ -314,7 +409,7 @@ TEST_CASE("with every action and a monthly trigger the wizard walks every page t
     back.push_back(Caption(w));
     Click(w, IDCANCEL);
   });
-  CHECK_FALSE(RunTaskWizard(nullptr, {WizardRequest::Kind::kNew, 0, 0, folder.path()}, tests));
+  CHECK_FALSE(RunTaskWizard(nullptr, {WizardRequest::Kind::kNew, 0, 0, folder.path()}, tests, folder.dialogs()));
   const std::vector<std::string> expectedForward{
       "Определение момента срабатывания задания.", "Управление питанием компьютера.",
       "Запуск программы или открытие файла.",       "Выбор звукового файла.",
@@ -343,7 +438,7 @@ TEST_CASE("opened on a calendar day the wizard shows that date for a single firi
     Click(w, IDCANCEL);
   });
   const DateTime day = EncodeDate(2026, 3, 15);
-  CHECK_FALSE(RunTaskWizard(nullptr, {WizardRequest::Kind::kNewOnDay, day, 0, folder.path()}, tests));
+  CHECK_FALSE(RunTaskWizard(nullptr, {WizardRequest::Kind::kNewOnDay, day, 0, folder.path()}, tests, folder.dialogs()));
   CHECK((shown.wYear == 2026 && shown.wMonth == 3 && shown.wDay == 15));
   CHECK_FALSE(everyDay);
   CHECK(dateEnabled);

@@ -90,7 +90,8 @@ void Program::AddSettingsPages() {
 void Program::ConnectTaskWizard() {
   auto run = [this](WizardRequest::Kind kind, DateTime day, std::int32_t id) {
     const WizardRequest request{kind, day, id, store_.programFolder + "plan.db"};
-    return RunTaskWizard(settingsForm_.hwnd(), request, wizardTests_);
+    AlarmSettings& alarm = store_.settings.alarm;
+    return RunTaskWizard(settingsForm_.hwnd(), request, wizardTests_, {alarm.launcherFileFolder, alarm.soundFileFolder});
   };
   SchedulerWizard& wizard = scheduler_.wizard();
   wizard.addTask = [run] { return run(WizardRequest::Kind::kNew, 0, 0); };

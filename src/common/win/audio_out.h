@@ -3,7 +3,8 @@
 // fed from a few ~100 ms buffers. waveOut reports each finished buffer to a
 // hidden message window of this object, on the GUI thread, which refills it
 // from the source: no extra thread, and a tick is never kept waiting. With
-// no device every call fails quietly.
+// no device every call fails quietly; a buffer the device refuses ends the
+// sound rather than leaving it waiting for ever.
 #include <windows.h>
 #include <mmsystem.h>
 
@@ -12,13 +13,15 @@
 #include <vector>
 
 #include "audio/audio_out.h"
+#include "common/win/audio_winmm.h"
 #include "common/win/window_base.h"
 
 namespace tikolvo {
 
 class WaveOutDevice final : public audio::AudioOut, private Window {
  public:
-  WaveOutDevice() = default;
+  // `api` is winmm's functions (nullptr: none); tests hand in their own.
+  explicit WaveOutDevice(const WaveOutApi* api = WaveOut()) : api_(api) {}
   ~WaveOutDevice() override;
 
   bool Init() override;
@@ -27,6 +30,7 @@ class WaveOutDevice final : public audio::AudioOut, private Window {
   void Pause() override;
   void Resume() override;
   std::uint64_t PlayedFrames() const override { return played_frames_; }
+  bool Failed() const override { return failed_; }
 
  private:
   // Four buffers of 100 ms: 0.4 s of sound queued ahead, so a busy GUI
@@ -44,15 +48,18 @@ class WaveOutDevice final : public audio::AudioOut, private Window {
 
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   bool PrepareBuffers();
-  bool FillAndQueue(Buffer& buffer);
+  enum class Queued { kYes, kSourceEnded, kRefused };
+  Queued FillAndQueue(Buffer& buffer);
   void CollectFinishedBuffers();
 
+  const WaveOutApi* api_;
   std::array<Buffer, kBufferCount> buffers_;
   HWAVEOUT wave_ = nullptr;
   audio::PcmSource* source_ = nullptr;
   audio::PcmFormat format_;
   std::size_t frames_per_buffer_ = 0;
   std::uint64_t played_frames_ = 0;
+  bool failed_ = false;
 };
 
 }  // namespace tikolvo

@@ -8,13 +8,21 @@
 
 #include "scheduler/wizard_session.h"
 #include "scheduler/wizard_tests.h"
+#include "settings/settings_model.h"
 
 namespace tikolvo {
+
+// Where the wizard's file dialogs open, and where they record the folder
+// of the file chosen: programs in "Od", sound files in "Ods".
+struct WizardFolders {
+  DialogFolder& programs;
+  DialogFolder& sounds;
+};
 
 // Shows the wizard and returns true when "Готово" saved a task; `saved`
 // (when given) runs right after the save, before the window closes, so the
 // caller refreshes its views. "Отмена", Esc and the close box save nothing.
-bool RunTaskWizard(HWND owner, const WizardRequest& request, WizardTests& tests,
+bool RunTaskWizard(HWND owner, const WizardRequest& request, WizardTests& tests, WizardFolders folders,
                    const std::function<void()>& saved = {});
 
 }  // namespace tikolvo

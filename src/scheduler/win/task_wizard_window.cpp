@@ -30,8 +30,12 @@ bool Between(int id, int first, int count) { return id >= first && id < first + 
 
 class TaskWizardWindow {
  public:
-  TaskWizardWindow(const WizardRequest& request, WizardTests& tests, const std::function<void()>& saved)
-      : session_(request, LocalNow(), ConnectionChoices(tests.ConnectionNames())), tests_(tests), saved_(saved) {}
+  TaskWizardWindow(const WizardRequest& request, WizardTests& tests, WizardFolders folders,
+                   const std::function<void()>& saved)
+      : session_(request, LocalNow(), ConnectionChoices(tests.ConnectionNames())),
+        tests_(tests),
+        folders_(folders),
+        saved_(saved) {}
 
   bool Run(HWND owner) {
     const INT_PTR result = DialogBoxParamW(GetModuleHandleW(nullptr), L"WIZARD_FRAME", owner, &Proc,
@@ -131,8 +135,8 @@ class TaskWizardWindow {
       case IDC_WIZ_CB_EVERY:
         EnableWindow(pages_.Item(IDC_WIZ_DATA), !IsChecked(pages_.Item(IDC_WIZ_CB_EVERY)));
         return;
-      case IDC_WIZ_B_brows: return Browse(ChooseProgramFile(hwnd_), IDC_WIZ_E_plan_run);
-      case IDC_WIZ_B_mus_brows: return Browse(ChooseSoundFile(hwnd_), IDC_WIZ_E_plan_mus);
+      case IDC_WIZ_B_brows: return Browse(ChooseProgramFile(hwnd_, folders_.programs), IDC_WIZ_E_plan_run);
+      case IDC_WIZ_B_mus_brows: return Browse(ChooseSoundFile(hwnd_, folders_.sounds), IDC_WIZ_E_plan_mus);
       case IDC_WIZ_BB_find_prog:
       case IDC_WIZ_BB_find_mus: return OpenFileSearch(hwnd_);
       case IDC_WIZ_BB_paly: Read(); return session_.PlayMusic(tests_);
@@ -231,6 +235,7 @@ class TaskWizardWindow {
 
   WizardSession session_;
   WizardTests& tests_;
+  WizardFolders folders_;
   const std::function<void()>& saved_;
   HWND hwnd_ = nullptr;
   WizardPageSet pages_;
@@ -240,10 +245,11 @@ class TaskWizardWindow {
 
 }  // namespace
 
-bool RunTaskWizard(HWND owner, const WizardRequest& request, WizardTests& tests, const std::function<void()>& saved) {
+bool RunTaskWizard(HWND owner, const WizardRequest& request, WizardTests& tests, WizardFolders folders,
+                   const std::function<void()>& saved) {
   INITCOMMONCONTROLSEX classes{sizeof classes, ICC_DATE_CLASSES | ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&classes);
-  TaskWizardWindow window(request, tests, saved);
+  TaskWizardWindow window(request, tests, folders, saved);
   return window.Run(owner);
 }
 
