@@ -44,6 +44,7 @@ class Program final : public ClockCommands {
   void OpenScheduler() override { settingsForm_.ShowPage(kConfSchedulerPage); }
   void HangUpAll() override { actions_.HangUpConnections(kAllConnections); }
   void RunPowerAction(PowerButtonAction action) override;
+  void ClockChanged() override { scheduler_.ClockChanged(); }
   void SaveAtClose() override { store_.Save(); }
 
  private:

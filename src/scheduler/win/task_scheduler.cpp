@@ -107,10 +107,13 @@ LRESULT TaskScheduler::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   return Default(message, wParam, lParam);
 }
 
-// The engine compares the time with its two alarms; only a ring does work.
-void TaskScheduler::ReadClock() {
-  const ClockReading reading = engine_.ReadClock();
-  if (!reading.alarmRang && !reading.dayChanged) return;
+// The engine compares the time with its alarms; only a search does work.
+void TaskScheduler::ReadClock() { ShowReading(engine_.ReadClock()); }
+
+void TaskScheduler::ClockChanged() { ShowReading(engine_.ClockChanged()); }
+
+void TaskScheduler::ShowReading(const ClockReading& reading) {
+  if (!reading.Searched()) return;
   ReportPlanFailure(reading.status);
   FillViews();
 }
