@@ -130,7 +130,11 @@ struct OpenPage {
   OpenPage() { REQUIRE(page.Create(window.Controls())); }
 };
 
-// Answers the next question with the button given and keeps its texts.
+// The Enter key as the user presses it, into the focused control.
+constexpr int kEnterKey = 0;
+
+// Answers the next question with the button given (or Enter) and keeps its
+// texts.
 struct Answer {
   std::string caption;
   std::vector<std::string> labels;
@@ -141,7 +145,13 @@ struct Answer {
           for (HWND label = FindWindowExW(d, nullptr, L"Static", nullptr); label;
                label = FindWindowExW(d, label, L"Static", nullptr))
             labels.push_back(TextOf(label));
-          SendMessageW(GetDlgItem(d, button), BM_CLICK, 0, 0);
+          if (button != kEnterKey) {
+            SendMessageW(GetDlgItem(d, button), BM_CLICK, 0, 0);
+            return;
+          }
+          HWND focus = GetFocus() ? GetFocus() : d;
+          PostMessageW(focus, WM_KEYDOWN, VK_RETURN, 1);
+          PostMessageW(focus, WM_KEYUP, VK_RETURN, 0xC0000001);
         }) {}
   bool Asked(const std::string& text) const {
     for (const std::string& label : labels)
@@ -199,7 +209,7 @@ TEST_CASE("delete asks with the task's name: cancel keeps it, the action button 
   CHECK(Names(window.planGrid).size() == 2);
 }
 
-TEST_CASE("delete all asks once and leaves a fresh plan.db; run now asks and runs the task once") {
+TEST_CASE("delete all asks once, Enter keeps the tasks, and confirmed leaves a fresh plan.db; run now asks and runs the task once") {
   OpenPage open;
   TaskScheduler& page = open.page;
   const PageWindow& window = open.window;
@@ -219,9 +229,10 @@ TEST_CASE("delete all asks once and leaves a fresh plan.db; run now asks and run
   CHECK(open.actions.ran.size() == 1);
 
   {
-    Answer no(IDCANCEL);
+    Answer enter(kEnterKey);  // a hasty Enter answers "Отмена"
     page.DeleteAll();
-    CHECK(no.Asked("Удалить все задания?"));
+    CHECK(enter.when.ran());
+    CHECK(enter.Asked("Удалить все задания?"));
   }
   CHECK(Names(window.planGrid).size() == 3);
   {

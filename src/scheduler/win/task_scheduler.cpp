@@ -208,7 +208,7 @@ void TaskScheduler::DeleteSelected(bool onDayGrid) {
   TPlanTask task;
   if (FindTask(planPath_, id, task) != FindResult::kFound) return;
   if (!AskConfirmation(controls_.owner, "Планировщик: удаление задания", "Удалить - " + Quoted(task.name) + "?",
-                       "Отмена", "Удалить"))
+                       "Отмена", "Удалить", DefaultAnswer::kCancel))
     return;
   if (DeleteTask(planPath_, id) == PlanFileResult::kFailed) ReportPlanFailure(PlanStatus::kSaveFailed);
   RefreshPlanViews();
@@ -216,7 +216,7 @@ void TaskScheduler::DeleteSelected(bool onDayGrid) {
 
 void TaskScheduler::DeleteAll() {
   if (!AskConfirmation(controls_.owner, "Планировщик: удаление заданий", "Удалить все задания?", "Отмена",
-                       "Удалить"))
+                       "Удалить", DefaultAnswer::kCancel))
     return;
   if (!CreatePlanFile(planPath_, clock_.Now())) ReportPlanFailure(PlanStatus::kSaveFailed);
   RefreshPlanViews();
