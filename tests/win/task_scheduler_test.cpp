@@ -108,6 +108,19 @@ std::string HeaderOf(HWND list, int column) {
   return Narrow(text);
 }
 
+std::vector<int> ColumnWidths(HWND list) {
+  std::vector<int> widths;
+  for (int column = 0; column < 4; ++column)
+    widths.push_back(static_cast<int>(SendMessageW(list, LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column), 0)));
+  return widths;
+}
+
+int ClientWidth(HWND window) {
+  RECT r;
+  GetClientRect(window, &r);
+  return r.right;
+}
+
 void SelectByName(HWND list, const std::string& name) {
   const std::vector<std::string> names = Names(list);
   for (int row = 0; row < static_cast<int>(names.size()); ++row) {
@@ -178,6 +191,12 @@ TEST_CASE("the page lists every task, and the day list the picked day's under it
   CHECK(page.MarkedDays(2026, 12).at(19));   // the 20th has a dated task
   CHECK_FALSE(page.MarkedDays(2026, 12).at(18));
   CHECK_FALSE(TextOf(window.nextLine).empty());
+
+  // The full list stretches its time column, the day list its name column.
+  const int plan = ClientWidth(window.planGrid), day = ClientWidth(window.dayGrid);
+  CHECK(ColumnWidths(window.planGrid) == std::vector<int>{25, 22, 228, plan - 275});
+  CHECK(ColumnWidths(window.dayGrid) == std::vector<int>{24, 22, day - 127, 81});
+  CHECK(ClientWidth(window.nextLine) == 534);
 }
 
 TEST_CASE("delete asks with the task's name: cancel keeps it, the action button removes it") {
