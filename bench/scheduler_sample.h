@@ -28,6 +28,7 @@ class NoActions : public TaskActions {
   void ExecuteTask(const TPlanTask&) override {}
   void PowerCommand(PowerKind) override {}
   void HangUpConnections(const std::string&) override {}
+  void ReportMissedTasks(const std::vector<std::string>&) override {}
 };
 
 // A mix like a user's: daily tasks spread over the day, once-only tasks on

@@ -1,6 +1,9 @@
 #include "scheduler/plan_engine.h"
 
+#include <algorithm>
+
 #include "common/file_io.h"
+#include "scheduler/missed_tasks.h"
 #include "scheduler/next_tasks.h"
 #include "scheduler/plan_file.h"
 #include "scheduler/task_filters.h"
@@ -26,39 +29,57 @@ void ApplyAfterRun(PlanBase& base, std::size_t index, const TPlanTask& task, Dat
   if (task.autoDelete) base.SetInUse(index, false);
 }
 
+// Where the search starts after a gap: the minute now running still rings,
+// as it does for a late reading, but nothing the last reading saw runs twice
+// and nothing of the day before counts. A clock set back searches from the
+// start of its minute.
+DateTime SearchStartAfterGap(DateTime lastReading, DateTime now) {
+  const int minuteStart = TimeOfDaySeconds(now) / 60 * 60;
+  DateTime from = DateOf(now) + std::max(minuteStart - 1, 0) / static_cast<double>(kSecondsPerDay);
+  if (lastReading <= now) from = std::max(from, lastReading);
+  return from;
+}
+
 }  // namespace
 
 PlanEngine::PlanEngine(std::string planPath, const Clock& clock, TaskActions& actions)
     : planPath_(std::move(planPath)), clock_(clock), actions_(actions) {
-  dayClock_.SetAlarm(0, 0, 1, NowSeconds());
+  const DateTime now = clock_.Now();
+  dayClock_.SetAlarm(0, 0, 1, TimeOfDaySeconds(now));
   dayClock_.SetEnabled(true);
+  searchedDay_ = DateOf(now);
+  lastReading_ = now;
 }
 
-int PlanEngine::NowSeconds() const { return TimeOfDaySeconds(clock_.Now()); }
-
 PlanStatus PlanEngine::Start() {
-  EnsurePlanFile(planPath_, clock_.Now());
+  const DateTime now = clock_.Now();
+  EnsurePlanFile(planPath_, now);
+  lastReading_ = now;
   return ComputeNextTasks();
 }
 
-void PlanEngine::ApplySearch(const NextTasks& next, int nowSeconds) {
+void PlanEngine::ApplySearch(const NextTasks& next, DateTime from) {
   nextTasksText_ = NextTasksLine(next);
   planClock_.SetEnabled(next.found);
+  alarmAt_.reset();
   if (!next.found) return;
   const int hour = next.timeOfDay / 3600;
   const int minute = next.timeOfDay / 60 % 60;
   const int second = next.timeOfDay % 60;
-  planClock_.SetAlarm(hour, minute, second, nowSeconds);
+  planClock_.SetAlarm(hour, minute, second, TimeOfDaySeconds(from));
   alarmHand_ = AlarmHand{hour, minute, second};
+  alarmAt_ = MomentSeconds(DateOf(from)) + next.timeOfDay;
 }
 
-PlanStatus PlanEngine::ComputeNextTasks() {
-  const DateTime now = clock_.Now();
+PlanStatus PlanEngine::ComputeNextTasks() { return Search(clock_.Now()); }
+
+PlanStatus PlanEngine::Search(DateTime from) {
+  searchedDay_ = DateOf(from);
   std::optional<PlanBase> base = LoadPlanBase(planPath_);
   if (!base) return PlanStatus::kUnreadable;
-  const NextTasks next = SearchNextTasks(*base, now);
+  const NextTasks next = SearchNextTasks(*base, from);
   const bool saved = SaveIfChanged(planPath_, *base);
-  ApplySearch(next, TimeOfDaySeconds(now));
+  ApplySearch(next, from);
   return saved ? PlanStatus::kDone : PlanStatus::kSaveFailed;
 }
 
@@ -141,18 +162,58 @@ PlanStatus PlanEngine::OnPlanAlarm() {
   return FirstFailure(run, ComputeNextTasks());
 }
 
+void PlanEngine::Ring(ClockReading& reading) {
+  reading.alarmRang = true;
+  alarmAt_.reset();
+  reading.status = FirstFailure(reading.status, OnPlanAlarm());
+}
+
 ClockReading PlanEngine::ReadClock() {
-  const int now = NowSeconds();
+  const DateTime now = clock_.Now();
+  const int seconds = TimeOfDaySeconds(now);
   ClockReading reading;
-  if (planClock_.Read(now)) {
-    reading.alarmRang = true;
-    reading.status = OnPlanAlarm();
-  }
-  if (dayClock_.Read(now)) {
+  if (planClock_.Read(seconds)) Ring(reading);
+  if (dayClock_.Read(seconds)) {
     reading.dayChanged = true;
     reading.status = FirstFailure(reading.status, ComputeNextTasks());
   }
+  if (MissedSomething(now)) CatchUp(now, reading);
+  lastReading_ = now;
   return reading;
+}
+
+ClockReading PlanEngine::ClockChanged() {
+  const DateTime now = clock_.Now();
+  ClockReading reading;
+  CatchUp(now, reading);
+  lastReading_ = now;
+  return reading;
+}
+
+bool PlanEngine::MissedSomething(DateTime now) const {
+  const std::int64_t minuteStart = MomentSeconds(now) / 60 * 60;
+  if (planClock_.Enabled() && alarmAt_ && *alarmAt_ < minuteStart) return true;
+  return DateOf(now) > searchedDay_ && TimeOfDaySeconds(now) >= 1;
+}
+
+// The gap is dealt with once, whatever the search finds: a plan.db that
+// cannot be read is reported once, not on every reading after it.
+void PlanEngine::CatchUp(DateTime now, ClockReading& reading) {
+  reading.caughtUp = true;
+  alarmAt_.reset();
+  ReportMissedSince(lastReading_, now);
+  reading.status = FirstFailure(reading.status, Search(SearchStartAfterGap(lastReading_, now)));
+  if (planClock_.Read(TimeOfDaySeconds(now))) Ring(reading);
+}
+
+// With the scheduler switched off nothing would have run, so nothing was
+// missed.
+void PlanEngine::ReportMissedSince(DateTime since, DateTime now) {
+  if (!schedulerEnabled_ || since >= now) return;
+  const std::optional<PlanBase> base = LoadPlanBase(planPath_);
+  if (!base) return;
+  const std::vector<std::string> missed = MissedTaskNames(*base, since, now);
+  if (!missed.empty()) actions_.ReportMissedTasks(missed);
 }
 
 }  // namespace tikolvo

@@ -3,7 +3,12 @@
 // their second, runs them when it rings, runs event tasks when the program
 // starts or a connection comes up or goes down, and searches again every
 // day at 00:00:01. Between alarms it costs nothing: a reading of the time
-// only compares two integers per clock.
+// only compares a few integers.
+//
+// A minute the readings never saw (the computer slept, the program was
+// blocked, the clock was set forward) stays missed, but it does not cost
+// the rest of the day: the first reading after such a gap names the tasks
+// it skipped and searches the next ones from then on.
 //
 // Every operation reads plan.db whole and saves it whole when it changed
 // it; nothing about the tasks is cached in between.
@@ -52,11 +57,14 @@ struct AlarmHand {
 };
 
 // What one reading of the time set off; the scheduler views are refilled
-// after either.
+// after any of it.
 struct ClockReading {
   bool alarmRang = false;   // the next tasks' alarm: run (when switched on) and searched again
   bool dayChanged = false;  // 00:00:01: searched again for the new day
+  bool caughtUp = false;    // after a gap: the skipped tasks named, searched again from now
   PlanStatus status = PlanStatus::kDone;  // the first failure of that work
+
+  bool Searched() const { return alarmRang || dayChanged || caughtUp; }
 };
 
 class PlanEngine {
@@ -94,8 +102,12 @@ class PlanEngine {
   void SetSchedulerEnabled(bool on) { schedulerEnabled_ = on; }
   bool SchedulerEnabled() const { return schedulerEnabled_; }
 
-  // One reading of the time of day (the program's 450 ms timer).
+  // One reading of the time (the program's 450 ms timer).
   ClockReading ReadClock();
+  // The computer woke up or the time was set: what passed since the last
+  // reading is treated as a gap at once, without waiting for an alarm's
+  // minute to end.
+  ClockReading ClockChanged();
 
   const AlarmClock& PlanClock() const { return planClock_; }
   const std::string& NextTasksText() const { return nextTasksText_; }
@@ -105,9 +117,16 @@ class PlanEngine {
 
  private:
   PlanStatus OnPlanAlarm();
-  void ApplySearch(const NextTasks& next, int nowSeconds);
+  void Ring(ClockReading& reading);
+  // The search as of `from`; the alarm is armed for any time after it.
+  PlanStatus Search(DateTime from);
+  void ApplySearch(const NextTasks& next, DateTime from);
+  // The armed alarm's minute, or the daily search at 00:00:01, passed
+  // without a reading.
+  bool MissedSomething(DateTime now) const;
+  void CatchUp(DateTime now, ClockReading& reading);
+  void ReportMissedSince(DateTime since, DateTime now);
   bool ExecuteAll(const std::vector<TPlanTask>& tasks);
-  int NowSeconds() const;
 
   std::string planPath_;
   const Clock& clock_;
@@ -117,6 +136,10 @@ class PlanEngine {
   AlarmClock dayClock_;
   std::string nextTasksText_;
   std::optional<AlarmHand> alarmHand_;
+  // The moment (whole seconds) the armed alarm stands for, until it rings.
+  std::optional<std::int64_t> alarmAt_;
+  DateTime searchedDay_ = 0;  // the date of the last search
+  DateTime lastReading_ = 0;  // what the program saw last
 };
 
 }  // namespace tikolvo

@@ -38,6 +38,15 @@ std::string AsciiLower(std::string_view text) {
 
 }  // namespace
 
+BalloonRequest MissedTasksBalloon(const std::vector<std::string>& names) {
+  BalloonRequest request;
+  request.title = kSchedulerTitle;
+  request.text = "Пропущены задания: ";
+  for (std::size_t i = 0; i < names.size(); ++i) request.text += (i == 0 ? "\"" : ", \"") + names[i] + "\"";
+  request.duration = kBalloonStaysOpen;
+  return request;
+}
+
 std::string FolderOf(std::string_view path) {
   const std::size_t slash = path.rfind('\\');
   if (slash == std::string_view::npos) return "";

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "common/balloon_model.h"
 #include "scheduler/plan_task.h"
@@ -54,6 +55,10 @@ struct TaskActionPlan {
 
 // A locked task plans nothing at all.
 TaskActionPlan PlanTaskActions(const TPlanTask& task);
+
+// The balloon naming the tasks whose minute passed unseen. It stays until
+// clicked: the user may come back to the computer long after it woke.
+BalloonRequest MissedTasksBalloon(const std::vector<std::string>& names);
 
 // The part of a path up to and including its last backslash; "" without one.
 std::string FolderOf(std::string_view path);

@@ -3,6 +3,7 @@
 // implements it (shell, message and balloon windows, sounds, the speaker,
 // dial-up, power); tests record the calls.
 #include <string>
+#include <vector>
 
 #include "scheduler/plan_task.h"
 
@@ -31,6 +32,10 @@ class TaskActions {
 
   // Hangs up the active dial-up connections the filter names.
   virtual void HangUpConnections(const std::string& filter) = 0;
+
+  // Tells the user, in one notice, which tasks could not run because their
+  // minute passed unseen (sleep, a blocked program, a clock set forward).
+  virtual void ReportMissedTasks(const std::vector<std::string>& names) = 0;
 };
 
 }  // namespace tikolvo

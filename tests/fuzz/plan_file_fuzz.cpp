@@ -2,7 +2,8 @@
 // every file operation work without crashing, and what they promise holds:
 // records re-encode stably, a second search at the same moment changes
 // nothing, every grid row leads back to its task, in-place changes stay in
-// their record and rebuilds keep exactly the tasks in use.
+// their record, rebuilds keep exactly the tasks in use, and a gap in the
+// readings names each task in use at most once.
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
@@ -11,6 +12,7 @@
 #include <string>
 #include <string_view>
 
+#include "scheduler/missed_tasks.h"
 #include "scheduler/next_tasks.h"
 #include "scheduler/plan_base.h"
 #include "scheduler/plan_file.h"
@@ -132,5 +134,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (DateTime now : {moment, moment - 1.0 / 24, DateOf(moment) + 23.5 / 24, 46096.0}) CheckSearch(base, now);
   CheckViews(base, moment);
   CheckOperations(base);
+  // A short gap, one over midnight and one of several years.
+  for (DateTime since : {moment - 0.01, DateOf(moment) - 0.1, moment - 1500.0})
+    Check(MissedTaskNames(base, since, moment).size() <= base.TasksInUse());
   return 0;
 }

@@ -9,6 +9,7 @@
 #include "plan_test_files.h"
 #include "scheduler/plan_engine.h"
 #include "scheduler/plan_file.h"
+#include "scheduler/task_action_plan.h"
 
 namespace tikolvo {
 namespace {
@@ -152,13 +153,45 @@ TEST_F(SchedulerEngine, TheDailyRefreshFindsTheNewDaysTasks) {
   EXPECT_EQ(ran, Names{"morning@17 08:00:00"});
 }
 
-TEST_F(SchedulerEngine, AMissedAlarmMinuteIsNotCaughtUp) {
-  StartWith({DailyTask("a", 14, 0)}, kMonday + EncodeTime(13, 59, 50));
-  clock.SetNow(kMonday + EncodeTime(14, 1, 10));  // the computer slept through 14:00
+TEST_F(SchedulerEngine, SleepingPastAnAlarmMissesItsMinuteButNotTheRestOfTheDay) {
+  StartWith({DailyTask("15", 15, 0), DailyTask("15:30", 15, 30), DailyTask("17", 17, 0), DailyTask("16", 16, 0, 20)},
+            kMonday + EncodeTime(14, 59, 0));
+  clock.SetNow(kMonday + EncodeTime(16, 0, 30));  // the computer slept through 15:00 and 15:30
   RunUntil(kMonday + EncodeTime(23, 0, 0));
-  EXPECT_TRUE(ran.empty());
-  RunUntil(kMonday + 1 + EncodeTime(14, 0, 30));
-  EXPECT_EQ(ran, Names{"a@17 14:00:00"});
+  EXPECT_EQ(ran, (Names{"16@16 16:00:30", "17@16 17:00:00"})) << "16:00:20 is in the minute the program woke in";
+  ASSERT_EQ(actions.missed, std::vector<Names>{(Names{"15", "15:30"})}) << "named once, in one notice";
+  EXPECT_EQ(MissedTasksBalloon(actions.missed[0]).text, "Пропущены задания: \"15\", \"15:30\"");
+  RunUntil(kMonday + 1 + EncodeTime(15, 0, 30));
+  EXPECT_EQ(ran.back(), "15@17 15:00:00") << "the missed minute is not caught up later";
+  EXPECT_EQ(ran.size(), 3u);
+}
+
+TEST_F(SchedulerEngine, ABlockedNightStillSearchesTheNewDay) {
+  StartWith({DailyTask("morning", 8, 0), HourlyTask("hourly", 23.0 / 24), DailyTask("noon", 12, 0)},
+            kMonday + EncodeTime(22, 30, 0));
+  clock.SetNow(kMonday + 1 + EncodeTime(8, 30, 0));  // nothing read the time through midnight and 08:00
+  RunUntil(kMonday + 1 + EncodeTime(9, 0, 30));
+  EXPECT_EQ(ran, Names{"hourly@17 09:00:00"});
+  EXPECT_EQ(actions.missed, std::vector<Names>{(Names{"morning", "hourly"})});
+  // The wake-up message comes after the reading saw the gap: nothing more
+  // to name, and the day goes on.
+  engine->ClockChanged();
+  RunUntil(kMonday + 1 + EncodeTime(12, 0, 30));
+  EXPECT_EQ(actions.missed.size(), 1u);
+  EXPECT_EQ(ran.back(), "noon@17 12:00:00");
+}
+
+TEST_F(SchedulerEngine, AClockSetForwardNamesWhatItSkipped) {
+  StartWith({DailyTask("a", 14, 0), DailyTask("b", 18, 0)}, kMonday + EncodeTime(12, 0, 0));
+  engine->SetSchedulerEnabled(false);
+  clock.SetNow(kMonday + EncodeTime(15, 0, 0));
+  engine->ClockChanged();
+  EXPECT_TRUE(actions.missed.empty()) << "switched off, nothing would have run";
+  engine->SetSchedulerEnabled(true);
+  clock.SetNow(kMonday + EncodeTime(19, 0, 0));
+  engine->ClockChanged();
+  EXPECT_EQ(actions.missed, std::vector<Names>{Names{"b"}});
+  EXPECT_EQ(engine->NextTasksText(), "Следующие задания: На сегодня заданий больше нет.");
 }
 
 TEST_F(SchedulerEngine, EventCommandsRunTheirKindThroughTheFilters) {

@@ -115,10 +115,12 @@ class RecordingActions : public TaskActions {
   }
   void PowerCommand(PowerKind kind) override { power.push_back(kind); }
   void HangUpConnections(const std::string& filter) override { hangUps.push_back(filter); }
+  void ReportMissedTasks(const std::vector<std::string>& names) override { missed.push_back(names); }
 
   std::vector<std::string> executed;
   std::vector<PowerKind> power;
   std::vector<std::string> hangUps;
+  std::vector<std::vector<std::string>> missed;  // one entry per notice
   std::function<void(const TPlanTask&)> onExecute;
 };
 

@@ -57,8 +57,10 @@ struct RunningClock : ClockCommands {
   void OpenScheduler() override {}
   void HangUpAll() override {}
   void RunPowerAction(PowerButtonAction) override {}
+  void ClockChanged() override { ++clockChanges; }
   void SaveAtClose() override { app.Save(); }
   void Ticked() override {}
+  int clockChanges = 0;
 };
 
 TEST_CASE("the built-in face's shape leaves the corners out") {
@@ -116,6 +118,16 @@ TEST_CASE("stacking modes move the window in and out of the topmost band") {
   CHECK((clock.ExStyle() & WS_EX_TOPMOST) == 0);
   CHECK(clock.app.settings.inter.stackBottommost);
   CHECK_FALSE(clock.app.settings.inter.stackTopmost);
+}
+
+TEST_CASE("waking from sleep and a set clock reach the scheduler; going to sleep does not") {
+  RunningClock clock;
+  SendMessageW(clock.form.hwnd(), WM_POWERBROADCAST, PBT_APMSUSPEND, 0);
+  CHECK(clock.clockChanges == 0);
+  SendMessageW(clock.form.hwnd(), WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC, 0);
+  SendMessageW(clock.form.hwnd(), WM_POWERBROADCAST, PBT_APMRESUMESUSPEND, 0);
+  SendMessageW(clock.form.hwnd(), WM_TIMECHANGE, 0, 0);
+  CHECK(clock.clockChanges == 3);
 }
 
 TEST_CASE("closing saves the position and the opacity to config.cfg") {

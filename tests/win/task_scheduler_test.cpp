@@ -29,6 +29,7 @@ class CountingActions : public TaskActions {
   void ExecuteTask(const TPlanTask& task) override { ran.push_back(task.name); }
   void PowerCommand(PowerKind) override {}
   void HangUpConnections(const std::string&) override {}
+  void ReportMissedTasks(const std::vector<std::string>&) override {}
   std::vector<std::string> ran;
 };
 
@@ -107,6 +108,19 @@ std::string HeaderOf(HWND list, int column) {
   return Narrow(text);
 }
 
+std::vector<int> ColumnWidths(HWND list) {
+  std::vector<int> widths;
+  for (int column = 0; column < 4; ++column)
+    widths.push_back(static_cast<int>(SendMessageW(list, LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column), 0)));
+  return widths;
+}
+
+int ClientWidth(HWND window) {
+  RECT r;
+  GetClientRect(window, &r);
+  return r.right;
+}
+
 void SelectByName(HWND list, const std::string& name) {
   const std::vector<std::string> names = Names(list);
   for (int row = 0; row < static_cast<int>(names.size()); ++row) {
@@ -129,7 +143,11 @@ struct OpenPage {
   OpenPage() { REQUIRE(page.Create(window.Controls())); }
 };
 
-// Answers the next question with the button given and keeps its texts.
+// The Enter key as the user presses it, into the focused control.
+constexpr int kEnterKey = 0;
+
+// Answers the next question with the button given (or Enter) and keeps its
+// texts.
 struct Answer {
   std::string caption;
   std::vector<std::string> labels;
@@ -140,7 +158,13 @@ struct Answer {
           for (HWND label = FindWindowExW(d, nullptr, L"Static", nullptr); label;
                label = FindWindowExW(d, label, L"Static", nullptr))
             labels.push_back(TextOf(label));
-          SendMessageW(GetDlgItem(d, button), BM_CLICK, 0, 0);
+          if (button != kEnterKey) {
+            SendMessageW(GetDlgItem(d, button), BM_CLICK, 0, 0);
+            return;
+          }
+          HWND focus = GetFocus() ? GetFocus() : d;
+          PostMessageW(focus, WM_KEYDOWN, VK_RETURN, 1);
+          PostMessageW(focus, WM_KEYUP, VK_RETURN, 0xC0000001);
         }) {}
   bool Asked(const std::string& text) const {
     for (const std::string& label : labels)
@@ -167,6 +191,12 @@ TEST_CASE("the page lists every task, and the day list the picked day's under it
   CHECK(page.MarkedDays(2026, 12).at(19));   // the 20th has a dated task
   CHECK_FALSE(page.MarkedDays(2026, 12).at(18));
   CHECK_FALSE(TextOf(window.nextLine).empty());
+
+  // The full list stretches its time column, the day list its name column.
+  const int plan = ClientWidth(window.planGrid), day = ClientWidth(window.dayGrid);
+  CHECK(ColumnWidths(window.planGrid) == std::vector<int>{25, 22, 228, plan - 275});
+  CHECK(ColumnWidths(window.dayGrid) == std::vector<int>{24, 22, day - 127, 81});
+  CHECK(ClientWidth(window.nextLine) == 534);
 }
 
 TEST_CASE("delete asks with the task's name: cancel keeps it, the action button removes it") {
@@ -198,7 +228,7 @@ TEST_CASE("delete asks with the task's name: cancel keeps it, the action button 
   CHECK(Names(window.planGrid).size() == 2);
 }
 
-TEST_CASE("delete all asks once and leaves a fresh plan.db; run now asks and runs the task once") {
+TEST_CASE("delete all asks once, Enter keeps the tasks, and confirmed leaves a fresh plan.db; run now asks and runs the task once") {
   OpenPage open;
   TaskScheduler& page = open.page;
   const PageWindow& window = open.window;
@@ -218,9 +248,10 @@ TEST_CASE("delete all asks once and leaves a fresh plan.db; run now asks and run
   CHECK(open.actions.ran.size() == 1);
 
   {
-    Answer no(IDCANCEL);
+    Answer enter(kEnterKey);  // a hasty Enter answers "Отмена"
     page.DeleteAll();
-    CHECK(no.Asked("Удалить все задания?"));
+    CHECK(enter.when.ran());
+    CHECK(enter.Asked("Удалить все задания?"));
   }
   CHECK(Names(window.planGrid).size() == 3);
   {

@@ -173,7 +173,7 @@ TEST_CASE("the wizard creates a timed message task page by page and edits it bac
   RecordingTests tests;
   int refreshed = 0;
   std::vector<std::string> captions;
-  std::string header, windowCaption, lastButton;
+  std::string header, windowCaption, lastButton, firstButtons;
   bool backAtStart = true;
   {
     WhenShown when(L"#32770", [&](HWND w) {
@@ -185,6 +185,7 @@ TEST_CASE("the wizard creates a timed message task page by page and edits it bac
       Click(w, IDC_WIZ_CLB_0 + 3);  // "Показать сообщение"
       Next(w);
       captions.push_back(Caption(w));
+      firstButtons = TextOf(GetDlgItem(w, IDC_WIZ_B_back)) + " " + TextOf(GetDlgItem(w, IDOK));
       Snap(w, "01_trigger");
       Next(w);
       captions.push_back(Caption(w));
@@ -217,6 +218,7 @@ TEST_CASE("the wizard creates a timed message task page by page and edits it bac
       "Действия, выполняемые заданием.", "Определение момента срабатывания задания.", "Текстовое сообщение.",
       "Время срабатывания задания.",     "Дополнительные свойства задания.",          "Имя задания."};
   CHECK(captions == expectedCaptions);
+  CHECK(firstButtons == "Назад Далее");
   CHECK(lastButton == "Готово");
   CHECK(refreshed == 1);
   REQUIRE(tests.calls.size() == 1);

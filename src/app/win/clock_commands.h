@@ -16,6 +16,8 @@ class ClockCommands {
   virtual void HangUpAll() = 0;
   // The power button's action, confirmed by the user already.
   virtual void RunPowerAction(PowerButtonAction action) = 0;
+  // The computer woke up or the time was set: the scheduler catches up.
+  virtual void ClockChanged() = 0;
   // The window closes or the Windows session ends: what must outlive the
   // run is written, the settings last.
   virtual void SaveAtClose() = 0;

@@ -215,6 +215,10 @@ LRESULT MainForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case kTrayShownMessage: return tray_.shown() ? 1 : 0;
     case kDescribeMenuMessage:
       return DescribeMenuTo(static_cast<MainMenuKind>(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_POWERBROADCAST:
+      if (wParam == PBT_APMRESUMEAUTOMATIC || wParam == PBT_APMRESUMESUSPEND) commands_.ClockChanged();
+      break;
+    case WM_TIMECHANGE: commands_.ClockChanged(); return 0;
     case WM_DROPFILES: OnDropFiles(reinterpret_cast<HDROP>(wParam)); return 0;
     case WM_CLOSE: FormClose(); return 0;  // closing is always allowed
     case WM_QUERYENDSESSION: OnQueryEndSession(); return TRUE;

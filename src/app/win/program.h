@@ -46,6 +46,12 @@ class Program final : public ClockCommands {
   void OpenScheduler() override { settingsForm_.ShowPage(kConfSchedulerPage); }
   void HangUpAll() override { actions_.HangUpConnections(kAllConnections); }
   void RunPowerAction(PowerButtonAction action) override;
+  // After a resume or a change of the system clock: the scheduler searches
+  // again, and the connection monitor closes what ended and checks again.
+  void ClockChanged() override {
+    scheduler_.ClockChanged();
+    connectionMonitor_.Resumed();
+  }
   void SaveAtClose() override;
   void Ticked() override { aboutPage_.Tick(); }
 

@@ -86,6 +86,7 @@ bool DialogFrame::CreateFrame(const wchar_t* className, std::string_view caption
 
 HWND DialogFrame::AddButton(int id, std::string_view text, const dialog::Box& box, bool isDefault) {
   const DWORD style = WS_TABSTOP | (isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
+  if (isDefault) defaultId_ = id;
   return CreateChild(0, L"BUTTON", text, style, box, hwnd(), id, font_.get());
 }
 
@@ -202,7 +203,7 @@ LRESULT DialogFrame::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return TRUE;
     }
     case DM_GETDEFID:
-      return MAKELRESULT(kIdOk, DC_HASDEFID);
+      return MAKELRESULT(defaultId_, DC_HASDEFID);
     case WM_COMMAND:
       if (HIWORD(wParam) == BN_CLICKED && LOWORD(wParam) == kIdOk) B_OKClick();
       if (HIWORD(wParam) == BN_CLICKED && LOWORD(wParam) == kIdCancel) B_NOClick();

@@ -52,6 +52,8 @@ class DialogFrame : public Window {
                    DWORD extraExStyle);
   void SetCaptionBox(const dialog::Box& caption) { captionBox_ = caption; }
   void SetIconBox(const dialog::Box& icon) { iconBox_ = icon; }
+  // The default button is the one Enter presses when the focus is on no
+  // other button.
   HWND AddButton(int id, std::string_view text, const dialog::Box& box, bool isDefault);
   HWND AddLabel(std::string_view text, const dialog::Box& box);
   // A label of several lines, wrapped with room for the drawing to spare.
@@ -80,6 +82,7 @@ class DialogFrame : public Window {
   std::wstring caption_;
   dialog::Box captionBox_;
   dialog::Box iconBox_;
+  int defaultId_ = kIdOk;
   HWND lastFocus_ = nullptr;
   bool modal_ = false;
   bool finished_ = false;

@@ -35,10 +35,16 @@ bool ShowNotice(HWND owner, std::string_view caption, std::string_view text, Not
 // Closes every modeless notice still open (the program is ending).
 void CloseModelessNotices();
 
+// The button of a question that Enter presses and that has the focus at
+// first. A question whose action deletes or clears data takes the cancel
+// button, so that a hasty Enter never destroys anything.
+enum class DefaultAnswer { kAction, kCancel };
+
 // TF_message_d: true only when the action button (okText) closed it; the
 // cancel button, Esc and closing the window give false.
 bool AskConfirmation(HWND owner, std::string_view caption, std::string_view text, std::string_view cancelText,
-                     std::string_view okText, int picture = kQuestionPicture);
+                     std::string_view okText, DefaultAnswer defaultAnswer = DefaultAnswer::kAction,
+                     int picture = kQuestionPicture);
 
 struct InputField {
   std::string label;

@@ -19,7 +19,7 @@ class MessageWindow : public DialogFrame {
   MessageWindow(int picture, DialogGlyph glyph) : DialogFrame(picture, glyph) {}
 
   bool Build(const wchar_t* className, std::string_view caption, std::string_view text,
-             const std::vector<ButtonSpec>& buttons, HWND owner, DWORD exStyle) {
+             const std::vector<ButtonSpec>& buttons, HWND owner, DWORD exStyle, int defaultId = kIdOk) {
     std::vector<int> widths;
     for (const ButtonSpec& b : buttons) widths.push_back(TextWidth(b.text));
     const dialog::Box work = PrimaryWorkArea();
@@ -31,12 +31,12 @@ class MessageWindow : public DialogFrame {
     SetIconBox(layout.icon);
     AddTextBlock(text, layout.text);
     for (size_t i = 0; i < buttons.size(); ++i) {
-      AddButton(buttons[i].id, buttons[i].text, layout.buttons[i], buttons[i].id == kIdOk);
+      AddButton(buttons[i].id, buttons[i].text, layout.buttons[i], buttons[i].id == defaultId);
     }
     return true;
   }
 
-  HWND OkButton() const { return GetDlgItem(hwnd(), kIdOk); }
+  HWND Button(int id) const { return GetDlgItem(hwnd(), id); }
 };
 
 // Modeless notices live until their window closes; the objects of closed ones
@@ -66,7 +66,7 @@ bool ShowNotice(HWND owner, std::string_view caption, std::string_view text, Not
   }
   MessageWindow notice(picture, DialogGlyph::Information);
   if (!notice.Build(L"TF_message", caption, text, buttons, owner, 0)) return false;
-  return notice.RunModal(owner, notice.OkButton());
+  return notice.RunModal(owner, notice.Button(kIdOk));
 }
 
 void CloseModelessNotices() {
@@ -77,11 +77,12 @@ void CloseModelessNotices() {
 }
 
 bool AskConfirmation(HWND owner, std::string_view caption, std::string_view text, std::string_view cancelText,
-                     std::string_view okText, int picture) {
+                     std::string_view okText, DefaultAnswer defaultAnswer, int picture) {
   MessageWindow question(picture, DialogGlyph::Question);
   const std::vector<ButtonSpec> buttons{{kIdOk, okText}, {kIdCancel, cancelText}};
-  if (!question.Build(L"TF_message_d", caption, text, buttons, owner, 0)) return false;
-  return question.RunModal(owner, question.OkButton());
+  const int defaultId = defaultAnswer == DefaultAnswer::kCancel ? kIdCancel : kIdOk;
+  if (!question.Build(L"TF_message_d", caption, text, buttons, owner, 0, defaultId)) return false;
+  return question.RunModal(owner, question.Button(defaultId));
 }
 
 }  // namespace tikolvo

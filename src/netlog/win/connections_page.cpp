@@ -105,7 +105,8 @@ void ConnectionsPage::DeleteSelected() {
   const int row = grid_.SelectedRow();
   const std::string name = SelectedName();
   if (row < 0) return;
-  if (!AskConfirmation(hwnd(), "Tikolvo: Удаление соединения", DeleteConnectionQuestion(name), "Отмена", "Удалить"))
+  if (!AskConfirmation(hwnd(), "Tikolvo: Удаление соединения", DeleteConnectionQuestion(name), "Отмена", "Удалить",
+                       DefaultAnswer::kCancel))
     return;
   // The grid lists the valid records in file order, and the file holds no
   // others once it has been compacted.
@@ -131,7 +132,8 @@ void ConnectionsPage::ExportText() {
 }
 
 void ConnectionsPage::DeleteAll() {
-  if (!AskConfirmation(hwnd(), "Удаление соединений", "Удалить все соединения?", "Отмена", "Удалить")) return;
+  if (!AskConfirmation(hwnd(), "Удаление соединений", "Удалить все соединения?", "Отмена", "Удалить",
+                       DefaultAnswer::kCancel)) return;
   CreateConnectionFile(RegistryPath());
   Refresh();
 }

@@ -93,7 +93,8 @@ void SessionLogPage::ShowStatistics(const std::string& name) {
 
 void SessionLogPage::Clear() {
   if (!AskConfirmation(hwnd(), "Tikolvo: Очистка лога подключений",
-                       "Вся информация о подключениях будет стерта. Продолжить?", "Отмена", "Очистить"))
+                       "Вся информация о подключениях будет стерта. Продолжить?", "Отмена", "Очистить",
+                       DefaultAnswer::kCancel))
     return;
   CreateSessionLog(Folder() + kSessionLogFileName);
   settings().connectionFilter = "Все";

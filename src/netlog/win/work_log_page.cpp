@@ -60,7 +60,8 @@ bool WorkLogPage::Command(int id, int code) {
 }
 
 void WorkLogPage::Clear() {
-  if (!AskConfirmation(hwnd(), "Tikolvo: Очистка лога работы", "Очистить лог работы?", "Отмена", "Ok")) return;
+  if (!AskConfirmation(hwnd(), "Tikolvo: Очистка лога работы", "Очистить лог работы?", "Отмена", "Ok",
+                       DefaultAnswer::kCancel)) return;
   CreateWorkLog(LogPath(), clock_.Now(), clock_.MillisecondsSinceStart());
   Fill();
 }

@@ -224,7 +224,7 @@ void ReminderPageView::B_del_messClick() {
   if (selected.empty()) return;
   const std::optional<Question> question = DeleteReminderQuestion(selected);
   if (!question || !AskConfirmation(hwnd_, question->caption, question->text, question->cancelCaption,
-                                    question->okCaption))
+                                    question->okCaption, DefaultAnswer::kCancel))
     return;
   if (DeleteSelectedReminder(ReminderPath(), selected) == ReminderFileResult::kFailed) {
     ReportError("Не удалось записать файл " + ReminderPath());
@@ -234,7 +234,9 @@ void ReminderPageView::B_del_messClick() {
 
 void ReminderPageView::B_del_mess_allClick() {
   const Question question = DeleteAllRemindersQuestion();
-  if (!AskConfirmation(hwnd_, question.caption, question.text, question.cancelCaption, question.okCaption)) return;
+  if (!AskConfirmation(hwnd_, question.caption, question.text, question.cancelCaption, question.okCaption,
+                       DefaultAnswer::kCancel))
+    return;
   if (!DeleteAllReminders(ReminderPath(), LocalNow())) ReportError("Не удалось записать файл " + ReminderPath());
   ReloadList();
 }

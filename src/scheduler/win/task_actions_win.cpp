@@ -48,6 +48,10 @@ void WinTaskActions::HangUpConnections(const std::string& filter) {
   HangUpMatching(filter, filters, *parts_.dialUp);
 }
 
+void WinTaskActions::ReportMissedTasks(const std::vector<std::string>& names) {
+  Guarded([&] { ShowBalloon(MissedTasksBalloon(names)); });
+}
+
 // The shell's answer is not looked at, and it shows no error box of its own:
 // a task whose program has gone away must not stop the clock with a question.
 void WinTaskActions::Run(const RunRequest& request) {

@@ -56,6 +56,7 @@ class WinTaskActions : public TaskActions {
   // command's question is not asked a second time.
   void PowerAfterQuestion(PowerKind kind);
   void HangUpConnections(const std::string& filter) override;
+  void ReportMissedTasks(const std::vector<std::string>& names) override;
 
  private:
   void Run(const RunRequest& request);

@@ -15,6 +15,7 @@ constexpr wchar_t kClockClass[] = L"TikolvoPlanClock";
 constexpr UINT_PTR kPlanClockTimer = 1;
 constexpr UINT kPlanClockMilliseconds = 450;
 constexpr int kPictureCell = 18;
+constexpr int kNextLineWidth = 534;  // wide enough for several names on the page
 
 enum ContextCommand : UINT { kAddCommand = 1, kEditCommand, kRunCommand, kDeleteCommand };
 
@@ -25,13 +26,17 @@ void ReportPlanFailure(PlanStatus status) {
   if (status == PlanStatus::kSaveFailed) ReportError("Не удалось сохранить файл заданий plan.db.");
 }
 
+// The full list stretches its time column and the day list its name column
+// over the rest of the grid; the other widths are fixed. The day list's
+// number column keeps 24 pixels: the header control leaves a margin on both
+// sides of a caption, and in 20 pixels "№" would become an ellipsis.
 std::vector<GridColumn> TaskColumns(bool dayGrid) {
   const TaskGridRow& header = TaskGridHeader(dayGrid ? TaskGridKind::kDay : TaskGridKind::kPlan);
-  GridColumn number{header[0], 24, grid::Align::Centre};
+  GridColumn number{header[0], dayGrid ? 24 : 25, grid::Align::Centre};
   number.rowNumber = true;
   GridColumn picture{header[1], 22, grid::Align::Centre};
-  GridColumn name{header[2], dayGrid ? 120 : 200};
-  GridColumn time{header[3], 120, grid::Align::Right};
+  GridColumn name{header[2], dayGrid ? 82 : 228};
+  GridColumn time{header[3], dayGrid ? 81 : 36, grid::Align::Right};
   (dayGrid ? name : time).stretch = true;
   return {number, picture, name, time};
 }
@@ -107,10 +112,13 @@ LRESULT TaskScheduler::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   return Default(message, wParam, lParam);
 }
 
-// The engine compares the time with its two alarms; only a ring does work.
-void TaskScheduler::ReadClock() {
-  const ClockReading reading = engine_.ReadClock();
-  if (!reading.alarmRang && !reading.dayChanged) return;
+// The engine compares the time with its alarms; only a search does work.
+void TaskScheduler::ReadClock() { ShowReading(engine_.ReadClock()); }
+
+void TaskScheduler::ClockChanged() { ShowReading(engine_.ClockChanged()); }
+
+void TaskScheduler::ShowReading(const ClockReading& reading) {
+  if (!reading.Searched()) return;
   ReportPlanFailure(reading.status);
   FillViews();
 }
@@ -160,7 +168,13 @@ void TaskScheduler::FillGrid(StripedGrid& grid, const TaskGrid& rows, TaskGridKi
 }
 
 void TaskScheduler::ShowNextTasks() {
-  if (controls_.nextLine) SetWindowTextW(controls_.nextLine, Widen(engine_.NextTasksText()).c_str());
+  if (controls_.nextLine) {
+    SetWindowTextW(controls_.nextLine, Widen(engine_.NextTasksText()).c_str());
+    RECT line;
+    GetWindowRect(controls_.nextLine, &line);
+    SetWindowPos(controls_.nextLine, nullptr, 0, 0, kNextLineWidth, line.bottom - line.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
   if (alarmHandChanged && engine_.LastAlarmHand()) alarmHandChanged(*engine_.LastAlarmHand());
 }
 
@@ -205,7 +219,7 @@ void TaskScheduler::DeleteSelected(bool onDayGrid) {
   TPlanTask task;
   if (FindTask(planPath_, id, task) != FindResult::kFound) return;
   if (!AskConfirmation(controls_.owner, "Планировщик: удаление задания", "Удалить - " + Quoted(task.name) + "?",
-                       "Отмена", "Удалить"))
+                       "Отмена", "Удалить", DefaultAnswer::kCancel))
     return;
   if (DeleteTask(planPath_, id) == PlanFileResult::kFailed) ReportPlanFailure(PlanStatus::kSaveFailed);
   RefreshPlanViews();
@@ -213,7 +227,7 @@ void TaskScheduler::DeleteSelected(bool onDayGrid) {
 
 void TaskScheduler::DeleteAll() {
   if (!AskConfirmation(controls_.owner, "Планировщик: удаление заданий", "Удалить все задания?", "Отмена",
-                       "Удалить"))
+                       "Удалить", DefaultAnswer::kCancel))
     return;
   if (!CreatePlanFile(planPath_, clock_.Now())) ReportPlanFailure(PlanStatus::kSaveFailed);
   RefreshPlanViews();

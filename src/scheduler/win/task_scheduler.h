@@ -61,6 +61,9 @@ class TaskScheduler : private Window {
 
   // Searches again and refills every view (after any change of plan.db).
   void RefreshPlanViews();
+  // The computer woke up or the time was set (the main window hears of it):
+  // the tasks missed meanwhile are named and the next ones searched now.
+  void ClockChanged();
 
   // The page's commands on the selected task of the full list (onDayGrid:
   // of the day list).
@@ -78,6 +81,7 @@ class TaskScheduler : private Window {
  private:
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void ReadClock();
+  void ShowReading(const ClockReading& reading);
   void FillViews();
   void FillDayView(const PlanBase& base);
   void FillGrid(StripedGrid& grid, const TaskGrid& rows, TaskGridKind kind, std::vector<TaskRowLook>& looks,

@@ -110,7 +110,7 @@ class TaskWizardWindow {
     SetControlText(GetDlgItem(hwnd_, IDC_WIZ_L_capt_gen), session_.Header());
     SetControlText(GetDlgItem(hwnd_, IDC_WIZ_L_capt), wizard::PageCaption(page, session_.arrivedBy()));
     EnableWindow(GetDlgItem(hwnd_, IDC_WIZ_B_back), session_.CanGoBack());
-    SetControlText(GetDlgItem(hwnd_, IDOK), session_.OnLastPage() ? "Готово" : "Далее >");
+    SetControlText(GetDlgItem(hwnd_, IDOK), session_.OnLastPage() ? "Готово" : "Далее");
     // Focus left on a page that went away moves to the new page.
     HWND focus = GetFocus();
     if (!focus || !IsWindowVisible(focus) || !IsWindowEnabled(focus)) {
