@@ -5,7 +5,7 @@
 #include "netlog/connection_grid.h"
 #include "netlog/connection_registry.h"
 #include "netlog/session_log.h"
-#include "common/win/save_dialog.h"
+#include "common/win/file_dialogs.h"
 #include "common/win/system_locale.h"
 #include "common/win/system_time.h"
 #include "netlog/report_file.h"
@@ -122,7 +122,7 @@ void ConnectionsPage::OpenSettings() {
 }
 
 void ConnectionsPage::ExportText() {
-  const std::optional<std::string> path = ChooseSaveFile(hwnd(), "Текстовые документы (*.txt)|*.txt", "txt");
+  const std::optional<std::string> path = ChooseFileToSave(hwnd(), "Текстовые документы (*.txt)|*.txt", "txt");
   if (!path) return;
   if (!SaveTextReport(*path, ConnectionsReportLines(ReadConnections(RegistryPath()), LocalNow(), ReadSystemLocale()))) {
     ShowNotice(hwnd(), "Tikolvo", "Не удалось записать отчет.");

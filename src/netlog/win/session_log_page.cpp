@@ -3,7 +3,7 @@
 #include "common/file_io.h"
 #include "common/win/dialog_pages.h"
 #include "common/win/message_dialogs.h"
-#include "common/win/save_dialog.h"
+#include "common/win/file_dialogs.h"
 #include "common/win/system_locale.h"
 #include "netlog/connection_registry.h"
 #include "netlog/report_file.h"
@@ -102,7 +102,7 @@ void SessionLogPage::Clear() {
 }
 
 void SessionLogPage::ExportText() {
-  const std::optional<std::string> path = ChooseSaveFile(hwnd(), "Текстовые документы (*.txt)|*.txt", "txt");
+  const std::optional<std::string> path = ChooseFileToSave(hwnd(), "Текстовые документы (*.txt)|*.txt", "txt");
   if (!path) return;
   const std::string filter = settings().connectionFilter;
   const auto lines = SessionsReportLines(ReadSessions(Folder() + kSessionLogFileName),

@@ -3,7 +3,7 @@
 #include <commctrl.h>
 
 #include "common/win/message_dialogs.h"
-#include "common/win/save_dialog.h"
+#include "common/win/file_dialogs.h"
 #include "common/win/striped_grid.h"
 #include "common/win/system_locale.h"
 #include "common/win/system_time.h"
@@ -106,7 +106,7 @@ void StatisticsWindow::ShowPage(int page) {
 }
 
 void StatisticsWindow::ExportText() {
-  const std::optional<std::string> path = ChooseSaveFile(hwnd_, "Текстовые документы (*.txt)|*.txt", "txt");
+  const std::optional<std::string> path = ChooseFileToSave(hwnd_, "Текстовые документы (*.txt)|*.txt", "txt");
   if (!path) return;
   const auto lines = SessionsReportLines(ReadSessions(folder_ + kSessionLogFileName),
                                          ReadConnections(folder_ + kConnectionFileName), name_, LocalNow(),

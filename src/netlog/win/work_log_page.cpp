@@ -2,7 +2,7 @@
 
 #include "common/win/dialog_pages.h"
 #include "common/win/message_dialogs.h"
-#include "common/win/save_dialog.h"
+#include "common/win/file_dialogs.h"
 #include "common/win/system_locale.h"
 #include "netlog/report_file.h"
 #include "netlog/work_log.h"
@@ -67,7 +67,7 @@ void WorkLogPage::Clear() {
 }
 
 void WorkLogPage::ExportText() {
-  const std::optional<std::string> path = ChooseSaveFile(hwnd(), "Текстовые документы (*.txt)|*.txt", "txt");
+  const std::optional<std::string> path = ChooseFileToSave(hwnd(), "Текстовые документы (*.txt)|*.txt", "txt");
   if (!path) return;
   const std::optional<std::vector<WorkSession>> sessions = LoadWorkLog(LogPath());
   const bool saved = sessions && SaveTextReport(*path, WorkReportLines(*sessions, clock_.Now(), ReadSystemLocale()));

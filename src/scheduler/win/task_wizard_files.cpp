@@ -2,7 +2,7 @@
 
 #include <shellapi.h>
 
-#include "common/win/file_open_dialog.h"
+#include "common/win/file_dialogs.h"
 
 namespace tikolvo {
 

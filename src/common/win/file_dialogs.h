@@ -1,6 +1,7 @@
 #pragma once
-// The system's open-file dialog, opening in a remembered folder and
-// remembering the folder of the file chosen (the "Od" and "Ods" settings).
+// The system's file dialogs: opening a file in a remembered folder and
+// remembering the folder of the file chosen (the "Od" and "Ods" settings),
+// and choosing where a report is saved.
 #include <windows.h>
 
 #include <optional>
@@ -16,5 +17,9 @@ namespace tikolvo {
 // folder goes into `folder`. Nothing when cancelled or when the dialog
 // cannot be shown.
 std::optional<std::string> ChooseFileToOpen(HWND owner, std::string_view filter, DialogFolder& folder);
+
+// The save dialog; `extension` ("txt") is added to a name typed without one,
+// and an existing file is replaced only when the user agrees.
+std::optional<std::string> ChooseFileToSave(HWND owner, std::string_view filter, std::string_view extension);
 
 }  // namespace tikolvo
