@@ -16,7 +16,7 @@ export WINEPREFIX=$BUILD/wineprefix WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRID
 NATIVE_PACKAGES=(g++ cmake ninja-build make python3 zip locales dpkg-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev zlib1g-dev libjpeg-dev libstb-dev libmpg123-dev tango-icon-theme
   clang libclang-rt-14-dev)
-WIN_PACKAGES=(g++-mingw-w64-i686-win32 mingw-w64-tools libz-mingw-w64-dev nasm doctest-dev)
+WIN_PACKAGES=(g++-mingw-w64-i686-win32 mingw-w64-tools libz-mingw-w64-dev nasm doctest-dev nsis)
 WINE_PACKAGES=(wine wine32:i386 wine64 fonts-wine fonts-liberation
   xvfb xauth xcompmgr x11-xserver-utils x11-apps xdotool imagemagick)
 
@@ -182,13 +182,22 @@ lay_out_program() { # destination folder: exe plus the shipped plug\ and skins\ 
   return 0
 }
 
+program_version() { # the exe's own version, from its resource script
+  sed -n 's/^ *VALUE "FileVersion", "\([0-9.]*\)".*/\1/p' "$ROOT/res/Tikolvo.rc"
+}
+
 cmd_dist() {
   cmd_build
-  local out=$BUILD/dist
+  command -v makensis >/dev/null || install_packages
+  local out=$BUILD/dist version
+  version=$(program_version)
   rm -rf "$out" && mkdir -p "$out"
   lay_out_program "$out/Tikolvo"
+  # What a user downloads carries no symbols; the build's exe keeps them.
+  i686-w64-mingw32-strip "$out/Tikolvo/Tikolvo.exe"
   (cd "$out" && zip -qr Tikolvo.zip Tikolvo)
-  say "laid out $out/Tikolvo and $out/Tikolvo.zip"
+  "$ROOT/installer/build_installer.sh" "$out/Tikolvo" "$out/Tikolvo-$version-setup.exe" "$version"
+  say "laid out $out/Tikolvo, $out/Tikolvo.zip and $out/Tikolvo-$version-setup.exe"
 }
 
 # ---------------------------------------------------------------- virtual display
