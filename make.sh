@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The one entry point: setup | build | run | test | bench | dist
+# The one entry point: setup | build | run | test | bench | dist | fuzz
 set -euo pipefail
 
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -299,29 +299,67 @@ test_unit() {
   record "native unit tests" $((total - failed)) "$failed"
 }
 
-test_fuzz() {
-  say "fuzz smoke runs"
-  build_fuzz >"$BUILD/fuzz-build.log" 2>&1 || { record "fuzz build" 0 1; return; }
-  local target name ok=0 bad=0
+make_fuzz_seeds() { # every target's starting corpus, made fresh in $FUZZ/seeds/<target>/
+  local seeds=$FUZZ/seeds tools=(make_fuzz_seeds make_skins tks_pack make_sounds sound_bank_pack)
+  [ -f "$NATIVE/build.ninja" ] || configure "$NATIVE"
+  cmake --build "$NATIVE" --target "${tools[@]}"
+  rm -rf "$seeds" && mkdir -p "$seeds"
+  "$NATIVE/make_fuzz_seeds" --assets "$ROOT/assets" --fixtures "$ROOT/tests/audio/fixtures" "$seeds"
+  # The shipped skins, the built-in sounds and their bank, made by the
+  # build's own tools; the sound fixtures; a picture as a compressed resource.
+  "$NATIVE/make_skins" --assets "$ROOT/assets" --packer "$NATIVE/tks_pack" "$seeds/skins"
+  "$NATIVE/make_sounds" "$ROOT/assets/sounds" "$seeds/sounds"
+  mkdir -p "$seeds/skin_archive_fuzz" "$seeds/skin_read_fuzz"
+  cp "$seeds"/skins/*.tks "$seeds/skin_archive_fuzz/"
+  cp "$seeds"/skins/*.tks "$seeds/skin_read_fuzz/"
+  local wav members=()
+  for wav in "$seeds"/sounds/*.wav; do members+=("$(basename "$wav" | grep -oE '^[0-9]+')=$wav"); done
+  "$NATIVE/sound_bank_pack" "$seeds/skin_archive_fuzz/music.res" "${members[@]}"
+  python3 "$ROOT/tools/zlib_resource.py" "$seeds/bmp_fuzz/24bit_c0_h40.bmp" "$seeds/skin_archive_fuzz/picture.ress"
+  cp "$seeds"/sounds/*.wav "$seeds/wav_fuzz/"
+  cp "$seeds"/sounds/*.wav "$ROOT"/tests/audio/fixtures/*.mp3 "$ROOT"/tests/audio/fixtures/*.ogg "$seeds/audio_decode_fuzz/"
+  rm -rf "$seeds/skins" "$seeds/sounds"
+}
+
+run_fuzzers() { # seconds per target, stage name: every target from its seeds and what earlier runs found
+  local seconds=$1 stage=$2
+  build_fuzz >"$BUILD/fuzz-build.log" 2>&1 || { tail -n 30 "$BUILD/fuzz-build.log"; record "fuzz build" 0 1; return; }
+  make_fuzz_seeds >"$BUILD/fuzz-seeds.log" 2>&1 || { tail -n 30 "$BUILD/fuzz-seeds.log"; record "fuzz seeds" 0 1; return; }
+  local target name runs ok=0 bad=0
   for target in "$FUZZ"/*_fuzz; do
     [ -x "$target" ] || continue
     name=$(basename "$target")
     mkdir -p "$FUZZ/corpus/$name"
     local corpora=("$FUZZ/corpus/$name")
     [ -d "$ROOT/tests/fuzz/seeds/$name" ] && corpora+=("$ROOT/tests/fuzz/seeds/$name")
-    # The skin readers start from the skins the build ships.
-    if [[ $name == skin_archive_fuzz || $name == skin_read_fuzz ]] && ls "$WIN32"/generated/skins/*.tks >/dev/null 2>&1; then
-      mkdir -p "$FUZZ/seeds/$name" && cp "$WIN32"/generated/skins/*.tks "$FUZZ/seeds/$name/"
-      corpora+=("$FUZZ/seeds/$name")
-    fi
-    if "$target" -max_total_time="${FUZZ_SECONDS:-10}" -timeout=10 -rss_limit_mb=2048 \
+    [ -d "$FUZZ/seeds/$name" ] && corpora+=("$FUZZ/seeds/$name")
+    if "$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
         "${corpora[@]}" >"$FUZZ/$name.log" 2>&1; then
-      ok=$((ok + 1)); echo "  $name: $(grep -oE 'Done [0-9]+ runs' "$FUZZ/$name.log" | tail -n 1)"
+      ok=$((ok + 1))
+      runs=$(grep -oE 'stat::number_of_executed_units: *[0-9]+' "$FUZZ/$name.log" | grep -oE '[0-9]+$' || echo 0)
+      printf '  %-24s %10s runs, %s in the corpus\n' "$name" "$runs" "$(ls "$FUZZ/corpus/$name" | wc -l)"
     else
       bad=$((bad + 1)); echo "  $name: FAILED (see $FUZZ/$name.log)"; tail -n 20 "$FUZZ/$name.log"
     fi
   done
-  record "fuzz smoke runs" $ok $bad
+  record "$stage" $ok $bad
+}
+
+test_fuzz() {
+  say "fuzz smoke runs"
+  run_fuzzers "${FUZZ_SECONDS:-10}" "fuzz smoke runs"
+}
+
+# make.sh fuzz [SECONDS]: a long run of every target (10 minutes each by
+# default); the counts of executions tell whether each went deep enough.
+cmd_fuzz() {
+  local seconds=${1:-600}
+  [[ $seconds =~ ^[0-9]+$ ]] || die "usage: $0 fuzz [SECONDS per target]"
+  cmd_setup
+  say "long fuzz runs, $seconds s per target"
+  run_fuzzers "$seconds" "long fuzz runs"
+  printf '  %s\n' "${STAGES[@]}"
+  [ "$FAILED" -eq 0 ]
 }
 
 test_imports() {
@@ -407,5 +445,6 @@ case "${1:-}" in
   test) cmd_test ;;
   bench) cmd_bench ;;
   dist) cmd_dist ;;
-  *) echo "usage: $0 setup|build|run|test|bench|dist" >&2; exit 2 ;;
+  fuzz) cmd_fuzz "${2:-}" ;;
+  *) echo "usage: $0 setup|build|run|test|bench|dist|fuzz [SECONDS]" >&2; exit 2 ;;
 esac
