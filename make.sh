@@ -321,8 +321,9 @@ make_fuzz_seeds() { # every target's starting corpus, made fresh in $FUZZ/seeds/
   rm -rf "$seeds/skins" "$seeds/sounds"
 }
 
-run_fuzzers() { # seconds per target, stage name: every target from its seeds and what earlier runs found
-  local seconds=$1 stage=$2
+run_fuzzers() { # seconds per target, stage name[, executions per target]: every target from its seeds and what earlier runs found
+  local seconds=$1 stage=$2 limit=()
+  [ -n "${3:-}" ] && limit=(-runs="$3")
   build_fuzz >"$BUILD/fuzz-build.log" 2>&1 || { tail -n 30 "$BUILD/fuzz-build.log"; record "fuzz build" 0 1; return; }
   make_fuzz_seeds >"$BUILD/fuzz-seeds.log" 2>&1 || { tail -n 30 "$BUILD/fuzz-seeds.log"; record "fuzz seeds" 0 1; return; }
   local target name runs ok=0 bad=0
@@ -333,7 +334,7 @@ run_fuzzers() { # seconds per target, stage name: every target from its seeds an
     local corpora=("$FUZZ/corpus/$name")
     [ -d "$ROOT/tests/fuzz/seeds/$name" ] && corpora+=("$ROOT/tests/fuzz/seeds/$name")
     [ -d "$FUZZ/seeds/$name" ] && corpora+=("$FUZZ/seeds/$name")
-    if "$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+    if "$target" -max_total_time="$seconds" "${limit[@]}" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
         "${corpora[@]}" >"$FUZZ/$name.log" 2>&1; then
       ok=$((ok + 1))
       runs=$(grep -oE 'stat::number_of_executed_units: *[0-9]+' "$FUZZ/$name.log" | grep -oE '[0-9]+$' || echo 0)
@@ -350,14 +351,15 @@ test_fuzz() {
   run_fuzzers "${FUZZ_SECONDS:-10}" "fuzz smoke runs"
 }
 
-# make.sh fuzz [SECONDS]: a long run of every target (10 minutes each by
-# default); the counts of executions tell whether each went deep enough.
+# make.sh fuzz [SECONDS]: a long run of every target, until it has run a
+# million inputs or for SECONDS (30 minutes unless told), whichever comes
+# first; the counts of executions tell whether each went deep enough.
 cmd_fuzz() {
-  local seconds=${1:-600}
+  local seconds=${1:-1800}
   [[ $seconds =~ ^[0-9]+$ ]] || die "usage: $0 fuzz [SECONDS per target]"
   cmd_setup
-  say "long fuzz runs, $seconds s per target"
-  run_fuzzers "$seconds" "long fuzz runs"
+  say "long fuzz runs: 10^6 executions or $seconds s per target"
+  run_fuzzers "$seconds" "long fuzz runs" "${FUZZ_RUNS:-1000000}"
   printf '  %s\n' "${STAGES[@]}"
   [ "$FAILED" -eq 0 ]
 }
