@@ -321,27 +321,45 @@ make_fuzz_seeds() { # every target's starting corpus, made fresh in $FUZZ/seeds/
   rm -rf "$seeds/skins" "$seeds/sounds"
 }
 
-run_fuzzers() { # seconds per target, stage name[, executions per target]: every target from its seeds and what earlier runs found
-  local seconds=$1 stage=$2 limit=()
+fuzz_one() { # target, seconds, extra libFuzzer options...: one run from the seeds and what earlier runs found
+  local target=$1 seconds=$2 name
+  shift 2
+  name=$(basename "$target")
+  mkdir -p "$FUZZ/corpus/$name"
+  local corpora=("$FUZZ/corpus/$name")
+  [ -d "$ROOT/tests/fuzz/seeds/$name" ] && corpora+=("$ROOT/tests/fuzz/seeds/$name")
+  [ -d "$FUZZ/seeds/$name" ] && corpora+=("$FUZZ/seeds/$name")
+  if "$target" -max_total_time="$seconds" "$@" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+      "${corpora[@]}" >"$FUZZ/$name.log" 2>&1; then
+    printf '  %-24s %10s runs, %s in the corpus\n' "$name" \
+      "$(grep -oE 'stat::number_of_executed_units: *[0-9]+' "$FUZZ/$name.log" | grep -oE '[0-9]+$' || echo 0)" \
+      "$(ls "$FUZZ/corpus/$name" | wc -l)"
+  else
+    echo "  $name: FAILED (see $FUZZ/$name.log)"; tail -n 20 "$FUZZ/$name.log"
+    return 1
+  fi
+}
+
+# seconds per target, stage name[, executions per target]: every target,
+# FUZZ_JOBS of them at a time (one unless told).
+run_fuzzers() {
+  local seconds=$1 stage=$2 limit=() jobs=${FUZZ_JOBS:-1}
   [ -n "${3:-}" ] && limit=(-runs="$3")
   build_fuzz >"$BUILD/fuzz-build.log" 2>&1 || { tail -n 30 "$BUILD/fuzz-build.log"; record "fuzz build" 0 1; return; }
   make_fuzz_seeds >"$BUILD/fuzz-seeds.log" 2>&1 || { tail -n 30 "$BUILD/fuzz-seeds.log"; record "fuzz seeds" 0 1; return; }
-  local target name runs ok=0 bad=0
+  local target ok=0 bad=0 running=0
   for target in "$FUZZ"/*_fuzz; do
     [ -x "$target" ] || continue
-    name=$(basename "$target")
-    mkdir -p "$FUZZ/corpus/$name"
-    local corpora=("$FUZZ/corpus/$name")
-    [ -d "$ROOT/tests/fuzz/seeds/$name" ] && corpora+=("$ROOT/tests/fuzz/seeds/$name")
-    [ -d "$FUZZ/seeds/$name" ] && corpora+=("$FUZZ/seeds/$name")
-    if "$target" -max_total_time="$seconds" "${limit[@]}" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
-        "${corpora[@]}" >"$FUZZ/$name.log" 2>&1; then
-      ok=$((ok + 1))
-      runs=$(grep -oE 'stat::number_of_executed_units: *[0-9]+' "$FUZZ/$name.log" | grep -oE '[0-9]+$' || echo 0)
-      printf '  %-24s %10s runs, %s in the corpus\n' "$name" "$runs" "$(ls "$FUZZ/corpus/$name" | wc -l)"
-    else
-      bad=$((bad + 1)); echo "  $name: FAILED (see $FUZZ/$name.log)"; tail -n 20 "$FUZZ/$name.log"
+    if [ "$running" -ge "$jobs" ]; then
+      if wait -n; then ok=$((ok + 1)); else bad=$((bad + 1)); fi
+      running=$((running - 1))
     fi
+    fuzz_one "$target" "$seconds" "${limit[@]}" &
+    running=$((running + 1))
+  done
+  while [ "$running" -gt 0 ]; do
+    if wait -n; then ok=$((ok + 1)); else bad=$((bad + 1)); fi
+    running=$((running - 1))
   done
   record "$stage" $ok $bad
 }
@@ -354,6 +372,7 @@ test_fuzz() {
 # make.sh fuzz [SECONDS]: a long run of every target, until it has run a
 # million inputs or for SECONDS (30 minutes unless told), whichever comes
 # first; the counts of executions tell whether each went deep enough.
+# FUZZ_JOBS=N runs N targets at once.
 cmd_fuzz() {
   local seconds=${1:-1800}
   [[ $seconds =~ ^[0-9]+$ ]] || die "usage: $0 fuzz [SECONDS per target]"
