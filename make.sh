@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The one entry point: setup | build | run | test | bench | dist
+# The one entry point: setup | build | run | test | bench | dist | fuzz
 set -euo pipefail
 
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -16,7 +16,7 @@ export WINEPREFIX=$BUILD/wineprefix WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRID
 NATIVE_PACKAGES=(g++ cmake ninja-build make python3 zip locales dpkg-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev zlib1g-dev libjpeg-dev libstb-dev libmpg123-dev tango-icon-theme
   clang libclang-rt-14-dev)
-WIN_PACKAGES=(g++-mingw-w64-i686-win32 mingw-w64-tools libz-mingw-w64-dev nasm doctest-dev)
+WIN_PACKAGES=(g++-mingw-w64-i686-win32 mingw-w64-tools libz-mingw-w64-dev nasm doctest-dev nsis)
 WINE_PACKAGES=(wine wine32:i386 wine64 fonts-wine fonts-liberation
   xvfb xauth xcompmgr x11-xserver-utils x11-apps xdotool imagemagick)
 
@@ -182,13 +182,22 @@ lay_out_program() { # destination folder: exe plus the shipped plug\ and skins\ 
   return 0
 }
 
+program_version() { # the exe's own version, from its resource script
+  sed -n 's/^ *VALUE "FileVersion", "\([0-9.]*\)".*/\1/p' "$ROOT/res/Tikolvo.rc"
+}
+
 cmd_dist() {
   cmd_build
-  local out=$BUILD/dist
+  command -v makensis >/dev/null || install_packages
+  local out=$BUILD/dist version
+  version=$(program_version)
   rm -rf "$out" && mkdir -p "$out"
   lay_out_program "$out/Tikolvo"
+  # What a user downloads carries no symbols; the build's exe keeps them.
+  i686-w64-mingw32-strip "$out/Tikolvo/Tikolvo.exe"
   (cd "$out" && zip -qr Tikolvo.zip Tikolvo)
-  say "laid out $out/Tikolvo and $out/Tikolvo.zip"
+  "$ROOT/installer/build_installer.sh" "$out/Tikolvo" "$out/Tikolvo-$version-setup.exe" "$version"
+  say "laid out $out/Tikolvo, $out/Tikolvo.zip and $out/Tikolvo-$version-setup.exe"
 }
 
 # ---------------------------------------------------------------- virtual display
@@ -290,29 +299,88 @@ test_unit() {
   record "native unit tests" $((total - failed)) "$failed"
 }
 
-test_fuzz() {
-  say "fuzz smoke runs"
-  build_fuzz >"$BUILD/fuzz-build.log" 2>&1 || { record "fuzz build" 0 1; return; }
-  local target name ok=0 bad=0
+make_fuzz_seeds() { # every target's starting corpus, made fresh in $FUZZ/seeds/<target>/
+  local seeds=$FUZZ/seeds tools=(make_fuzz_seeds make_skins tks_pack make_sounds sound_bank_pack)
+  [ -f "$NATIVE/build.ninja" ] || configure "$NATIVE"
+  cmake --build "$NATIVE" --target "${tools[@]}"
+  rm -rf "$seeds" && mkdir -p "$seeds"
+  "$NATIVE/make_fuzz_seeds" --assets "$ROOT/assets" --fixtures "$ROOT/tests/audio/fixtures" "$seeds"
+  # The shipped skins, the built-in sounds and their bank, made by the
+  # build's own tools; the sound fixtures; a picture as a compressed resource.
+  "$NATIVE/make_skins" --assets "$ROOT/assets" --packer "$NATIVE/tks_pack" "$seeds/skins"
+  "$NATIVE/make_sounds" "$ROOT/assets/sounds" "$seeds/sounds"
+  mkdir -p "$seeds/skin_archive_fuzz" "$seeds/skin_read_fuzz"
+  cp "$seeds"/skins/*.tks "$seeds/skin_archive_fuzz/"
+  cp "$seeds"/skins/*.tks "$seeds/skin_read_fuzz/"
+  local wav members=()
+  for wav in "$seeds"/sounds/*.wav; do members+=("$(basename "$wav" | grep -oE '^[0-9]+')=$wav"); done
+  "$NATIVE/sound_bank_pack" "$seeds/skin_archive_fuzz/music.res" "${members[@]}"
+  python3 "$ROOT/tools/zlib_resource.py" "$seeds/bmp_fuzz/24bit_c0_h40.bmp" "$seeds/skin_archive_fuzz/picture.ress"
+  cp "$seeds"/sounds/*.wav "$seeds/wav_fuzz/"
+  cp "$seeds"/sounds/*.wav "$ROOT"/tests/audio/fixtures/*.mp3 "$ROOT"/tests/audio/fixtures/*.ogg "$seeds/audio_decode_fuzz/"
+  rm -rf "$seeds/skins" "$seeds/sounds"
+}
+
+fuzz_one() { # target, seconds, extra libFuzzer options...: one run from the seeds and what earlier runs found
+  local target=$1 seconds=$2 name
+  shift 2
+  name=$(basename "$target")
+  mkdir -p "$FUZZ/corpus/$name"
+  local corpora=("$FUZZ/corpus/$name")
+  [ -d "$ROOT/tests/fuzz/seeds/$name" ] && corpora+=("$ROOT/tests/fuzz/seeds/$name")
+  [ -d "$FUZZ/seeds/$name" ] && corpora+=("$FUZZ/seeds/$name")
+  if "$target" -max_total_time="$seconds" "$@" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+      "${corpora[@]}" >"$FUZZ/$name.log" 2>&1; then
+    printf '  %-24s %10s runs, %s in the corpus\n' "$name" \
+      "$(grep -oE 'stat::number_of_executed_units: *[0-9]+' "$FUZZ/$name.log" | grep -oE '[0-9]+$' || echo 0)" \
+      "$(ls "$FUZZ/corpus/$name" | wc -l)"
+  else
+    echo "  $name: FAILED (see $FUZZ/$name.log)"; tail -n 20 "$FUZZ/$name.log"
+    return 1
+  fi
+}
+
+# seconds per target, stage name[, executions per target]: every target,
+# FUZZ_JOBS of them at a time (one unless told).
+run_fuzzers() {
+  local seconds=$1 stage=$2 limit=() jobs=${FUZZ_JOBS:-1}
+  [ -n "${3:-}" ] && limit=(-runs="$3")
+  build_fuzz >"$BUILD/fuzz-build.log" 2>&1 || { tail -n 30 "$BUILD/fuzz-build.log"; record "fuzz build" 0 1; return; }
+  make_fuzz_seeds >"$BUILD/fuzz-seeds.log" 2>&1 || { tail -n 30 "$BUILD/fuzz-seeds.log"; record "fuzz seeds" 0 1; return; }
+  local target ok=0 bad=0 running=0
   for target in "$FUZZ"/*_fuzz; do
     [ -x "$target" ] || continue
-    name=$(basename "$target")
-    mkdir -p "$FUZZ/corpus/$name"
-    local corpora=("$FUZZ/corpus/$name")
-    [ -d "$ROOT/tests/fuzz/seeds/$name" ] && corpora+=("$ROOT/tests/fuzz/seeds/$name")
-    # The skin readers start from the skins the build ships.
-    if [[ $name == skin_archive_fuzz || $name == skin_read_fuzz ]] && ls "$WIN32"/generated/skins/*.tks >/dev/null 2>&1; then
-      mkdir -p "$FUZZ/seeds/$name" && cp "$WIN32"/generated/skins/*.tks "$FUZZ/seeds/$name/"
-      corpora+=("$FUZZ/seeds/$name")
+    if [ "$running" -ge "$jobs" ]; then
+      if wait -n; then ok=$((ok + 1)); else bad=$((bad + 1)); fi
+      running=$((running - 1))
     fi
-    if "$target" -max_total_time="${FUZZ_SECONDS:-10}" -timeout=10 -rss_limit_mb=2048 \
-        "${corpora[@]}" >"$FUZZ/$name.log" 2>&1; then
-      ok=$((ok + 1)); echo "  $name: $(grep -oE 'Done [0-9]+ runs' "$FUZZ/$name.log" | tail -n 1)"
-    else
-      bad=$((bad + 1)); echo "  $name: FAILED (see $FUZZ/$name.log)"; tail -n 20 "$FUZZ/$name.log"
-    fi
+    fuzz_one "$target" "$seconds" "${limit[@]}" &
+    running=$((running + 1))
   done
-  record "fuzz smoke runs" $ok $bad
+  while [ "$running" -gt 0 ]; do
+    if wait -n; then ok=$((ok + 1)); else bad=$((bad + 1)); fi
+    running=$((running - 1))
+  done
+  record "$stage" $ok $bad
+}
+
+test_fuzz() {
+  say "fuzz smoke runs"
+  run_fuzzers "${FUZZ_SECONDS:-10}" "fuzz smoke runs"
+}
+
+# make.sh fuzz [SECONDS]: a long run of every target, until it has run a
+# million inputs or for SECONDS (30 minutes unless told), whichever comes
+# first; the counts of executions tell whether each went deep enough.
+# FUZZ_JOBS=N runs N targets at once.
+cmd_fuzz() {
+  local seconds=${1:-1800}
+  [[ $seconds =~ ^[0-9]+$ ]] || die "usage: $0 fuzz [SECONDS per target]"
+  cmd_setup
+  say "long fuzz runs: 10^6 executions or $seconds s per target"
+  run_fuzzers "$seconds" "long fuzz runs" "${FUZZ_RUNS:-1000000}"
+  printf '  %s\n' "${STAGES[@]}"
+  [ "$FAILED" -eq 0 ]
 }
 
 test_imports() {
@@ -398,5 +466,6 @@ case "${1:-}" in
   test) cmd_test ;;
   bench) cmd_bench ;;
   dist) cmd_dist ;;
-  *) echo "usage: $0 setup|build|run|test|bench|dist" >&2; exit 2 ;;
+  fuzz) cmd_fuzz "${2:-}" ;;
+  *) echo "usage: $0 setup|build|run|test|bench|dist|fuzz [SECONDS]" >&2; exit 2 ;;
 esac

@@ -13,15 +13,48 @@ std::filesystem::path PathOf(const std::string& utf8) {
   return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
 }
 
-bool RenameReplacing(const std::string& from, const std::string& to) {
-  std::error_code ec;
-  std::filesystem::rename(PathOf(from), PathOf(to), ec);
-  return !ec;
+class StreamFileReplacer : public FileReplacer {
+ public:
+  bool Create(const std::string& temp) override {
+    out_.open(PathOf(temp), std::ios::binary | std::ios::trunc);
+    return out_.is_open();
+  }
+  bool Write(std::string_view bytes) override {
+    out_.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    return static_cast<bool>(out_);
+  }
+  bool Flush() override { return static_cast<bool>(out_.flush()); }
+  bool Close() override {
+    out_.close();
+    return !out_.fail();
+  }
+  bool Replace(const std::string& temp, const std::string& target) override {
+    std::error_code ec;
+    std::filesystem::rename(PathOf(temp), PathOf(target), ec);
+    return !ec;
+  }
+  void Remove(const std::string& temp) override {
+    std::error_code ec;
+    std::filesystem::remove(PathOf(temp), ec);
+  }
+
+ private:
+  std::ofstream out_;
+};
+
+FileReplacerFactory& Factory() {
+  static FileReplacerFactory factory = MakeStreamFileReplacer;
+  return factory;
 }
 
-FileReplacer& Replacer() {
-  static FileReplacer replacer = RenameReplacing;
-  return replacer;
+// The temporary file reaches the disk whole before it takes the target's
+// place; whatever step fails, the target keeps its old content.
+bool WriteAndReplace(FileReplacer& steps, const std::string& temp, const std::string& path,
+                     std::string_view bytes) {
+  if (!steps.Create(temp)) return false;
+  const bool written = steps.Write(bytes) && steps.Flush();
+  const bool closed = steps.Close();
+  return written && closed && steps.Replace(temp, path);
 }
 
 bool IsReadOnly(const std::string& path) {
@@ -55,21 +88,9 @@ bool SaveFileAtomically(const std::string& path, std::string_view bytes) {
   // silently defeat the user's protection on systems that allow it.
   if (IsReadOnly(path)) return false;
   const std::string temp = path + ".tmp~";
-  {
-    std::ofstream out(PathOf(temp), std::ios::binary | std::ios::trunc);
-    if (!out) return false;
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.flush();
-    if (!out) {
-      out.close();
-      std::error_code ec;
-      std::filesystem::remove(PathOf(temp), ec);
-      return false;
-    }
-  }
-  if (Replacer()(temp, path)) return true;
-  std::error_code ec;
-  std::filesystem::remove(PathOf(temp), ec);
+  const std::unique_ptr<FileReplacer> steps = Factory()();
+  if (WriteAndReplace(*steps, temp, path, bytes)) return true;
+  steps->Remove(temp);
   return false;
 }
 
@@ -83,8 +104,10 @@ bool FolderExists(const std::string& path) {
   return std::filesystem::is_directory(PathOf(path), ec);
 }
 
-void SetFileReplacer(FileReplacer replacer) {
-  Replacer() = replacer ? std::move(replacer) : FileReplacer(RenameReplacing);
+std::unique_ptr<FileReplacer> MakeStreamFileReplacer() { return std::make_unique<StreamFileReplacer>(); }
+
+void SetFileReplacer(FileReplacerFactory factory) {
+  Factory() = factory ? std::move(factory) : FileReplacerFactory(MakeStreamFileReplacer);
 }
 
 }  // namespace tikolvo

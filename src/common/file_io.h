@@ -1,8 +1,10 @@
 #pragma once
 // Whole-file reading and the atomic whole-file save every record file uses:
-// the new content goes to a temporary file beside the target, which then
-// replaces the target in one step, so a crash never leaves half a file.
+// the new content goes to a temporary file beside the target, reaches the
+// disk, and only then replaces the target in one step, so neither a crash
+// nor a power cut leaves half a file or none.
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -19,9 +21,33 @@ bool SaveFileAtomically(const std::string& path, std::string_view bytes);
 bool FileExists(const std::string& path);
 bool FolderExists(const std::string& path);
 
-// How the temporary file replaces the target. The default renames through
-// the C++ library; the Windows layer installs MoveFileExW with write-through.
-using FileReplacer = std::function<bool(const std::string& from, const std::string& to)>;
-void SetFileReplacer(FileReplacer replacer);
+// The file operations of one save, in the order the save calls them:
+// Create, Write, Flush, Close, Replace. When a step fails the save still
+// closes what it opened, removes the temporary file and reports failure.
+class FileReplacer {
+ public:
+  virtual ~FileReplacer() = default;
+  // Opens the temporary file for writing, empty.
+  virtual bool Create(const std::string& temp) = 0;
+  virtual bool Write(std::string_view bytes) = 0;
+  // Puts what was written on the disk itself, not only in the system's
+  // cache: a replace that reached the disk before its data would leave an
+  // empty or torn file after a power cut.
+  virtual bool Flush() = 0;
+  virtual bool Close() = 0;
+  // Puts the temporary file in the target's place in one step.
+  virtual bool Replace(const std::string& temp, const std::string& target) = 0;
+  virtual void Remove(const std::string& temp) = 0;
+};
+
+using FileReplacerFactory = std::function<std::unique_ptr<FileReplacer>()>;
+
+// The C++ library's streams and rename; Flush hands the bytes to the system.
+// The Windows layer installs its own, which flushes to the disk.
+std::unique_ptr<FileReplacer> MakeStreamFileReplacer();
+
+// Every later save takes a fresh replacer from the factory; an empty
+// factory restores the stream replacer.
+void SetFileReplacer(FileReplacerFactory factory);
 
 }  // namespace tikolvo

@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <map>
+#include <memory>
+#include <vector>
 
 namespace tikolvo {
 namespace {
@@ -53,14 +56,41 @@ TEST_F(FileIo, MissingFolderFailsQuietly) {
   EXPECT_FALSE(FileExists(path));
 }
 
-TEST_F(FileIo, FailedReplaceRemovesTheTemporaryFile) {
+// The stream replacer with one step made to fail: the first `failAt` steps
+// work, that one fails, the rest are done for real again.
+class FailingReplacer : public FileReplacer {
+ public:
+  explicit FailingReplacer(int failAt) : failAt_(failAt), real_(MakeStreamFileReplacer()) {}
+  bool Create(const std::string& temp) override { return Next() && real_->Create(temp); }
+  bool Write(std::string_view bytes) override { return Next() && real_->Write(bytes); }
+  bool Flush() override { return Next() && real_->Flush(); }
+  bool Close() override { return real_->Close() && Next(); }
+  bool Replace(const std::string& temp, const std::string& target) override {
+    return Next() && real_->Replace(temp, target);
+  }
+  void Remove(const std::string& temp) override { real_->Remove(temp); }
+
+ private:
+  bool Next() { return step_++ != failAt_; }
+  int failAt_;
+  int step_ = 0;
+  std::unique_ptr<FileReplacer> real_;
+};
+
+TEST_F(FileIo, AFailureAtAnyStepKeepsTheOldFileAndLeavesNoTemporary) {
   const std::string path = Path("work.db");
   ASSERT_TRUE(SaveFileAtomically(path, "before"));
-  SetFileReplacer([](const std::string&, const std::string&) { return false; });
-  EXPECT_FALSE(SaveFileAtomically(path, "after"));
-  SetFileReplacer(nullptr);
-  EXPECT_EQ(ReadWholeFile(path), "before");
-  EXPECT_FALSE(fs::exists(path + ".tmp~"));
+  int failAt = 0;
+  for (;; ++failAt) {
+    ASSERT_LT(failAt, 20);
+    SetFileReplacer([failAt] { return std::make_unique<FailingReplacer>(failAt); });
+    const bool saved = SaveFileAtomically(path, "after, and longer");
+    SetFileReplacer(nullptr);
+    if (saved) break;
+    EXPECT_EQ(ReadWholeFile(path), "before") << "step " << failAt;
+    EXPECT_FALSE(fs::exists(path + ".tmp~")) << "step " << failAt;
+  }
+  EXPECT_EQ(ReadWholeFile(path), "after, and longer");
 }
 
 TEST_F(FileIo, ExistenceTestsTellFilesFromFolders) {
@@ -93,6 +123,82 @@ TEST(FileIoRead, ReadsLargeFilesWholeAndRefusesFolders) {
   EXPECT_EQ(ReadWholeFile(folder.string()), std::nullopt);
   EXPECT_EQ(ReadWholeFile((folder / "missing").string()), std::nullopt);
   fs::remove_all(folder);
+}
+
+}  // namespace
+}  // namespace tikolvo
+
+namespace tikolvo {
+namespace {
+
+// A disk that keeps only what reached it: written bytes stay in the
+// system's cache until flushed, and a replace with write-through puts the
+// new name on the disk at once. Windows refuses to move an open file.
+struct ModelDisk {
+  struct File {
+    std::string cached;
+    std::string durable;
+    bool open = false;
+  };
+  std::vector<File> files;
+  std::map<std::string, std::size_t> names;
+  std::map<std::string, std::size_t> namesOnDisk;
+
+  std::optional<std::string> AfterPowerCut(const std::string& name) const {
+    const auto found = namesOnDisk.find(name);
+    if (found == namesOnDisk.end()) return std::nullopt;
+    return files[found->second].durable;
+  }
+};
+
+// Every step after the power cut fails and changes nothing.
+class PowerCutReplacer : public FileReplacer {
+ public:
+  PowerCutReplacer(ModelDisk& disk, int stepsBeforeCut) : disk_(disk), left_(stepsBeforeCut) {}
+  bool Create(const std::string& temp) override {
+    if (!Powered()) return false;
+    disk_.files.push_back({"", "", true});
+    open_ = disk_.files.size() - 1;
+    disk_.names[temp] = open_;
+    return true;
+  }
+  bool Write(std::string_view bytes) override { return Powered() && (disk_.files[open_].cached += bytes, true); }
+  bool Flush() override { return Powered() && (disk_.files[open_].durable = disk_.files[open_].cached, true); }
+  bool Close() override { return Powered() && !(disk_.files[open_].open = false); }
+  bool Replace(const std::string& temp, const std::string& target) override {
+    if (!Powered() || !disk_.names.count(temp) || disk_.files[disk_.names[temp]].open) return false;
+    disk_.names[target] = disk_.names[temp];
+    disk_.names.erase(temp);
+    disk_.namesOnDisk = disk_.names;
+    return true;
+  }
+  void Remove(const std::string& temp) override {
+    if (Powered()) disk_.names.erase(temp);
+  }
+
+ private:
+  bool Powered() { return left_-- > 0; }
+  ModelDisk& disk_;
+  int left_;
+  std::size_t open_ = 0;
+};
+
+TEST(FileSaveInterrupted, APowerCutAfterAnyStepLeavesTheOldFileOrTheNewOne) {
+  const std::string target = "C:\\Tikolvo\\plan.db";
+  for (int steps = 0; steps <= 6; ++steps) {
+    ModelDisk disk;
+    disk.files.push_back({"old tasks", "old tasks", false});
+    disk.names[target] = 0;
+    disk.namesOnDisk = disk.names;
+    SetFileReplacer([&disk, steps] { return std::make_unique<PowerCutReplacer>(disk, steps); });
+    const bool saved = SaveFileAtomically(target, "new tasks");
+    SetFileReplacer(nullptr);
+    const std::optional<std::string> left = disk.AfterPowerCut(target);
+    EXPECT_TRUE(left == "old tasks" || left == "new tasks") << "cut after " << steps << " steps";
+    if (saved) {
+      EXPECT_EQ(left, "new tasks");
+    }
+  }
 }
 
 }  // namespace

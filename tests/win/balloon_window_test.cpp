@@ -3,6 +3,8 @@
 // a countdown starts its task exactly once, and only when its count ends.
 #include "win_test.h"
 
+#include "handle_counts.h"
+
 #include <map>
 #include <string>
 #include <vector>
@@ -300,8 +302,7 @@ TEST_CASE("balloons leave no GDI or window objects behind") {
   Pump(200);
   CloseBalloons();
   Pump(50);
-  const DWORD gdiBefore = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
-  const DWORD userBefore = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
+  const test::GuiHandleCounts before = test::CountGuiHandles();
   for (int i = 0; i < 30; ++i) {
     REQUIRE(hint.ShowBalloon(kTitle, "Балун номер " + std::to_string(i), false, i % 2 ? 7 : -1, i % 18, 30));
     UpdateWindow(hint.Current());
@@ -309,8 +310,9 @@ TEST_CASE("balloons leave no GDI or window objects behind") {
   }
   CloseBalloons();
   Pump(50);
-  CHECK(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS) <= gdiBefore + 2);
-  CHECK(GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS) <= userBefore + 2);
+  const test::GuiHandleCounts after = test::CountGuiHandles();
+  CHECK(after.gdi <= before.gdi + 2);
+  CHECK(after.user <= before.user + 2);
 }
 
 }  // namespace

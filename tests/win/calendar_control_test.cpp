@@ -4,6 +4,8 @@
 // redrawing leaks no GDI objects.
 #include "win_test.h"
 
+#include "handle_counts.h"
+
 #include <string>
 #include <vector>
 
@@ -211,13 +213,13 @@ TEST_CASE("dib canvas: fills and tints land in the program's colour order") {
 TEST_CASE("calendar control: redrawing and resizing leak no GDI objects") {
   CalendarWindow w;
   w.calendar.Redraw();
-  const DWORD before = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+  const long before = test::CountGuiHandles().gdi;
   for (int i = 0; i < 40; ++i) {
     w.Click(i % 2 ? kNext : w.DayCentre(1 + i % 28));
     SetWindowPos(w.control(), nullptr, 0, 0, kW - i % 3, kH, SWP_NOMOVE | SWP_NOZORDER);
     UpdateWindow(w.control());
   }
-  CHECK(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS) == before);
+  CHECK(test::CountGuiHandles().gdi == before);
 }
 
 }  // namespace
