@@ -78,6 +78,8 @@ struct Clock : ClockCommands {
   void HangUpAll() override {}
   void RunPowerAction(PowerButtonAction) override {}
   void SaveAtClose() override {}
+  void Ticked() override {}
+  void ClockChanged() override {}
 };
 
 // The shipped skins the build made, and a path that is no skin at all.
@@ -167,8 +169,11 @@ TEST_CASE("opening and closing each window again and again holds no more objects
     void PlayBuiltinSound(int) override {}
     std::vector<std::string> ConnectionNames() override { return {}; }
   } tests;
+  DialogFolder programs, sounds;
   CheckFlat("task wizard", kModalOpenings, [&](int) {
-    CloseWhenShown(L"#32770", [&] { RunTaskWizard(nullptr, {WizardRequest::Kind::kNew, 0, 0, plan}, tests); });
+    CloseWhenShown(L"#32770", [&] {
+      RunTaskWizard(nullptr, {WizardRequest::Kind::kNew, 0, 0, plan}, tests, {programs, sounds});
+    });
   });
 }
 
