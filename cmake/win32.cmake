@@ -174,10 +174,16 @@ set_source_files_properties(${CMAKE_SOURCE_DIR}/res/pictures.rc PROPERTIES OBJEC
 
 # Timing runs of the exe's own code under Wine (Google Benchmark does not
 # build for this target); make.sh bench runs them beside the native ones.
-file(GLOB WIN_BENCH_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/win/*.cpp)
+file(GLOB WIN_BENCH_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/win/*_timing.cpp)
 foreach(source ${WIN_BENCH_SOURCES})
   get_filename_component(name ${source} NAME_WE)
   add_executable(${name} ${source})
   target_link_options(${name} PRIVATE -static -static-libgcc -static-libstdc++ -municode)
   target_link_libraries(${name} PRIVATE tikolvo_core)
 endforeach()
+
+# The floor the footprint benchmark compares the clock with: a window, a
+# timer and GDI text, nothing of ours linked in.
+add_executable(floor_clock WIN32 ${CMAKE_SOURCE_DIR}/bench/win/floor_clock.cpp)
+target_link_options(floor_clock PRIVATE -static -static-libgcc -static-libstdc++ -municode -s)
+target_link_libraries(floor_clock PRIVATE user32 gdi32)
