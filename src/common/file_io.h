@@ -18,6 +18,8 @@ bool SaveFileAtomically(const std::string& path, std::string_view bytes);
 
 bool FileExists(const std::string& path);
 bool FolderExists(const std::string& path);
+// Creates the folder and every missing folder above it; true when it exists.
+bool MakeFolders(const std::string& folder);
 
 // How the temporary file replaces the target. The default renames through
 // the C++ library; the Windows layer installs MoveFileExW with write-through.
