@@ -40,7 +40,13 @@ NativePath PathOf(const std::string& utf8) {
 }
 
 std::FILE* Open(const NativePath& path, bool write) { return _wfopen(path.c_str(), write ? L"wb" : L"rb"); }
-bool Status(const NativePath& path, FileStatus& status) { return _wstat64(path.c_str(), &status) == 0; }
+// The C library finds no folder named with a trailing separator, except a
+// drive's root ("C:\\").
+bool Status(NativePath path, FileStatus& status) {
+  while (path.size() > 1 && (path.back() == L'\\' || path.back() == L'/') && path[path.size() - 2] != L':')
+    path.pop_back();
+  return _wstat64(path.c_str(), &status) == 0;
+}
 bool Remove(const NativePath& path) { return _wremove(path.c_str()) == 0; }
 void MakeFolder(const NativePath& path) { _wmkdir(path.c_str()); }
 bool IsFolder(const FileStatus& status) { return (status.st_mode & _S_IFMT) == _S_IFDIR; }
