@@ -135,7 +135,17 @@ class Program:
         self.name, self.exe, self.folder = name, exe, folder
         self.process = None
 
-    def start(self, display):
+    def start(self, display, attempts=3):
+        # A clock that just closed may still hold its single-instance mark
+        # for a moment; the new one then ends at once, and is started again.
+        for attempt in range(attempts):
+            shown = self._start_once(display)
+            if shown is not None:
+                return shown
+            time.sleep(2)
+        raise SystemExit("footprint: %s kept ending at start (%d)" % (self.name, self.process.returncode))
+
+    def _start_once(self, display):
         started = time.monotonic()
         self.process = subprocess.Popen(["wine", self.exe], cwd=self.folder, env=wine_env(),
                                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
@@ -144,7 +154,7 @@ class Program:
             if self.process.pid in display.shown_pids():
                 return time.monotonic() - started
             if self.process.poll() is not None:
-                raise SystemExit("footprint: %s ended at start (%d)" % (self.name, self.process.returncode))
+                return None
             time.sleep(POLL)
         raise SystemExit("footprint: %s showed no window within 30 s" % self.name)
 
