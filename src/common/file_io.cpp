@@ -21,7 +21,7 @@ namespace {
 
 #ifdef _WIN32
 using NativePath = std::wstring;
-using FileStatus = struct _stat64;
+using FileStatus = struct _stati64;  // in every msvcrt.dll, unlike _stat64
 
 NativePath PathOf(const std::string& utf8) {
   std::wstring wide;
@@ -45,7 +45,7 @@ std::FILE* Open(const NativePath& path, bool write) { return _wfopen(path.c_str(
 bool Status(NativePath path, FileStatus& status) {
   while (path.size() > 1 && (path.back() == L'\\' || path.back() == L'/') && path[path.size() - 2] != L':')
     path.pop_back();
-  return _wstat64(path.c_str(), &status) == 0;
+  return _wstati64(path.c_str(), &status) == 0;
 }
 bool Remove(const NativePath& path) { return _wremove(path.c_str()) == 0; }
 void MakeFolder(const NativePath& path) { _wmkdir(path.c_str()); }
