@@ -457,6 +457,20 @@ cmd_bench() {
     say "$(basename "$bench") under Wine"
     wine "$bench"
   done
+  bench_footprint
+}
+
+# The running clock beside the floor clock in one display and prefix: idle
+# CPU, resident memory and start time as medians of several rounds
+# (FOOTPRINT_ROUNDS, FOOTPRINT_SECONDS of idle window each).
+bench_footprint() {
+  say "footprint against the floor clock under Wine"
+  trap stop_display EXIT
+  start_display
+  wineserver -p >/dev/null 2>&1 || true
+  python3 "$ROOT/bench/footprint.py" "$WIN32/Tikolvo.exe" "$WIN32/dist" "$WIN32/floor_clock.exe" "$WIN32/probe.exe"
+  stop_display
+  trap - EXIT
 }
 
 case "${1:-}" in

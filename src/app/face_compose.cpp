@@ -56,8 +56,8 @@ void RestoreBox(const Bitmap32& base, const FrameView& frame, const Box& box) {
   for (int y = r.top; y < r.bottom; ++y) std::memcpy(frame.Row(y) + r.left * 4, base.Row(y) + r.left * 4, bytes);
 }
 
-void PutHands(const Bitmap24& hands, int left, int top, const FrameView& frame, bool layered) {
-  const Box r = Intersect(Box{left, top, left + hands.Width(), top + hands.Height()}, FrameBox(frame));
+void PutHands(const Bitmap24& hands, int left, int top, const FrameView& frame, bool layered, const Box& clip) {
+  const Box r = Intersect(Intersect(Box{left, top, left + hands.Width(), top + hands.Height()}, FrameBox(frame)), clip);
   if (r.Empty()) return;
   const std::uint8_t* corner = hands.Row(0);
   for (int y = r.top; y < r.bottom; ++y) {

@@ -38,7 +38,9 @@ void RestoreBox(const Bitmap32& base, const FrameView& frame, const Box& box);
 // The engine's picture of the hand rectangle at (left, top). Opaque faces
 // take every pixel. Layered faces keep their alpha, and pixels equal to the
 // picture's top-left one stand for "nothing drawn" and are left alone.
-void PutHands(const Bitmap24& hands, int left, int top, const FrameView& frame, bool layered);
+// Only pixels inside `clip` are written.
+void PutHands(const Bitmap24& hands, int left, int top, const FrameView& frame, bool layered,
+              const Box& clip = Box{0, 0, 1 << 30, 1 << 30});
 
 // A button frame at (left, top), skipping its see-through colour
 // (0x00BBGGRR; none: every pixel is drawn), only inside `clip`.

@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
+
+#include "common/file_io.h"
 
 namespace tikolvo::audio {
 namespace {
@@ -34,15 +35,6 @@ std::uint64_t SizeOf(std::FILE* file) {
   const off_t size = ftello(file);
 #endif
   return size > 0 ? static_cast<std::uint64_t>(size) : 0;
-}
-
-std::FILE* OpenForReading(const std::string& path) {
-  const std::filesystem::path name(std::u8string(path.begin(), path.end()));
-#ifdef _WIN32
-  return _wfopen(name.c_str(), L"rb");
-#else
-  return std::fopen(name.c_str(), "rb");
-#endif
 }
 
 class FileSource final : public ByteSource {
@@ -114,11 +106,7 @@ std::size_t BytesView::ReadAt(std::uint64_t offset, void* buffer, std::size_t co
 SourcePtr MemorySource(std::string bytes) { return std::make_unique<OwnedBytes>(std::move(bytes)); }
 
 SourcePtr OpenFileSource(const std::string& path) {
-  std::error_code ec;
-  if (std::filesystem::is_directory(std::filesystem::path(std::u8string(path.begin(), path.end())), ec)) {
-    return nullptr;
-  }
-  std::FILE* file = OpenForReading(path);
+  std::FILE* file = OpenFileForReading(path);
   if (!file) return nullptr;
   return std::make_unique<FileSource>(file, SizeOf(file));
 }

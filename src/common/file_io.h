@@ -3,6 +3,7 @@
 // the new content goes to a temporary file beside the target, reaches the
 // disk, and only then replaces the target in one step, so neither a crash
 // nor a power cut leaves half a file or none.
+#include <cstdio>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -19,7 +20,12 @@ std::optional<std::string> ReadWholeFile(const std::string& path);
 bool SaveFileAtomically(const std::string& path, std::string_view bytes);
 
 bool FileExists(const std::string& path);
+// The file opened for binary reading, for what is read as it goes (sounds);
+// nullptr for a folder or a file that cannot be opened.
+std::FILE* OpenFileForReading(const std::string& path);
 bool FolderExists(const std::string& path);
+// Creates the folder and every missing folder above it; true when it exists.
+bool MakeFolders(const std::string& folder);
 
 // The file operations of one save, in the order the save calls them:
 // Create, Write, Flush, Close, Replace. When a step fails the save still

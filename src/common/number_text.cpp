@@ -1,7 +1,7 @@
 #include "common/number_text.h"
 
-#include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <vector>
 
 #include "common/utf8_text.h"
@@ -107,10 +107,13 @@ std::string FormatFixed(int decimals, double x) {
   if (decimals > 20) decimals = 20;
   double rounded = x;
   if (std::isfinite(x) && std::fabs(x) < 1e15) rounded = RoundHalfToEven(x * 10000.0) / 10000.0;
+  // The C library writes the exact binary value here (the Windows build
+  // uses MinGW's own printf, not the system's, which rounds ties away from
+  // zero); std::to_chars would do the same at the cost of 180 KB of tables.
   char buffer[400];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, rounded, std::chars_format::fixed, decimals);
-  if (result.ec != std::errc()) return "0";
-  std::string text(buffer, result.ptr);
+  const int length = std::snprintf(buffer, sizeof buffer, "%.*f", decimals, rounded);
+  if (length <= 0 || length >= static_cast<int>(sizeof buffer)) return "0";
+  std::string text(buffer, static_cast<std::size_t>(length));
   // A value that rounds to zero is written without a sign.
   if (!text.empty() && text[0] == '-' && text.find_first_not_of("-0.") == std::string::npos)
     text.erase(0, 1);

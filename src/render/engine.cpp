@@ -1,6 +1,7 @@
 #include "render/engine.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "render/layer.h"
 
@@ -12,9 +13,11 @@ int Side(int from, int to) { return std::clamp(to - from, 0, Engine::kMaxRectSid
 }  // namespace
 
 void Engine::SizeFor(const Bitmap24& face, bool keyColour) {
+  Forget();
   const int width = Side(rect_.left, rect_.right), height = Side(rect_.top, rect_.bottom);
   keyColour_ = keyColour;
   output_.Resize(width, height);
+  previous_.Resize(width, height);
   face_.Resize(width, height);
   CutRectangle(face, rect_.left, rect_.top, face_);
   // Key-colour drawing works on the output itself; only supersampling needs
@@ -43,12 +46,14 @@ void Engine::SetLayerBackground(const Bitmap32& layer) {
 }
 
 void Engine::SetDayPicture(const Bitmap24& picture) {
+  Forget();
   day_.Resize(Side(rect_.left, rect_.right), Side(rect_.top, rect_.bottom));
   CutRectangle(picture, rect_.left, rect_.top, day_);
   hasDay_ = picture.Width() >= kMinPictureWidth;
 }
 
 void Engine::SetNightPicture(const Bitmap24& picture) {
+  Forget();
   night_.Resize(Side(rect_.left, rect_.right), Side(rect_.top, rect_.bottom));
   CutRectangle(picture, rect_.left, rect_.top, night_);
   hasNight_ = picture.Width() >= kMinPictureWidth;
@@ -67,15 +72,46 @@ SimpleScene Engine::Scene() const {
   return {simple_, angles_, Centre(), options_.fullDrawing, options_.alarmShown};
 }
 
+void Engine::Forget() { drawn_.reset(); }
+
+bool Engine::UpToDate(Backdrop backdrop) const { return drawn_ && *drawn_ == SceneNow(backdrop); }
+
 const Bitmap24& Engine::Draw(Backdrop backdrop) {
-  if (output_.Empty()) return output_;
+  if (output_.Empty() || UpToDate(backdrop)) return output_;
+  const bool comparable = drawn_.has_value();
+  if (comparable) CopyBitmap(output_, previous_, 0, 0);
   const Bitmap24& background = ChooseBackground(backdrop);
   if (keyColour_) {
     DrawKeyColour(background);
   } else {
     DrawSupersampled(background);
   }
+  drawn_ = SceneNow(backdrop);
+  if (comparable) {
+    NoteChange();
+  } else {
+    lastChange_ = {0, 0, output_.Width(), output_.Height()};
+  }
   return output_;
+}
+
+// The smallest box around the pixels that differ from the picture before.
+void Engine::NoteChange() {
+  PixelBox box{output_.Width(), output_.Height(), 0, 0};
+  const std::size_t rowBytes = static_cast<std::size_t>(output_.Width()) * Bitmap24::kBytesPerPixel;
+  for (int y = 0; y < output_.Height(); ++y) {
+    const std::uint8_t* now = output_.Row(y);
+    const std::uint8_t* before = previous_.Row(y);
+    if (std::memcmp(now, before, rowBytes) == 0) continue;
+    std::size_t first = 0, last = rowBytes;
+    while (now[first] == before[first]) ++first;
+    while (now[last - 1] == before[last - 1]) --last;
+    box.left = std::min(box.left, static_cast<int>(first / Bitmap24::kBytesPerPixel));
+    box.right = std::max(box.right, static_cast<int>((last - 1) / Bitmap24::kBytesPerPixel) + 1);
+    box.top = std::min(box.top, y);
+    box.bottom = y + 1;
+  }
+  lastChange_ = box.Empty() ? PixelBox{} : box;
 }
 
 void Engine::DrawIntoLayer(int left, int top, Bitmap32& layer) {
@@ -84,6 +120,7 @@ void Engine::DrawIntoLayer(int left, int top, Bitmap32& layer) {
 
 const Bitmap24& Engine::DrawMiniature() {
   if (output_.Empty()) return output_;
+  drawn_.reset();  // the miniature is not what Draw remembers
   if (canvas_.Width() == 0) {
     CopyBitmap(face_, output_, 0, 0);
     return output_;

@@ -5,7 +5,15 @@
 // Every buffer is sized when a background is set (at skin load); drawing
 // never allocates. Before any background is set the rectangle is empty and a
 // draw produces an empty picture.
+//
+// The clock asks for a picture twice a second, but most of what it draws
+// changes once a second or less. The engine remembers what its last picture
+// showed: asked for the same again, it hands that picture back without
+// drawing, and after a draw it tells which pixels the new picture changed.
 #include <array>
+#include <optional>
+
+#include "common/geometry.h"
 
 #include "render/bitmap.h"
 #include "render/hand_model.h"
@@ -31,6 +39,7 @@ struct EngineOptions {
   bool secondBeneath = false;  // enhanced second hand under the hour and minute hands
   bool minuteSmooth = false;   // for whoever works out the angles
   int shadowPercent = 0;       // enhanced shadow strength, clamped to 0..100 when used
+  bool operator==(const EngineOptions&) const = default;
 };
 
 class Engine {
@@ -75,7 +84,27 @@ class Engine {
   const Bitmap24& DrawMiniature();
   const Bitmap24& Output() const { return output_; }
 
+  // True when Draw(backdrop) would give exactly the picture it gave last.
+  bool UpToDate(Backdrop backdrop = Backdrop::Face) const;
+  // The pixels of the hand rectangle that the last draw changed (all of
+  // them after a skin load), in the rectangle's own coordinates; empty when
+  // it changed none.
+  const PixelBox& LastChange() const { return lastChange_; }
+
  private:
+  // Everything a picture depends on besides the backgrounds.
+  struct DrawnScene {
+    Backdrop backdrop = Backdrop::Face;
+    SimpleHands simple;
+    EngineOptions options;
+    HandAngles angles;
+    std::array<HandRecord, kHandCount> hands{};
+    bool operator==(const DrawnScene&) const = default;
+  };
+  DrawnScene SceneNow(Backdrop backdrop) const { return {backdrop, simple_, options_, angles_, hands_}; }
+  void Forget();
+  void NoteChange();
+
   void SizeFor(const Bitmap24& face, bool keyColour);
   const Bitmap24& ChooseBackground(Backdrop backdrop) const;
   SimpleScene Scene() const;
@@ -101,6 +130,10 @@ class Engine {
   EngineOptions options_;
   HandAngles angles_;
   std::array<HandRecord, kHandCount> hands_{};
+
+  std::optional<DrawnScene> drawn_;  // what output_ shows, when it came from Draw
+  Bitmap24 previous_;           // output_ before the last draw
+  PixelBox lastChange_;
 };
 
 }  // namespace tikolvo

@@ -25,6 +25,7 @@ struct HandAngles {
   double weekday = 0;
   double month = 0;
   double alarm = 0;
+  bool operator==(const HandAngles&) const = default;
 };
 
 // ---- Simple model: four straight hands about the centre of the rectangle.
@@ -38,6 +39,7 @@ struct SimpleHands {
   Colour minuteColour = 0x00FF00;
   Colour secondColour = 0x008000;
   Colour alarmColour = 0xFF0000;
+  bool operator==(const SimpleHands&) const = default;
 };
 
 // The settings window's miniature clock: short black hands, a dark red second hand.
@@ -72,6 +74,7 @@ struct HandPolygon {
   std::array<Point, 4> points{};  // x along the hand, y across it, screen pixels
   int position = 0;               // shift along the hand, screen pixels
   int outlineWidth = 1;           // in supersampled pixels
+  bool operator==(const HandPolygon&) const = default;
 };
 
 // Outline colour meaning "the same as the fill colour".
@@ -98,6 +101,7 @@ struct HandRecord {
   bool smooth = false;  // month and weekday hands move within their step
   Colour fill = 0;
   Colour outline = kSameAsFill;
+  bool operator==(const HandRecord&) const = default;
 };
 
 // The records in the order the engine keeps them.

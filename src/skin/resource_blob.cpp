@@ -1,8 +1,5 @@
 #include "skin/resource_blob.h"
 
-#include <filesystem>
-#include <system_error>
-
 #include "common/file_io.h"
 #include "skin/bmp_decode.h"
 #include "skin/inflate.h"
@@ -11,12 +8,8 @@ namespace tikolvo {
 namespace {
 
 bool MakeParentFolder(const std::string& path) {
-  const std::filesystem::path file(std::u8string(path.begin(), path.end()));
-  const std::filesystem::path folder = file.parent_path();
-  if (folder.empty()) return true;
-  std::error_code ec;
-  std::filesystem::create_directories(folder, ec);
-  return std::filesystem::is_directory(folder, ec);
+  const std::size_t slash = path.find_last_of("/\\");
+  return slash == std::string::npos || slash == 0 || MakeFolders(path.substr(0, slash));
 }
 
 }  // namespace

@@ -265,6 +265,51 @@ TEST(Engine, SecondHandBeneathFlagDecidesWhichHandCovers) {
   EXPECT_EQ(overlap(false), 0x00FF00u);  // the second hand's pen
 }
 
+PixelBox DifferingPixels(const Bitmap24& a, const Bitmap24& b) {
+  PixelBox box{a.Width(), a.Height(), 0, 0};
+  for (int y = 0; y < a.Height(); ++y)
+    for (int x = 0; x < a.Width(); ++x)
+      if (a.Pixel(x, y) != b.Pixel(x, y))
+        box = {std::min(box.left, x), std::min(box.top, y), std::max(box.right, x + 1), std::max(box.bottom, y + 1)};
+  return box.Empty() ? PixelBox{} : box;
+}
+
+// The clock asks twice a second; the picture only changes once a second.
+TEST(Engine, DrawsAgainOnlyForAChangedSceneAndReportsTheChangedPixels) {
+  for (bool keyColour : {false, true}) {
+    Fixture f(keyColour);
+    f.engine.Options() = {.fullDrawing = true, .shadow = true};
+    f.engine.SetAngles(AnglesAt(3, 20, 10));
+    const Bitmap24 first = f.engine.Draw();
+    EXPECT_EQ(f.engine.LastChange(), (PixelBox{0, 0, 60, 50}));  // a first picture is all new
+    f.engine.SetAngles(AnglesAt(3, 20, 10));
+    EXPECT_TRUE(f.engine.UpToDate());
+    EXPECT_FALSE(f.engine.UpToDate(Backdrop::Night));
+
+    f.engine.SetAngles(AnglesAt(3, 20, 11));
+    ASSERT_FALSE(f.engine.UpToDate());
+    const Bitmap24 second = f.engine.Draw();
+    Fixture fresh(keyColour);
+    fresh.engine.Options() = f.engine.Options();
+    fresh.engine.SetAngles(AnglesAt(3, 20, 11));
+    EXPECT_TRUE(second == fresh.engine.Draw());
+    const PixelBox changed = DifferingPixels(first, second);
+    EXPECT_EQ(f.engine.LastChange(), changed);
+    EXPECT_LT(changed.Width() * changed.Height(), 60 * 50 / 2);
+
+    f.engine.Simple().secondColour = 0x123456;  // colours, options and hand records count too
+    EXPECT_FALSE(f.engine.UpToDate());
+    f.engine.Draw();
+    f.engine.Hand(HandId::Hour).fill = 1;
+    EXPECT_FALSE(f.engine.UpToDate());
+    f.engine.Draw();
+    f.engine.Draw();
+    EXPECT_TRUE(f.engine.LastChange().Empty()) << "a record the simple model does not draw changes no pixel";
+    f.engine.SetBackground(f.face);
+    EXPECT_FALSE(f.engine.UpToDate());
+  }
+}
+
 TEST(Engine, DrawsNothingBeforeABackgroundIsSet) {
   Engine engine;
   EXPECT_TRUE(engine.Draw().Empty());

@@ -78,6 +78,45 @@ TEST_CASE("the built-in face's shape leaves the corners out") {
   DeleteObject(region);
 }
 
+std::string FacePixels(const FaceView& face) {
+  DibSection dib = CreateDib32(face.width(), face.height());
+  MemDc dc;
+  SelectGuard select(dc.get(), dib.bitmap.get());
+  face.Paint(dc.get(), RECT{0, 0, face.width(), face.height()});
+  GdiFlush();
+  return std::string(static_cast<const char*>(dib.bits), static_cast<std::size_t>(face.width()) * face.height() * 4);
+}
+
+HandAngles SecondsPast(int seconds) {
+  HandAngles a;
+  a.second = seconds % 60 / 60.0 * 6.283185307179586;
+  a.minute = 0.9;
+  a.hour = 5.1;
+  return a;
+}
+
+TEST_CASE("ticks compose only the pixels that change, and the face equals one composed whole") {
+  SystemClock clock;
+  Locale locale;
+  FaceLabelTexts texts(clock, locale);
+  FaceView face, whole;
+  REQUIRE(face.ShowBuiltin(texts));
+  REQUIRE(whole.ShowBuiltin(texts));
+  face.engine().SetAngles(SecondsPast(30));
+  face.Redraw(face.Everything(), true, texts);
+  CHECK(face.Redraw(Box{}, true, texts).Empty());  // the same second again: nothing to show
+  for (int second = 31; second < 36; ++second) {
+    face.engine().SetAngles(SecondsPast(second));
+    const Box changed = face.Redraw(Box{}, true, texts);
+    CHECK_FALSE(changed.Empty());
+    CHECK(Intersect(changed, face.HandBox()) == changed);
+    CHECK(changed.Width() * changed.Height() < face.HandBox().Width() * face.HandBox().Height() / 2);
+  }
+  whole.engine().SetAngles(SecondsPast(35));
+  whole.Redraw(whole.Everything(), true, texts);
+  CHECK(FacePixels(face) == FacePixels(whole));
+}
+
 TEST_CASE("the window is created where the settings say, layered, without a taskbar button") {
   RunningClock clock;
   const RECT r = clock.Rect();

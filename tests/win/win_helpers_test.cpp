@@ -5,6 +5,7 @@
 #include <string>
 
 #include "common/file_io.h"
+#include "common/number_text.h"
 #include "common/win/file_replacer.h"
 #include "common/win/system_folders.h"
 #include "common/win/wide_text.h"
@@ -38,6 +39,26 @@ TEST_CASE("an atomic save replaces an existing file and leaves no temporary behi
   CHECK(ReadWholeFile(path).value_or("") == "new content");
   CHECK_FALSE(FileExists(path + ".tmp~"));
   DeleteFileW(Widen(path).c_str());
+}
+
+TEST_CASE("the C library file calls take names outside the system code page") {
+  const std::string folder = TempFolder() + "Папка \xE6\x97\xA5\xE6\x9C\xAC\\внутри";  // U+65E5 U+672C
+  REQUIRE(MakeFolders(folder));
+  CHECK(FolderExists(folder));
+  const std::string file = folder + "\\\xE6\x97\xA5.db";
+  REQUIRE(SaveFileAtomically(file, std::string("a\0b", 3)));
+  CHECK(FileExists(file));
+  CHECK_FALSE(FolderExists(file));
+  CHECK(ReadWholeFile(file) == std::string("a\0b", 3));
+  CHECK_FALSE(ReadWholeFile(folder).has_value());
+  DeleteFileW(Widen(file).c_str());
+  RemoveDirectoryW(Widen(folder).c_str());
+}
+
+TEST_CASE("fixed decimals round exact ties to even here too, not away from zero as msvcrt does") {
+  CHECK(FormatFixed(1, -3.25) == "-3.2");
+  CHECK(FormatFixed(2, 0.125) == "0.12");
+  CHECK(FormatFixed(0, 2.5) == "2");
 }
 
 TEST_CASE("the replacer fails without touching the target when the source is missing") {

@@ -132,18 +132,27 @@ Box FaceView::HandBox() const {
   return {r.left, r.top, r.left + engine_.Output().Width(), r.top + engine_.Output().Height()};
 }
 
+// Only pixels that change are composed again and reported: a tick that
+// finds the hands where they were and no label changed costs nothing more.
 Box FaceView::Redraw(const Box& dirty, bool hands, const FaceLabelTexts& texts) {
   if (!frame_.bitmap) return {};
-  // Restoring the base under the hands wipes them, so they come back too.
-  const bool drawHands = handsEnabled_ && (hands || !Intersect(dirty, HandBox()).Empty());
-  const Box box = Intersect(drawHands ? Union(dirty, HandBox()) : dirty, Everything());
+  const Box handBox = HandBox();
+  Box box = Intersect(dirty, Everything());
+  // Restoring the base under the hands wipes them, so they come back there.
+  const bool wiped = !Intersect(box, handBox).Empty();
+  if (handsEnabled_ && (hands || wiped) && !engine_.UpToDate()) {
+    engine_.Draw();
+    const Box& change = engine_.LastChange();
+    if (!change.Empty())
+      box = Intersect(Union(box, Box{handBox.left + change.left, handBox.top + change.top,
+                                     handBox.left + change.right, handBox.top + change.bottom}),
+                      Everything());
+  }
   if (box.Empty()) return box;
   const FrameView view = View();
   RestoreBox(base_, view, box);
-  if (drawHands) {
-    const HandRect& r = engine_.Rect();
-    PutHands(engine_.Draw(), r.left, r.top, view, layered_);
-  }
+  if (handsEnabled_ && !Intersect(box, handBox).Empty())
+    PutHands(engine_.Output(), handBox.left, handBox.top, view, layered_, box);
   if (overlay_) overlay_->DrawOver(view, box);
   MemDc dc;
   SelectGuard select(dc.get(), frame_.bitmap.get());

@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/builtin_face.h"
 #include "app/win/single_instance.h"
 #include "common/win/gdi.h"
 #include "common/win/system_locale.h"
@@ -26,7 +27,6 @@ MainForm::MainForm(SettingsStore& store, audio::SoundPlayer& sounds, ClockComman
 
 bool MainForm::FormCreate() {
   appIcon_ = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_TIKOLVO));
-  if (!face_.ShowBuiltin(labels_)) return false;
   const DateTime now = clock_.Now();
   angles_.PrepareCalendar(now);
   hint_.SetIconFromApplicationIcon(appIcon_, kHintIconSize);
@@ -37,11 +37,15 @@ bool MainForm::FormCreate() {
   // A tool window has no taskbar button; minimising swaps the style.
   const DWORD exStyle = WS_EX_ACCEPTFILES | WS_EX_TOOLWINDOW;
   const DWORD style = WS_POPUP | WS_SYSMENU | WS_MINIMIZEBOX;
-  if (!CreateWindowFor(exStyle, kMainWindowClass, L"Tikolvo", style, pos.left, pos.top, face_.width(),
-                       face_.height(), nullptr))
+  // The window takes the skin's size once the skin is loaded; the built-in
+  // face is only drawn should no skin load, which keeps its buffers (and the
+  // memory they leave behind) out of an ordinary start.
+  if (!CreateWindowFor(exStyle, kMainWindowClass, L"Tikolvo", style, pos.left, pos.top, FaceGeometry::kWidth,
+                       FaceGeometry::kHeight, nullptr))
     return false;
   tray_.Add(hwnd(), appIcon_);
   LoadCurrentSkin();
+  if (face_.width() == 0) return false;
   SetTimer(hwnd(), kTickTimer, kTickMilliseconds, nullptr);
   ApplyLoadedSettings();
   return true;
