@@ -126,9 +126,6 @@ void MainForm::ShowFaceChanges(const Box& changed) {
   InvalidateRect(hwnd(), &r, FALSE);
 }
 
-// The clock takes dropped files; the drop is released at once.
-void MainForm::OnDropFiles(HDROP drop) { DragFinish(drop); }
-
 void MainForm::RunClosingSteps() {
   if (closingStepsDone_) return;
   closingStepsDone_ = true;

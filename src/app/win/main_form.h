@@ -23,6 +23,7 @@
 #include "common/win/flat_menu.h"
 #include "common/win/system_clock.h"
 #include "common/win/window_base.h"
+#include "menus/win/launcher_host.h"
 #include "settings/win/clock_window_options.h"
 #include "settings/win/settings_store.h"
 
@@ -50,6 +51,9 @@ class MainForm : public Window, public ClockWindowOptions, public WindowStateSou
   void SetSticky(bool on) override;
   void SetSnapEdges(SnapEdges edges) { edges_ = edges; }
   void SetHintLayout(int layout) { hint_.SetLayout(layout); }
+
+  // The launcher menus the menu buttons, the tray menu and drops use.
+  void SetLaunchers(LauncherHost& launchers);
 
   // Minimised with a taskbar button; restoring takes the button away again.
   void MinimizeApp();
@@ -92,6 +96,7 @@ class MainForm : public Window, public ClockWindowOptions, public WindowStateSou
   bool OnSetCursor(LPARAM lParam);
   void StartCaptionDrag();
   void OnDropFiles(HDROP drop);
+  void PopupLauncher(LauncherKind kind, POINT origin);
 
   // Placement and stacking.
   void OnWindowPosChanging(WINDOWPOS& pos);
@@ -111,7 +116,8 @@ class MainForm : public Window, public ClockWindowOptions, public WindowStateSou
   // Menus, tray icon and power button (main_menu.cpp).
   MenuConditions MenuConditionsNow() const;
   HMENU BuildMenu(MainMenuKind kind);
-  void PopupMenu(MainMenuKind kind, POINT screen);
+  // alignment: how the menu stands against the point (TPM_ flags).
+  void PopupMenu(MainMenuKind kind, POINT screen, UINT alignment = 0);
   void ShowContextMenu(POINT screen);
   void RunCommand(Command command);
   void OnTrayEvent(UINT mouseMessage);
@@ -148,6 +154,10 @@ class MainForm : public Window, public ClockWindowOptions, public WindowStateSou
   TrayIcon tray_;
   FlatMenuStyle menuStyle_;
   bool menuOpen_ = false;
+  bool chosenWithRightButton_ = false;
+  LauncherHost* launchers_ = nullptr;
+  MenuAlignment programMenuAlignment_ = MenuAlignment::Right;
+  MenuAlignment webMenuAlignment_ = MenuAlignment::Right;
   unsigned trayRetryTicks_ = 0;
 };
 
