@@ -213,6 +213,7 @@ LRESULT MainForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case kDescribeMenuMessage:
       return DescribeMenuTo(static_cast<MainMenuKind>(wParam), reinterpret_cast<HWND>(lParam));
     case WM_DROPFILES: OnDropFiles(reinterpret_cast<HDROP>(wParam)); return 0;
+    case WM_COPYDATA: return DropCopiedFiles(*reinterpret_cast<const COPYDATASTRUCT*>(lParam)) ? TRUE : FALSE;
     case WM_CLOSE: FormClose(); return 0;  // closing is always allowed
     case WM_QUERYENDSESSION: OnQueryEndSession(); return TRUE;
     case WM_ENDSESSION:

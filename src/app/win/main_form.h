@@ -31,6 +31,10 @@ namespace tikolvo {
 
 // Posted to finish a restore from the taskbar by taking the button away.
 inline constexpr UINT kHideTaskbarButtonMessage = WM_APP + 1;
+// WM_COPYDATA with this tag carries a DROPFILES block from another process
+// (a drop handle is good only in the process that made it); the window
+// drops it on itself as the shell would. Lets tests drop files.
+inline constexpr ULONG_PTR kDropFilesCopyTag = 0x504F5244;  // "DROP" in ASCII
 
 class MainForm : public Window, public ClockWindowOptions, public WindowStateSource {
  public:
@@ -96,6 +100,7 @@ class MainForm : public Window, public ClockWindowOptions, public WindowStateSou
   bool OnSetCursor(LPARAM lParam);
   void StartCaptionDrag();
   void OnDropFiles(HDROP drop);
+  bool DropCopiedFiles(const COPYDATASTRUCT& data);
   void PopupLauncher(LauncherKind kind, POINT origin);
 
   // Placement and stacking.

@@ -3,7 +3,9 @@
 #include "app/win/main_form.h"
 
 #include <shellapi.h>
+#include <shlobj.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -53,6 +55,23 @@ void MainForm::OnDropFiles(HDROP drop) {
   DragFinish(drop);
   if (!launchers_) return;
   for (const std::string& path : paths) ShowDropWindow(hwnd(), path, DropProposedMenu(path), *launchers_);
+}
+
+// The block is copied into this process and dropped after the sender was
+// answered, so a sender never waits for the drop window.
+bool MainForm::DropCopiedFiles(const COPYDATASTRUCT& data) {
+  if (data.dwData != kDropFilesCopyTag || data.cbData < sizeof(DROPFILES) || !data.lpData) return false;
+  // The paths must lie inside the block that came.
+  const DWORD first = static_cast<const DROPFILES*>(data.lpData)->pFiles;
+  if (first < sizeof(DROPFILES) || first >= data.cbData) return false;
+  // The zeroed tail ends a path list that was cut short.
+  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, data.cbData + 2 * sizeof(wchar_t));
+  if (!block) return false;
+  std::memcpy(GlobalLock(block), data.lpData, data.cbData);
+  GlobalUnlock(block);
+  if (PostMessageW(hwnd(), WM_DROPFILES, reinterpret_cast<WPARAM>(block), 0)) return true;
+  GlobalFree(block);
+  return false;
 }
 
 }  // namespace tikolvo
