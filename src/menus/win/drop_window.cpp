@@ -1,8 +1,8 @@
 #include "menus/win/drop_window.h"
 
 #include "common/win/dialog_frame.h"
+#include "common/win/dialog_pages.h"
 #include "common/win/message_dialogs.h"
-#include "common/win/wide_text.h"
 #include "menus/drop_entry.h"
 
 namespace tikolvo {
@@ -14,12 +14,6 @@ constexpr char kNameLabel[] = "Название:";
 constexpr char kPathLabel[] = "Путь к объекту:";
 constexpr char kAddText[] = "Добавить";
 constexpr char kCancelText[] = "Отмена";
-
-std::string TextOf(HWND control) {
-  std::wstring text(static_cast<size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
-  text.resize(static_cast<size_t>(GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
-  return Narrow(text);
-}
 
 class DropWindow : public DialogFrame {
  public:
@@ -59,7 +53,7 @@ class DropWindow : public DialogFrame {
   void B_OKClick() override {
     const LauncherKind menu =
         SendMessageW(web_, BM_GETCHECK, 0, 0) == BST_CHECKED ? LauncherKind::kWeb : LauncherKind::kPrograms;
-    launchers_.AddEntry(menu, DropEntryLine(menu, TextOf(name_), TextOf(path_)));
+    launchers_.AddEntry(menu, DropEntryLine(menu, ControlText(name_), ControlText(path_)));
     Finish(true);
   }
 
