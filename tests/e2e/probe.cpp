@@ -27,14 +27,19 @@
 //                               hexadecimal UTF-8, one item a line
 //   probe tray CLASS MESSAGE    posts the tray icon's callback with that
 //                               mouse message (513 left down, 517 right up)
+//   probe drop CLASS PATH...    drops those paths on the window: a DROPFILES
+//                               block sent as WM_COPYDATA (a drop handle is
+//                               good only in its own process)
 //   probe screen                screen width and height
 //   probe workarea              left top right bottom of the work area
 //
 // Exit code 0 on success, 1 when the window is missing or a wait timed out,
 // 2 on bad arguments.
 #include <windows.h>
+#include <shlobj.h>
 
 #include <cstdio>
+#include <cstring>
 #include <cwchar>
 #include <string>
 #include <vector>
@@ -103,9 +108,13 @@ int Move(HWND hwnd, int x, int y) {
 }
 
 // Hexadecimal keeps the output one plain word whatever the console's code page.
+// A control's text is asked for with WM_GETTEXT: GetWindowText does not ask
+// another process's window, so an edit would read as empty.
 int PrintTextHex(HWND hwnd) {
   wchar_t text[1024] = L"";
-  GetWindowTextW(hwnd, text, 1024);
+  DWORD_PTR copied = 0;
+  SendMessageTimeoutW(hwnd, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text), SMTO_NORMAL, 10000, &copied);
+  text[1023] = 0;
   char utf8[4096] = "";
   const int length = WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, sizeof utf8, nullptr, nullptr);
   for (int i = 0; i + 1 < length; ++i) std::printf("%02x", static_cast<unsigned char>(utf8[i]));
@@ -212,7 +221,33 @@ int PrintFocusId(HWND hwnd) {
   return 0;
 }
 
+// The block the shell hands over on a drop: a DROPFILES header, then the
+// wide paths, each ended by a NUL, and one more NUL.
+int SendDrop(HWND hwnd, int count, wchar_t** paths) {
+  std::wstring list;
+  for (int i = 0; i < count; ++i) {
+    list += paths[i];
+    list += L'\0';
+  }
+  list += L'\0';
+  const SIZE_T bytes = sizeof(DROPFILES) + list.size() * sizeof(wchar_t);
+  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, bytes);
+  if (!block) return 1;
+  auto* header = static_cast<DROPFILES*>(GlobalLock(block));
+  header->pFiles = sizeof(DROPFILES);
+  header->fWide = TRUE;
+  std::memcpy(reinterpret_cast<char*>(header) + sizeof(DROPFILES), list.data(), list.size() * sizeof(wchar_t));
+  constexpr ULONG_PTR kDropFilesCopyTag = 0x504F5244;  // "DROP"
+  COPYDATASTRUCT data{kDropFilesCopyTag, static_cast<DWORD>(bytes), header};
+  DWORD_PTR taken = 0;
+  SendMessageTimeoutW(hwnd, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data), SMTO_NORMAL, 10000, &taken);
+  GlobalUnlock(block);
+  GlobalFree(block);
+  return taken ? 0 : 1;
+}
+
 int OnWindow(const std::wstring& verb, HWND hwnd, int argc, wchar_t** argv) {
+  if (verb == L"drop" && argc >= 4) return SendDrop(hwnd, argc - 3, argv + 3);
   if (verb == L"focusid") return PrintFocusId(hwnd);
   if (verb == L"click" || verb == L"checked" || verb == L"ctltext" || verb == L"ctlrect" || verb == L"settext" || verb == L"select" ||
       verb == L"tab") {

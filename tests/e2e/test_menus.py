@@ -40,6 +40,8 @@ class MenuItems(ClockTestCase):
         self.assertEqual(menu_lines(WINDOW_MENU), PANEL_ITEMS)
 
     def test_tray_menu_begins_with_a_copy_of_the_window_menu(self):
+        # Without the launchers' copies, which come before it.
+        self.folder.write_config("[Inter]\nMenu_www_sys=0\nMenu_prog_sys=0\n")
         self.folder.start_and_wait()
         lines = menu_lines(TRAY_MENU)
         self.assertEqual(lines[0], "Панель управления")
@@ -47,7 +49,7 @@ class MenuItems(ClockTestCase):
         self.assertEqual(lines[1 + len(PANEL_ITEMS):], ["-"] + TRAY_ITEMS)
 
     def test_unchecked_items_leave_both_menus_and_the_copy_can_be_turned_off(self):
-        self.folder.write_config("[Inter]\nMenu_panel_sys=0\n[menuG]\n2=0\n25=0\n1=0\n")
+        self.folder.write_config("[Inter]\nMenu_panel_sys=0\nMenu_www_sys=0\nMenu_prog_sys=0\n[menuG]\n2=0\n25=0\n1=0\n")
         self.folder.start_and_wait()
         window = menu_lines(WINDOW_MENU)
         for gone in ["Дата и время", "Выход", "Администрирование", "  Службы"]:

@@ -130,9 +130,6 @@ void MainForm::ShowFaceChanges(const Box& changed) {
   InvalidateRect(hwnd(), &r, FALSE);
 }
 
-// The clock takes dropped files; the drop is released at once.
-void MainForm::OnDropFiles(HDROP drop) { DragFinish(drop); }
-
 void MainForm::RunClosingSteps() {
   if (closingStepsDone_) return;
   closingStepsDone_ = true;
@@ -224,6 +221,7 @@ LRESULT MainForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
     case WM_TIMECHANGE: commands_.ClockChanged(); return 0;
     case WM_DROPFILES: OnDropFiles(reinterpret_cast<HDROP>(wParam)); return 0;
+    case WM_COPYDATA: return DropCopiedFiles(*reinterpret_cast<const COPYDATASTRUCT*>(lParam)) ? TRUE : FALSE;
     case WM_CLOSE: FormClose(); return 0;  // closing is always allowed
     case WM_QUERYENDSESSION: OnQueryEndSession(); return TRUE;
     case WM_ENDSESSION:

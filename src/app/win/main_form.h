@@ -23,6 +23,7 @@
 #include "common/win/flat_menu.h"
 #include "common/win/system_clock.h"
 #include "common/win/window_base.h"
+#include "menus/win/launcher_host.h"
 #include "settings/win/clock_window_options.h"
 #include "settings/win/settings_store.h"
 
@@ -30,6 +31,10 @@ namespace tikolvo {
 
 // Posted to finish a restore from the taskbar by taking the button away.
 inline constexpr UINT kHideTaskbarButtonMessage = WM_APP + 1;
+// WM_COPYDATA with this tag carries a DROPFILES block from another process
+// (a drop handle is good only in the process that made it); the window
+// drops it on itself as the shell would. Lets tests drop files.
+inline constexpr ULONG_PTR kDropFilesCopyTag = 0x504F5244;  // "DROP" in ASCII
 
 class MainForm : public Window, public ClockWindowOptions, public WindowStateSource {
  public:
@@ -50,6 +55,9 @@ class MainForm : public Window, public ClockWindowOptions, public WindowStateSou
   void SetSticky(bool on) override;
   void SetSnapEdges(SnapEdges edges) { edges_ = edges; }
   void SetHintLayout(int layout) { hint_.SetLayout(layout); }
+
+  // The launcher menus the menu buttons, the tray menu and drops use.
+  void SetLaunchers(LauncherHost& launchers);
 
   // Minimised with a taskbar button; restoring takes the button away again.
   void MinimizeApp();
@@ -92,6 +100,8 @@ class MainForm : public Window, public ClockWindowOptions, public WindowStateSou
   bool OnSetCursor(LPARAM lParam);
   void StartCaptionDrag();
   void OnDropFiles(HDROP drop);
+  bool DropCopiedFiles(const COPYDATASTRUCT& data);
+  void PopupLauncher(LauncherKind kind, POINT origin);
 
   // Placement and stacking.
   void OnWindowPosChanging(WINDOWPOS& pos);
@@ -111,7 +121,8 @@ class MainForm : public Window, public ClockWindowOptions, public WindowStateSou
   // Menus, tray icon and power button (main_menu.cpp).
   MenuConditions MenuConditionsNow() const;
   HMENU BuildMenu(MainMenuKind kind);
-  void PopupMenu(MainMenuKind kind, POINT screen);
+  // alignment: how the menu stands against the point (TPM_ flags).
+  void PopupMenu(MainMenuKind kind, POINT screen, UINT alignment = 0);
   void ShowContextMenu(POINT screen);
   void RunCommand(Command command);
   void OnTrayEvent(UINT mouseMessage);
@@ -148,6 +159,10 @@ class MainForm : public Window, public ClockWindowOptions, public WindowStateSou
   TrayIcon tray_;
   FlatMenuStyle menuStyle_;
   bool menuOpen_ = false;
+  bool chosenWithRightButton_ = false;
+  LauncherHost* launchers_ = nullptr;
+  MenuAlignment programMenuAlignment_ = MenuAlignment::Right;
+  MenuAlignment webMenuAlignment_ = MenuAlignment::Right;
   unsigned trayRetryTicks_ = 0;
 };
 

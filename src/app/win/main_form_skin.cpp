@@ -33,6 +33,8 @@ bool MainForm::LoadSkin(const std::string& path) {
 void MainForm::ApplySkinOutcome(SkinOutcome& outcome) {
   edges_ = outcome.edges;
   keyColour_ = outcome.keyColour;
+  programMenuAlignment_ = ResolveMenuAlignment(outcome.programMenuAlignment, programMenuAlignment_);
+  webMenuAlignment_ = ResolveMenuAlignment(outcome.webMenuAlignment, webMenuAlignment_);
   if (outcome.hintIcon) {
     hint_.SetIconBitmap(std::move(outcome.hintIcon), outcome.hintIconSize);
   } else {
@@ -93,8 +95,8 @@ void MainForm::RunSkinCommand(SkinCommand command, POINT menuOrigin) {
     case SkinCommand::Close: PostMessageW(hwnd(), WM_CLOSE, 0, 0); break;
     case SkinCommand::Settings: commands_.OpenSettings(); break;
     case SkinCommand::Power: btpower1Click(); break;
-    case SkinCommand::WebMenu:  // the launcher menus pop up at menuOrigin
-    case SkinCommand::ProgramMenu:
+    case SkinCommand::WebMenu: PopupLauncher(LauncherKind::kWeb, menuOrigin); break;
+    case SkinCommand::ProgramMenu: PopupLauncher(LauncherKind::kPrograms, menuOrigin); break;
     case SkinCommand::None: break;
   }
 }

@@ -1,6 +1,8 @@
 // The main window's window menu, tray menu, tray icon events and power button.
 #include "app/win/main_menu.h"
 
+#include <utility>
+
 #include "app/win/main_form.h"
 #include "app/win/system_menu.h"
 #include "common/win/message_dialogs.h"
@@ -20,19 +22,39 @@ MenuConditions MainForm::MenuConditionsNow() const {
   return conditions;
 }
 
+void MainForm::SetLaunchers(LauncherHost& launchers) {
+  launchers_ = &launchers;
+  menuStyle_.SetPictureLookup(
+      [&launchers](UINT command, HMENU submenu) { return launchers.PictureOf(command, submenu); });
+}
+
+// Every menu is made when it opens, so the launchers' folder entries and
+// the tray's launcher copies are read afresh each time, and the styling is
+// applied to what was just made.
 HMENU MainForm::BuildMenu(MainMenuKind kind) {
   const MenuConditions conditions = MenuConditionsNow();
-  HMENU menu = BuildPopupMenu(kind == MainMenuKind::Tray ? TrayMenuLines(store_.settings, conditions)
-                                                          : WindowMenuLines(store_.settings, conditions));
+  HMENU menu = nullptr;
+  switch (kind) {
+    case MainMenuKind::Programs:
+    case MainMenuKind::Web:
+      if (!launchers_) return CreatePopupMenu();
+      menu = launchers_->MakePopup(kind == MainMenuKind::Web ? LauncherKind::kWeb : LauncherKind::kPrograms);
+      break;
+    case MainMenuKind::Tray:
+      menu = BuildPopupMenu(TrayMenuLines(store_.settings, conditions));
+      if (launchers_) launchers_->InsertTrayCopies(menu);
+      break;
+    case MainMenuKind::Window: menu = BuildPopupMenu(WindowMenuLines(store_.settings, conditions)); break;
+  }
   menuStyle_.Apply(menu, store_.settings.inter.gradientMenus);
   return menu;
 }
 
-void MainForm::PopupMenu(MainMenuKind kind, POINT screen) {
+void MainForm::PopupMenu(MainMenuKind kind, POINT screen, UINT alignment) {
   hint_.Hide();
   HMENU menu = BuildMenu(kind);
   menuOpen_ = true;
-  const Command chosen = TrackMenu(hwnd(), menu, screen);
+  const Command chosen = TrackMenu(hwnd(), menu, screen, alignment, &chosenWithRightButton_);
   menuOpen_ = false;
   DestroyMenu(menu);
   if (chosen != Command::None) RunCommand(chosen);
@@ -71,6 +93,11 @@ void MainForm::btpower1Click() {
 }
 
 void MainForm::RunCommand(Command command) {
+  const UINT id = static_cast<UINT>(command);
+  if (launchers_ && launchers_->Owns(id)) {
+    launchers_->Run(id, std::exchange(chosenWithRightButton_, false), hwnd());
+    return;
+  }
   if (RunLauncher(command)) return;
   const InterfaceSettings& inter = store_.settings.inter;
   switch (command) {

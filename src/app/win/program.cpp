@@ -34,6 +34,8 @@ Program::Program(const std::string& programFolder)
       scheduler_(programFolder + "plan.db", clock_, actions_, store_.context.locale),
       systemPage_(store_, settingsForm_, ExePath()) {
   store_.windowState = &mainForm_;
+  mainForm_.SetLaunchers(launchers_);
+  launchers_.planCommand = [this](int code) { scheduler_.engine().PlanCommand(code); };
   AddSettingsPages();
 }
 
@@ -158,6 +160,7 @@ int Program::Run() {
   scheduler_.Create({settingsForm_.hwnd(), taskListPage_.grid(), taskCalendarPage_.dayGrid(),
                      plannerOptionsPage_.nextLine(), taskCalendarPage_.dayCaption()});
   LogSystemStart(store_.programFolder + kWorkLogFileName, clock_.Now(), clock_.MillisecondsSinceStart());
+  launchers_.Start();
   StartConnectionMonitor();
   scheduler_.RunStartTasks();
   StartDayClock();

@@ -13,6 +13,7 @@
 #include "common/win/audio_out.h"
 #include "common/win/balloon_window.h"
 #include "common/win/system_clock.h"
+#include "menus/win/launcher_host.h"
 #include "menus/win/menu_pages.h"
 #include "netlog/win/monitor_host.h"
 #include "netlog/win/statistics_pages.h"
@@ -71,6 +72,9 @@ class Program final : public ClockCommands {
   WaveOutDevice soundDevice_;
   audio::AudioEngine soundEngine_{soundDevice_};
   audio::SoundPlayer sounds_;
+  // The two launcher menus: the menu buttons, the tray copies, the drop
+  // window and the settings pages share them.
+  LauncherHost launchers_{store_};
   MainForm mainForm_{store_, sounds_, *this};
   // What the scheduler's tasks do on this system. A countdown balloon names
   // its task and starts it through the scheduler.

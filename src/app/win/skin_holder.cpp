@@ -135,6 +135,8 @@ std::optional<SkinOutcome> SkinHolder::Impl::Apply(const LoadedSkin& skin, DateT
   out.basic = plan.colours.basic;
   out.second = plan.colours.second;
   out.alarm = plan.colours.alarm;
+  out.programMenuAlignment = d.programMenuAlignment;
+  out.webMenuAlignment = d.webMenuAlignment;
   return out;
 }
 

@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "app/face_compose.h"
@@ -19,6 +20,7 @@
 #include "app/skin_plan.h"
 #include "app/win/face_view.h"
 #include "common/win/gdi.h"
+#include "skin/skin_description.h"
 
 namespace tikolvo {
 
@@ -37,6 +39,10 @@ struct SkinOutcome {
   UniqueGdi<HRGN> region;       // the window's shape; none: the whole rectangle
   SIZE hintIconSize{0, 0};
   std::uint32_t basic = 0, second = 0, alarm = 0;  // the hand colours now in use
+  // Where the launcher menus stand against their buttons; nothing keeps
+  // the alignment the menu has.
+  std::optional<MenuAlignment> programMenuAlignment;
+  std::optional<MenuAlignment> webMenuAlignment;
 };
 
 struct SkinMouseResult {

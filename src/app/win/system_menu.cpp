@@ -71,11 +71,17 @@ std::wstring DescribeMenu(HMENU menu) {
   return out;
 }
 
-MenuCommand TrackMenu(HWND owner, HMENU menu, POINT screen) {
+MenuCommand TrackMenu(HWND owner, HMENU menu, POINT screen, UINT alignment, bool* rightButton) {
   // The owner must be in front, or the menu would not close on a click elsewhere.
   SetForegroundWindow(owner);
-  const UINT chosen = static_cast<UINT>(
-      TrackPopupMenu(menu, TPM_RIGHTBUTTON | TPM_RETURNCMD | TPM_NONOTIFY, screen.x, screen.y, 0, owner, nullptr));
+  // The low bit tells whether the button went down since the last question.
+  GetAsyncKeyState(VK_RBUTTON);
+  const UINT chosen = static_cast<UINT>(TrackPopupMenu(
+      menu, TPM_RIGHTBUTTON | TPM_RETURNCMD | TPM_NONOTIFY | alignment, screen.x, screen.y, 0, owner, nullptr));
+  if (rightButton) {
+    const SHORT state = GetAsyncKeyState(VK_RBUTTON);
+    *rightButton = (state & 1) && !(state & 0x8000);
+  }
   PostMessageW(owner, WM_NULL, 0, 0);
   return static_cast<MenuCommand>(chosen);
 }

@@ -23,7 +23,8 @@ bool RunLauncher(MenuCommand command);
 std::wstring DescribeMenu(HMENU menu);
 
 // Shows the menu at the screen point for the window and returns the chosen
-// command (None when dismissed).
-MenuCommand TrackMenu(HWND owner, HMENU menu, POINT screen);
+// command (None when dismissed); alignment adds TPM_ alignment flags.
+// rightButton tells whether the right mouse button chose it.
+MenuCommand TrackMenu(HWND owner, HMENU menu, POINT screen, UINT alignment = 0, bool* rightButton = nullptr);
 
 }  // namespace tikolvo

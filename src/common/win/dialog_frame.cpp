@@ -103,6 +103,11 @@ HWND DialogFrame::AddEdit(int id, std::string_view text, const dialog::Box& box)
   return CreateChild(WS_EX_CLIENTEDGE, L"EDIT", text, WS_TABSTOP | ES_AUTOHSCROLL, box, hwnd(), id, font_.get());
 }
 
+HWND DialogFrame::AddRadio(int id, std::string_view text, const dialog::Box& box, bool firstOfGroup) {
+  const DWORD style = WS_TABSTOP | BS_AUTORADIOBUTTON | (firstOfGroup ? WS_GROUP : 0);
+  return CreateChild(0, L"BUTTON", text, style, box, hwnd(), id, font_.get());
+}
+
 bool DialogFrame::RunModal(HWND owner, HWND focus) {
   modal_ = true;
   HWND disabled = owner ? GetAncestor(owner, GA_ROOT) : nullptr;

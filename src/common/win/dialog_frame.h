@@ -59,6 +59,8 @@ class DialogFrame : public Window {
   // A label of several lines, wrapped with room for the drawing to spare.
   HWND AddTextBlock(std::string_view text, const dialog::Box& box);
   HWND AddEdit(int id, std::string_view text, const dialog::Box& box);
+  // A radio button; the first of a group starts the group.
+  HWND AddRadio(int id, std::string_view text, const dialog::Box& box, bool firstOfGroup);
 
   // Ends the dialog; the modal loop notices, a modeless window is destroyed.
   void Finish(bool accepted);

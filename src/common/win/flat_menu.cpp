@@ -88,7 +88,7 @@ void FlatMenuStyle::ApplyTo(HMENU menu) {
     if (!GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info)) continue;
     const bool separator = (info.fType & MFT_SEPARATOR) != 0;
     auto tagged =
-        std::make_unique<Tagged>(Tagged{kFlatItemTag, {text, separator, separator ? -1 : PictureOf(info, text)}});
+        std::make_unique<Tagged>(Tagged{kFlatItemTag, {text, separator, separator ? -1 : PictureFor(info, text)}});
     MENUITEMINFOW owner{};
     owner.cbSize = sizeof(owner);
     owner.fMask = MIIM_FTYPE | MIIM_DATA;
@@ -98,6 +98,12 @@ void FlatMenuStyle::ApplyTo(HMENU menu) {
     items_.push_back(std::move(tagged));
     if (info.hSubMenu) ApplyTo(info.hSubMenu);
   }
+}
+
+int FlatMenuStyle::PictureFor(const MENUITEMINFOW& info, const wchar_t* caption) const {
+  if (lookup_)
+    if (const std::optional<int> picture = lookup_(info.wID, info.hSubMenu)) return *picture;
+  return PictureOf(info, caption);
 }
 
 bool FlatMenuStyle::Measure(MEASUREITEMSTRUCT& measure) {

@@ -5,7 +5,9 @@
 // WM_MEASUREITEM and WM_DRAWITEM on.
 #include <windows.h>
 
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -33,6 +35,11 @@ class FlatMenuStyle {
   // captions stay system-drawn. Run again after a caption changed.
   void ApplyToDropDowns(HMENU bar, bool gradient);
   void SetGradient(bool gradient) { gradient_ = gradient; }
+  // Pictures of items the menu tables do not know (the launcher entries):
+  // by command, or for a submenu head by its submenu; nothing leaves the
+  // tables' choice.
+  using PictureLookup = std::function<std::optional<int>(UINT command, HMENU submenu)>;
+  void SetPictureLookup(PictureLookup lookup) { lookup_ = std::move(lookup); }
 
   // False when the message is not about one of our items.
   bool Measure(MEASUREITEMSTRUCT& measure);
@@ -44,6 +51,7 @@ class FlatMenuStyle {
  private:
   struct Tagged;
   void ApplyTo(HMENU menu);
+  int PictureFor(const MENUITEMINFOW& info, const wchar_t* caption) const;
   HFONT Font();
   void DrawBand(HDC dc, const RECT& rect, COLORREF colour, bool graded) const;
   static void DrawPicture(HDC dc, const RECT& item, int picture, bool grayed);
@@ -52,6 +60,7 @@ class FlatMenuStyle {
   std::vector<std::unique_ptr<Tagged>> items_;
   HFONT font_ = nullptr;
   bool gradient_ = true;
+  PictureLookup lookup_;
 };
 
 }  // namespace tikolvo
