@@ -67,7 +67,8 @@ class SettingsWindow(SettingsWindowBase):
         probe("command", CONF_CLASS, IDC_CB_UP)
         wait_until(lambda: flag("topmost"), what="the clock to stay on top")
         probe("command", CONF_CLASS, IDC_BOK1)
-        wait_until(lambda: inter(self.folder.read_config()).get("Up") == "1", what="config.cfg with Up=1")
+        wait_until(lambda: os.path.exists(self.folder.config_path) and
+                   inter(self.folder.read_config()).get("Up") == "1", what="config.cfg with Up=1")
         self.assertEqual(inter(self.folder.read_config())["NC"], "0")
         self.assertFalse(flag("visible", CONF_CLASS))
         self.folder.close()
@@ -139,7 +140,8 @@ class SettingsWindow(SettingsWindowBase):
         faded = wait_until(lambda: (lambda p: p if abs(sum(p) - sum(opaque)) > 30 else None)(
             pixel(save_screenshot("settings_opacity"), *spot)), timeout=5, what="the clock to fade")
         probe("command", CONF_CLASS, IDC_BOK1)
-        wait_until(lambda: int(inter(self.folder.read_config()).get("Tranc", "255")) < 255,
+        wait_until(lambda: os.path.exists(self.folder.config_path) and
+                   int(inter(self.folder.read_config()).get("Tranc", "255")) < 255,
                    what="config.cfg with the new opacity")
         self.folder.close()
 
