@@ -28,7 +28,7 @@ class StereoDownmix {
   // WAVE: the mask's positions belong to the channels in the order of its
   // bits; without a mask, the usual layout for the channel count.
   static StereoDownmix ForWave(unsigned channels, std::uint32_t mask);
-  // Ogg Vorbis, whose channel order is fixed by its specification.
+  // Ogg Vorbis, whose channel order is fixed for each channel count.
   static StereoDownmix ForVorbis(unsigned channels);
 
   unsigned channels() const { return static_cast<unsigned>(left_.size()); }

@@ -76,16 +76,23 @@ void FlatMenuStyle::ApplyToDropDowns(HMENU bar, bool gradient) {
     if (HMENU dropDown = GetSubMenu(bar, i)) ApplyTo(dropDown);
 }
 
+bool ReadMenuItem(HMENU menu, int position, MenuItemRead& item) {
+  item.text[0] = L'\0';
+  item.info = MENUITEMINFOW{};
+  item.info.cbSize = sizeof(item.info);
+  item.info.fMask = MIIM_FTYPE | MIIM_STRING | MIIM_SUBMENU | MIIM_ID;
+  item.info.dwTypeData = item.text;
+  item.info.cch = 255;
+  return GetMenuItemInfoW(menu, static_cast<UINT>(position), TRUE, &item.info) != 0;
+}
+
 void FlatMenuStyle::ApplyTo(HMENU menu) {
   const int count = GetMenuItemCount(menu);
   for (int i = 0; i < count; ++i) {
-    wchar_t text[256] = L"";
-    MENUITEMINFOW info{};
-    info.cbSize = sizeof(info);
-    info.fMask = MIIM_FTYPE | MIIM_STRING | MIIM_SUBMENU | MIIM_ID;
-    info.dwTypeData = text;
-    info.cch = 255;
-    if (!GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info)) continue;
+    MenuItemRead item;
+    if (!ReadMenuItem(menu, i, item)) continue;
+    const MENUITEMINFOW& info = item.info;
+    const wchar_t* text = item.text;
     const bool separator = (info.fType & MFT_SEPARATOR) != 0;
     auto tagged =
         std::make_unique<Tagged>(Tagged{kFlatItemTag, {text, separator, separator ? -1 : PictureFor(info, text)}});

@@ -19,6 +19,18 @@ struct FlatMenuItem {
   int picture = -1;  // position in the system strip; -1: none
 };
 
+// One menu item as the system holds it, its text included. Not copyable:
+// the item's text pointer points into it.
+struct MenuItemRead {
+  MENUITEMINFOW info{};
+  wchar_t text[256] = L"";
+  MenuItemRead() = default;
+  MenuItemRead(const MenuItemRead&) = delete;
+  MenuItemRead& operator=(const MenuItemRead&) = delete;
+};
+// Type, text, submenu and id of the item at `position`; false when there is none.
+bool ReadMenuItem(HMENU menu, int position, MenuItemRead& item);
+
 class FlatMenuStyle {
  public:
   FlatMenuStyle();

@@ -2,6 +2,7 @@
 
 #include <map>
 
+#include "common/win/flat_menu.h"
 #include "common/win/message_dialogs.h"
 #include "common/win/wide_text.h"
 #include "menus/launch_decision.h"
@@ -188,15 +189,10 @@ namespace {
 // Moves every item of `from`, submenus with them, to the top of `to` in order.
 void MoveToTop(HMENU from, HMENU to) {
   for (int i = GetMenuItemCount(from); i-- > 0;) {
-    wchar_t text[256] = L"";
-    MENUITEMINFOW info{};
-    info.cbSize = sizeof(info);
-    info.fMask = MIIM_FTYPE | MIIM_STRING | MIIM_SUBMENU | MIIM_ID;
-    info.dwTypeData = text;
-    info.cch = 255;
-    if (!GetMenuItemInfoW(from, static_cast<UINT>(i), TRUE, &info)) continue;
+    MenuItemRead item;
+    if (!ReadMenuItem(from, i, item)) continue;
     RemoveMenu(from, static_cast<UINT>(i), MF_BYPOSITION);  // a submenu is kept, not destroyed
-    InsertMenuItemW(to, 0, TRUE, &info);
+    InsertMenuItemW(to, 0, TRUE, &item.info);
   }
 }
 
