@@ -5,12 +5,16 @@ set(WIN_DEFS UNICODE _UNICODE WINVER=0x0501 _WIN32_WINNT=0x0501 NOMINMAX WIN32_L
 target_compile_definitions(tikolvo_core PUBLIC ${WIN_DEFS})
 # Each function and datum in a section of its own, so the linker can drop
 # whatever the exe never reaches.
-# -O2 for the product: -O3 made the exe a tenth larger for code that mostly
-# waits on the user. The drawing engine, run at every tick, keeps -O3.
-string(REPLACE "-O3" "-O2" CMAKE_CXX_FLAGS_RELEASE "${CMAKE_CXX_FLAGS_RELEASE}")
-string(REPLACE "-O3" "-O2" CMAKE_C_FLAGS_RELEASE "${CMAKE_C_FLAGS_RELEASE}")
+# -Os for the product: it mostly waits on the user, and every byte of the
+# exe is read into memory at start. What runs at every tick (the drawing
+# engine) keeps -O3; what decodes pictures and sounds keeps -O2.
+string(REPLACE "-O3" "-Os" CMAKE_CXX_FLAGS_RELEASE "${CMAKE_CXX_FLAGS_RELEASE}")
+string(REPLACE "-O3" "-Os" CMAKE_C_FLAGS_RELEASE "${CMAKE_C_FLAGS_RELEASE}")
 file(GLOB RENDER_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/render/*.cpp)
 set_source_files_properties(${RENDER_SOURCES} PROPERTIES COMPILE_OPTIONS -O3)
+file(GLOB DECODER_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/audio/*.cpp ${CMAKE_SOURCE_DIR}/src/skin/bmp_*.cpp
+  ${CMAKE_SOURCE_DIR}/src/skin/jpeg_decode.cpp ${CMAKE_SOURCE_DIR}/src/skin/inflate.cpp)
+set_source_files_properties(${DECODER_SOURCES} PROPERTIES COMPILE_OPTIONS -O2)
 set(SECTION_PER_FUNCTION -ffunction-sections -fdata-sections)
 target_compile_options(tikolvo_core PRIVATE ${SECTION_PER_FUNCTION})
 add_compile_options(${SECTION_PER_FUNCTION})
@@ -27,7 +31,7 @@ target_include_directories(Tikolvo PRIVATE ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURC
 # Unreached sections collected, symbols stripped: what is built is what ships.
 target_link_options(Tikolvo PRIVATE -static -static-libgcc -static-libstdc++ -municode -Wl,--gc-sections -s
   -Wl,-Map=${CMAKE_BINARY_DIR}/Tikolvo.map)
-target_link_libraries(Tikolvo PRIVATE tikolvo_core comctl32 shell32 ole32 uuid gdi32 user32 advapi32 msimg32)
+target_link_libraries(Tikolvo PRIVATE tikolvo_core comctl32 shell32 gdi32 user32 advapi32 msimg32)
 tikolvo_warnings(Tikolvo)
 set_target_properties(Tikolvo PROPERTIES OUTPUT_NAME Tikolvo)
 

@@ -62,13 +62,17 @@ void PlanEngine::ApplySearch(const NextTasks& next, DateTime from) {
   nextTasksText_ = NextTasksLine(next);
   planClock_.SetEnabled(next.found);
   alarmAt_.reset();
-  if (!next.found) return;
-  const int hour = next.timeOfDay / 3600;
-  const int minute = next.timeOfDay / 60 % 60;
-  const int second = next.timeOfDay % 60;
+  if (next.found) ArmAlarm(next.timeOfDay, from);
+  if (alarmMoved) alarmMoved();
+}
+
+void PlanEngine::ArmAlarm(int timeOfDay, DateTime from) {
+  const int hour = timeOfDay / 3600;
+  const int minute = timeOfDay / 60 % 60;
+  const int second = timeOfDay % 60;
   planClock_.SetAlarm(hour, minute, second, TimeOfDaySeconds(from));
   alarmHand_ = AlarmHand{hour, minute, second};
-  alarmAt_ = MomentSeconds(DateOf(from)) + next.timeOfDay;
+  alarmAt_ = MomentSeconds(DateOf(from)) + timeOfDay;
 }
 
 PlanStatus PlanEngine::ComputeNextTasks() { return Search(clock_.Now()); }
@@ -180,6 +184,21 @@ ClockReading PlanEngine::ReadClock() {
   if (MissedSomething(now)) CatchUp(now, reading);
   lastReading_ = now;
   return reading;
+}
+
+std::int64_t PlanEngine::MillisecondsToNextReading() const {
+  constexpr std::int64_t kDayMs = 86'400'000, kLongestWaitMs = 60'000;
+  const DateTime now = clock_.Now();
+  const std::int64_t today = static_cast<std::int64_t>(DateOf(now)) * kDayMs;
+  const std::int64_t nowMs = today + TimeOfDayMilliseconds(now);
+  std::int64_t wait = kLongestWaitMs;
+  const auto dueAt = [&](std::int64_t ms) {
+    if (ms > nowMs) wait = std::min(wait, ms - nowMs);
+  };
+  if (planClock_.Enabled() && alarmAt_) dueAt(*alarmAt_ * 1000);
+  dueAt(today + 1000);
+  dueAt(today + kDayMs + 1000);
+  return wait;
 }
 
 ClockReading PlanEngine::ClockChanged() {

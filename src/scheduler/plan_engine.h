@@ -13,6 +13,7 @@
 // Every operation reads plan.db whole and saves it whole when it changed
 // it; nothing about the tasks is cached in between.
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -102,8 +103,16 @@ class PlanEngine {
   void SetSchedulerEnabled(bool on) { schedulerEnabled_ = on; }
   bool SchedulerEnabled() const { return schedulerEnabled_; }
 
-  // One reading of the time (the program's 450 ms timer).
+  // One reading of the time.
   ClockReading ReadClock();
+  // How long the time may go unread without anything being missed: until
+  // the armed alarm's second or the day's search at 00:00:01, whichever
+  // comes first, and never longer than a minute, so that a clock set
+  // without notice shows within one.
+  std::int64_t MillisecondsToNextReading() const;
+  // Called whenever a search moves the alarm, so that whoever times the
+  // readings can read the time again when it is due.
+  std::function<void()> alarmMoved;
   // The computer woke up or the time was set: what passed since the last
   // reading is treated as a gap at once, without waiting for an alarm's
   // minute to end.
@@ -121,6 +130,7 @@ class PlanEngine {
   // The search as of `from`; the alarm is armed for any time after it.
   PlanStatus Search(DateTime from);
   void ApplySearch(const NextTasks& next, DateTime from);
+  void ArmAlarm(int timeOfDay, DateTime from);
   // The armed alarm's minute, or the daily search at 00:00:01, passed
   // without a reading.
   bool MissedSomething(DateTime now) const;

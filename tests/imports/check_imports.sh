@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Fails when the exe imports a DLL we do not ship with every Windows from XP
-# on, or a function that XP lacks (listed in post_xp_functions.txt).
+# on, or a function that XP lacks (listed in post_xp_functions.txt), or a
+# library that only some runs need and that must be loaded when needed.
 set -euo pipefail
 exe=${1:?usage: check_imports.sh Tikolvo.exe}
 here=$(cd "$(dirname "$0")" && pwd)
@@ -16,6 +17,15 @@ for dll in $dlls; do
   case "$dll" in
     libgcc*|libstdc++*|libwinpthread*|api-ms-win-*|ucrtbase.dll|vcruntime*)
       echo "imports $dll: the exe would not start without it"; status=1 ;;
+  esac
+done
+# COM and the sound stack load a good share of the system into the process;
+# the clock looks them up at run time when a shell link, a launch or a sound
+# asks for them.
+for dll in $dlls; do
+  case "$dll" in
+    ole32.dll|oleaut32.dll|winmm.dll)
+      echo "imports $dll: it would be loaded into every run"; status=1 ;;
   esac
 done
 while read -r name; do

@@ -51,6 +51,19 @@ class SchedulerEngine : public PlanFolder {
     }
   }
 
+  // The program's timer as it runs: a reading when the engine asks for
+  // one, a little late, as a timer fires.
+  int RunAsAsked(DateTime until) {
+    int readings = 0;
+    for (;;) {
+      const DateTime next = clock.Now() + (engine->MillisecondsToNextReading() + 20) / 86'400'000.0;
+      if (next > until) return readings;
+      clock.SetNow(next);
+      engine->ReadClock();
+      ++readings;
+    }
+  }
+
   Names TaskNames() const {
     Names names;
     for (const std::string& row : ListTaskNames(Path()).value_or(Names{"<unreadable>"}))
@@ -82,6 +95,23 @@ TEST_F(SchedulerEngine, HourlyTaskFiresEveryHourButNotAtMidnight) {
   expected.push_back("h@17 01:00:00");
   expected.push_back("h@17 02:00:00");
   EXPECT_EQ(ran, expected);
+}
+
+TEST_F(SchedulerEngine, ReadingOnlyWhenAskedRunsWhatReadingEveryHalfSecondRuns) {
+  const std::vector<TPlanTask> tasks{HourlyTask("h", 14.0 / 24), DailyTask("morning", 8, 0),
+                                     OnceTask("once", kMonday + EncodeTime(14, 30, 15)), DailyTask("late", 23, 59, 59),
+                                     DailyTask("first", 0, 0, 0)};
+  const DateTime start = kMonday + EncodeTime(13, 20, 0), until = kMonday + 1 + EncodeTime(15, 0, 30);
+  StartWith(tasks, start);
+  RunUntil(until);
+  const Names everyHalfSecond = ran;
+  ran.clear();
+  StartWith(tasks, start);
+  const int readings = RunAsAsked(until);
+  EXPECT_EQ(ran, everyHalfSecond);
+  EXPECT_EQ(ran.size(), 28u) << "h at 14..23 and 1..15, once, late, morning; nothing at midnight";
+  EXPECT_LT(readings, 26 * 60 + 40) << "about one reading a minute, plus the alarms";
+  EXPECT_TRUE(actions.missed.empty());
 }
 
 TEST_F(SchedulerEngine, AfterItsRunAnHourlyTaskKeepsABareNextHour) {

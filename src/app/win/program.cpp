@@ -164,7 +164,6 @@ int Program::Run() {
   StartConnectionMonitor();
   scheduler_.RunStartTasks();
   StartDayClock();
-  soundEngine_.Init();
   mainForm_.FormShow();
   return RunMessageLoop();
 }

@@ -54,7 +54,10 @@ class Program final : public ClockCommands {
     connectionMonitor_.Resumed();
   }
   void SaveAtClose() override;
-  void Ticked() override { aboutPage_.Tick(); }
+  void Ticked() override {
+    aboutPage_.Tick();
+    connectionMonitor_.Beat();
+  }
 
  private:
   WinTaskActionParts TaskActionParts();

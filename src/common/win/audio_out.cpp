@@ -1,6 +1,7 @@
 #include "common/win/audio_out.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace tikolvo {
 namespace {
@@ -12,6 +13,7 @@ constexpr wchar_t kWindowClass[] = L"TikolvoAudioOut";
 WaveOutDevice::~WaveOutDevice() { Close(); }
 
 bool WaveOutDevice::Init() {
+  if (!std::exchange(apiLookedUp_, true)) api_ = WaveOut();
   if (!hwnd()) {
     RegisterWindowClass(kWindowClass, 0, nullptr, nullptr, nullptr);
     // A message-only window: it never shows, it only receives waveOut's

@@ -20,8 +20,11 @@ namespace tikolvo {
 
 class WaveOutDevice final : public audio::AudioOut, private Window {
  public:
-  // `api` is winmm's functions (nullptr: none); tests hand in their own.
-  explicit WaveOutDevice(const WaveOutApi* api = WaveOut()) : api_(api) {}
+  // winmm is looked up when a sound first plays: loading it wakes the
+  // system's whole sound stack, which an idle clock has no use for.
+  WaveOutDevice() = default;
+  // Tests hand in their own functions (nullptr: none).
+  explicit WaveOutDevice(const WaveOutApi* api) : api_(api), apiLookedUp_(true) {}
   ~WaveOutDevice() override;
 
   bool Init() override;
@@ -52,7 +55,8 @@ class WaveOutDevice final : public audio::AudioOut, private Window {
   Queued FillAndQueue(Buffer& buffer);
   void CollectFinishedBuffers();
 
-  const WaveOutApi* api_;
+  const WaveOutApi* api_ = nullptr;
+  bool apiLookedUp_ = false;
   std::array<Buffer, kBufferCount> buffers_;
   HWAVEOUT wave_ = nullptr;
   audio::PcmSource* source_ = nullptr;

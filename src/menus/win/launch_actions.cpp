@@ -1,11 +1,11 @@
 #include "menus/win/launch_actions.h"
 
-#include <objbase.h>
 #include <shellapi.h>
 
 #include <cstring>
 
 #include "common/cp1251.h"
+#include "common/win/com_scope.h"
 #include "common/win/wide_text.h"
 
 namespace tikolvo {
@@ -34,11 +34,10 @@ void ShellOpen(HWND owner, const LaunchDecision& decision) {
   const std::wstring parameters = Widen(decision.parameters);
   const std::wstring folder = Widen(decision.folder);
   // Some files open through shell extensions, which need COM on this thread.
-  const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+  const ComScope com;
   ShellExecuteW(owner, verb.empty() ? nullptr : verb.c_str(), file.c_str(),
                 parameters.empty() ? nullptr : parameters.c_str(), folder.empty() ? nullptr : folder.c_str(),
                 decision.maximised ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
-  if (SUCCEEDED(com)) CoUninitialize();
 }
 
 bool CopyTextToClipboard(HWND owner, const std::string& utf8) {

@@ -1,10 +1,10 @@
 #include "menus/win/win_folder_source.h"
 
 #include <windows.h>
-#include <objbase.h>
 #include <shlobj.h>
 
 #include "common/file_io.h"
+#include "common/win/com_scope.h"
 #include "common/win/wide_text.h"
 
 namespace tikolvo {
@@ -28,19 +28,11 @@ FolderListEntry EntryOf(const WIN32_FIND_DATAW& found) {
   return entry;
 }
 
-// Shell links are COM objects; the thread may or may not have COM already.
-class ComScope {
- public:
-  ComScope() : result_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE)) {}
-  ~ComScope() {
-    if (SUCCEEDED(result_)) CoUninitialize();
-  }
-  ComScope(const ComScope&) = delete;
-  ComScope& operator=(const ComScope&) = delete;
-
- private:
-  HRESULT result_;
-};
+// The identifiers, given here: the uuid library would bring every
+// identifier the system has into the exe.
+constexpr CLSID kShellLink{0x00021401, 0, 0, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
+constexpr IID kShellLinkW{0x000214F9, 0, 0, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
+constexpr IID kPersistFile{0x0000010B, 0, 0, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
 
 template <typename Interface>
 void ReleaseOf(Interface*& object) {
@@ -74,11 +66,10 @@ ShortcutTarget WinMenuFolderSource::ReadShortcut(const std::string& path) {
   ShortcutTarget target;
   IShellLinkW* link = nullptr;
   IPersistFile* file = nullptr;
-  if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
-                              reinterpret_cast<void**>(&link))))
+  if (FAILED(CreateInProcessObject(kShellLink, kShellLinkW, reinterpret_cast<void**>(&link))))
     return target;
   wchar_t text[MAX_PATH * 4] = L"";
-  if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file))) &&
+  if (SUCCEEDED(link->QueryInterface(kPersistFile, reinterpret_cast<void**>(&file))) &&
       SUCCEEDED(file->Load(Widen(path).c_str(), STGM_READ))) {
     if (SUCCEEDED(link->GetPath(text, MAX_PATH, nullptr, 0))) target.path = Narrow(text);
     text[0] = 0;

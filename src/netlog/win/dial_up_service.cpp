@@ -20,20 +20,11 @@ namespace {
 
 constexpr DWORD kRasIpProjection = 0x8021;
 
-// The library stays loaded for one pass only; error boxes for a missing one
-// are kept off the screen while it loads.
-class PassLibrary {
+// The IP helper stays loaded once a pass has found it: loading it again for
+// every pass, once a second, cost more than the pass itself.
+class IpHelperLibrary {
  public:
-  explicit PassLibrary(const wchar_t* name) {
-    const UINT previous = SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
-    module_ = LoadLibraryW(name);
-    SetErrorMode(previous);
-  }
-  ~PassLibrary() {
-    if (module_) FreeLibrary(module_);
-  }
-  PassLibrary(const PassLibrary&) = delete;
-  PassLibrary& operator=(const PassLibrary&) = delete;
+  IpHelperLibrary() : module_(SystemLibrary(L"IPHLPAPI.DLL")) {}
   explicit operator bool() const { return module_ != nullptr; }
   template <typename Fn>
   Fn Function(const char* name) const {
@@ -41,14 +32,14 @@ class PassLibrary {
   }
 
  private:
-  HMODULE module_ = nullptr;
+  HMODULE module_;
 };
 
 std::string BytesOf(const UCHAR* bytes, ULONG length, ULONG most) {
   return std::string(reinterpret_cast<const char*>(bytes), length < most ? length : most);
 }
 
-bool ReadWideTable(const PassLibrary& library, AdapterTables& tables) {
+bool ReadWideTable(const IpHelperLibrary& library, AdapterTables& tables) {
   using GetTable = DWORD(WINAPI*)(PMIB_IF_TABLE2*);
   using FreeTable = VOID(WINAPI*)(PVOID);
   const auto getTable = library.Function<GetTable>("GetIfTable2");
@@ -69,7 +60,7 @@ bool ReadWideTable(const PassLibrary& library, AdapterTables& tables) {
   return true;
 }
 
-bool ReadNarrowTable(const PassLibrary& library, AdapterTables& tables) {
+bool ReadNarrowTable(const IpHelperLibrary& library, AdapterTables& tables) {
   using GetTable = DWORD(WINAPI*)(PMIB_IFTABLE, PULONG, BOOL);
   const auto getTable = library.Function<GetTable>("GetIfTable");
   if (!getTable) return false;
@@ -89,7 +80,7 @@ bool ReadNarrowTable(const PassLibrary& library, AdapterTables& tables) {
   return true;
 }
 
-void ReadAddresses(const PassLibrary& library, AdapterTables& tables) {
+void ReadAddresses(const IpHelperLibrary& library, AdapterTables& tables) {
   using GetAddresses = DWORD(WINAPI*)(PMIB_IPADDRTABLE, PULONG, BOOL);
   const auto getAddresses = library.Function<GetAddresses>("GetIpAddrTable");
   if (!getAddresses) return;
@@ -117,7 +108,7 @@ std::string RasDialUpService::ClientAddress(std::uintptr_t handle) {
 }
 
 std::optional<AdapterTables> IpHelperAdapters::Read() {
-  const PassLibrary library(L"IPHLPAPI.DLL");
+  const IpHelperLibrary library;
   if (!library) return std::nullopt;
   AdapterTables tables;
   if (!ReadWideTable(library, tables) && !ReadNarrowTable(library, tables)) return std::nullopt;

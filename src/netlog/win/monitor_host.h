@@ -1,34 +1,35 @@
 #pragma once
-// The connection monitor on the window side: its two timers (the connection
-// pass every 450 ms, the traffic pass every second), the popups of the
-// confirmed sessions, and what it shows or asks elsewhere, handed on
-// through the callbacks the program connects.
+// The connection monitor on the window side: its two passes (the
+// connection pass on every beat of the clock, the traffic pass on every
+// second one), the popups of the confirmed sessions, and what it shows or
+// asks elsewhere, handed on through the callbacks the program connects.
 #include <array>
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "common/win/window_base.h"
 #include "netlog/connection_monitor.h"
 #include "netlog/win/connection_popup.h"
 #include "netlog/win/dial_up_service.h"
 
 namespace tikolvo {
 
-class MonitorHost : public Window, private MonitorEvents {
+class MonitorHost : private MonitorEvents {
  public:
   MonitorHost(const std::string& programFolder, const Clock& clock);
-  ~MonitorHost() override;
 
   // The files are made when missing and stale sessions closed; the passes
   // start when monitoring is switched on.
-  bool Start(bool monitoring, bool logging);
-  void SetMonitoring(bool on);
+  void Start(bool monitoring, bool logging);
+  // The clock's half-second beat. The passes ride on it rather than on
+  // timers of their own, so that the idle program wakes once per beat.
+  void Beat();
+  void SetMonitoring(bool on) { monitor_.SetMonitoring(on); }
   void SetLogging(bool on) { monitor_.SetLogging(on); }
   // At closing and at the end of the Windows session.
   void CloseAllSessions();
-  void Resumed();
+  void Resumed() { monitor_.Resumed(); }
   ConnectionMonitor& monitor() { return monitor_; }
   DialUpService& dialUp() { return dialUp_; }
 
@@ -37,9 +38,6 @@ class MonitorHost : public Window, private MonitorEvents {
   std::function<void(const std::string& line)> consoleLine;
   std::function<void(const std::vector<StatusRow>& rows)> statusShown;
   std::function<void()> connectionsChanged;
-
- protected:
-  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
   void Console(const std::string& line) override;
@@ -50,16 +48,13 @@ class MonitorHost : public Window, private MonitorEvents {
   void ConnectionsChanged() override;
   void StatusShown(const std::vector<StatusRow>& rows) override;
   void LimitWarning(const std::string& text) override;
-  // The timers follow what the monitor says should run.
-  void SyncTimers();
-  void SyncTimer(UINT_PTR id, UINT milliseconds, bool wanted, bool& running);
 
   RasDialUpService dialUp_;
   IpHelperAdapters adapters_;
   ConnectionMonitor monitor_;
   std::array<std::unique_ptr<ConnectionPopup>, kPopupEntries> popups_{};
-  bool connectionTimerOn_ = false;
-  bool trafficTimerOn_ = false;
+  unsigned beats_ = 0;
+  bool inPass_ = false;
 };
 
 }  // namespace tikolvo

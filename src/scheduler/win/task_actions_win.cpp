@@ -1,8 +1,8 @@
 #include "scheduler/win/task_actions_win.h"
 
-#include <objbase.h>
 #include <shellapi.h>
 
+#include "common/win/com_scope.h"
 #include "common/win/wide_text.h"
 #include "common/win/message_dialogs.h"
 
@@ -68,9 +68,8 @@ void WinTaskActions::Run(const RunRequest& request) {
   info.lpDirectory = folder.empty() ? nullptr : folder.c_str();
   info.nShow = SW_SHOWNORMAL;
   // Some files open through shell extensions, which need COM on this thread.
-  const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+  const ComScope com;
   ShellExecuteExW(&info);
-  if (SUCCEEDED(com)) CoUninitialize();
 }
 
 void WinTaskActions::ShowMessage(const std::string& text) {

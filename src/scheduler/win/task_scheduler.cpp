@@ -13,7 +13,9 @@ namespace {
 
 constexpr wchar_t kClockClass[] = L"TikolvoPlanClock";
 constexpr UINT_PTR kPlanClockTimer = 1;
-constexpr UINT kPlanClockMilliseconds = 450;
+// A little after the moment the engine asks for, so that the reading falls
+// on the alarm's second and not just before it.
+constexpr std::int64_t kReadingLateMs = 20;
 constexpr int kPictureCell = 18;
 constexpr int kNextLineWidth = 534;  // wide enough for several names on the page
 
@@ -95,9 +97,9 @@ bool TaskScheduler::Create(const SchedulerControls& controls) {
     grid->rightClicked = [this, day](int, POINT screen) { ShowContextMenu(day, screen); };
   }
   shownDay_ = DateOf(clock_.Now());
+  engine_.alarmMoved = [this] { ArmReading(); };
   ReportPlanFailure(engine_.Start());  // the first search
   FillViews();
-  SetTimer(hwnd(), kPlanClockTimer, kPlanClockMilliseconds, nullptr);
   return true;
 }
 
@@ -107,6 +109,7 @@ void TaskScheduler::RunStartTasks() { ReportPlanFailure(engine_.PlanCommand(plan
 LRESULT TaskScheduler::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_TIMER && wParam == kPlanClockTimer) {
     ReadClock();
+    ArmReading();
     return 0;
   }
   return Default(message, wParam, lParam);
@@ -114,6 +117,13 @@ LRESULT TaskScheduler::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 // The engine compares the time with its alarms; only a search does work.
 void TaskScheduler::ReadClock() { ShowReading(engine_.ReadClock()); }
+
+// The time is read only when the engine has something due, rather than
+// every half second: an idle scheduler costs the computer nothing.
+void TaskScheduler::ArmReading() {
+  if (!hwnd()) return;
+  SetTimer(hwnd(), kPlanClockTimer, static_cast<UINT>(engine_.MillisecondsToNextReading() + kReadingLateMs), nullptr);
+}
 
 void TaskScheduler::ClockChanged() { ShowReading(engine_.ClockChanged()); }
 

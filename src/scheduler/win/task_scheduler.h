@@ -81,6 +81,7 @@ class TaskScheduler : private Window {
  private:
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void ReadClock();
+  void ArmReading();
   void ShowReading(const ClockReading& reading);
   void FillViews();
   void FillDayView(const PlanBase& base);
