@@ -19,7 +19,7 @@ DROP_NAME_EDIT, IDOK = 101, 1
 CMD = "C:\\windows\\system32\\cmd.exe"
 NOTEPAD = "C:\\windows\\notepad.exe"
 FILE_DIALOG_CLASS = "#32770"
-FILE_NAME_EDIT = 1152  # the open dialog's file name box
+FILE_NAME_BOX = 1148  # the open dialog's file name box
 MENU_PAGE, IDC_TN_FAST_MENU = 3, 1003
 IDC_E_NAME_PROG, IDC_E_PATH_PROG, IDC_BTADD, IDC_BB_SAVE_PROG = 1801, 1802, 1805, 1807
 
@@ -119,7 +119,7 @@ class ProgramsMenuPage(SettingsWindowBase):
     def add_file(self, path):
         probe("click", CONF_CLASS, IDC_BTADD)
         wait_until(lambda: window_count(FILE_DIALOG_CLASS) == 1, what="the open dialog")
-        probe("settext", FILE_DIALOG_CLASS, FILE_NAME_EDIT, path)
+        probe("settext", FILE_DIALOG_CLASS, FILE_NAME_BOX, path)
         probe("click", FILE_DIALOG_CLASS, IDOK)
         wait_until(lambda: window_count(FILE_DIALOG_CLASS) == 0, what="the open dialog to close")
         wait_until(lambda: control_text(CONF_CLASS, IDC_E_PATH_PROG) == path, what="the chosen path in its box")

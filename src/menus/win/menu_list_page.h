@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "common/win/message_dialogs.h"
 #include "menus/menu_editor.h"
 #include "menus/win/launcher_host.h"
 #include "settings/win/template_page.h"
