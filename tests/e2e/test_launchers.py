@@ -1,6 +1,7 @@
 """The launcher menus: the programs menu from prog_menu.db opened with the
 skin's button and an entry that starts a program, the web menu's folder
-entries, the tray's launcher copies and a file dropped on the clock."""
+entries, the tray's launcher copies, a file dropped on the clock, and the
+settings page that edits the programs menu."""
 import os
 import struct
 import subprocess
@@ -8,6 +9,7 @@ import time
 
 from plan_db import windows_path
 from test_menus import TRAY_MENU, menu_lines, popup_menu_shown
+from test_settings_window import CONF_CLASS, IDC_NOTEBOOK, QUESTION_CLASS, SettingsWindowBase
 from tikolvo_e2e import ClockTestCase, probe, save_screenshot, wait_until, window_count, window_rect
 
 PROGRAMS_MENU, WEB_MENU = 2, 3
@@ -15,6 +17,11 @@ PROGRAM_BUTTON = (21, 20)  # the built-in skin's programs menu button, from the 
 DROP_CLASS = "TF_Drop"
 DROP_NAME_EDIT, IDOK = 101, 1
 CMD = "C:\\windows\\system32\\cmd.exe"
+NOTEPAD = "C:\\windows\\notepad.exe"
+FILE_DIALOG_CLASS = "#32770"
+FILE_NAME_BOX = 1148  # the open dialog's file name box
+MENU_PAGE, IDC_TN_FAST_MENU = 3, 1003
+IDC_E_NAME_PROG, IDC_E_PATH_PROG, IDC_BTADD, IDC_BB_SAVE_PROG = 1801, 1802, 1805, 1807
 
 
 def short_string(text):
@@ -102,3 +109,41 @@ class LauncherMenus(ClockTestCase):
         self.assertEqual(read_program_menu(self.in_folder("prog_menu.db")),
                          [(windows_path(dropped), "report", "")])
         self.assertEqual(menu_lines(PROGRAMS_MENU), ["report"])
+
+
+def control_text(cls, control_id):
+    return bytes.fromhex((probe("ctltext", cls, control_id) or [""])[0]).decode("utf-8")
+
+
+class ProgramsMenuPage(SettingsWindowBase):
+    def add_file(self, path):
+        probe("click", CONF_CLASS, IDC_BTADD)
+        wait_until(lambda: window_count(FILE_DIALOG_CLASS) == 1, what="the open dialog")
+        probe("settext", FILE_DIALOG_CLASS, FILE_NAME_BOX, path)
+        probe("click", FILE_DIALOG_CLASS, IDOK)
+        wait_until(lambda: window_count(FILE_DIALOG_CLASS) == 0, what="the open dialog to close")
+        wait_until(lambda: control_text(CONF_CLASS, IDC_E_PATH_PROG) == path, what="the chosen path in its box")
+
+    def test_an_added_entry_is_saved_to_prog_menu_db_and_the_menu_and_closing_offers_the_next_one(self):
+        self.start()
+        self.open_by_button()
+        probe("tab", CONF_CLASS, IDC_NOTEBOOK, MENU_PAGE)
+        probe("tab", CONF_CLASS, IDC_TN_FAST_MENU, 0)
+        prog_menu = os.path.join(self.folder.path, "prog_menu.db")
+        self.add_file(CMD)
+        self.assertEqual(control_text(CONF_CLASS, IDC_E_NAME_PROG), "cmd.exe")
+        probe("settext", CONF_CLASS, IDC_E_NAME_PROG, "Консоль")
+        save_screenshot("programs_menu_page")
+        probe("click", CONF_CLASS, IDC_BB_SAVE_PROG)
+        # Saved from the edit boxes, so an empty parameter box gives empty parameters.
+        wait_until(lambda: read_program_menu(prog_menu) == [(CMD, "Консоль", "")], what="the entry in prog_menu.db")
+        self.assertEqual(menu_lines(PROGRAMS_MENU), ["Консоль"])
+
+        # An entry added and not saved is offered when the window closes.
+        self.add_file(NOTEPAD)
+        probe("close", CONF_CLASS)
+        wait_until(lambda: window_count(QUESTION_CLASS) == 1, what="the question about the pending entry")
+        probe("click", QUESTION_CLASS, IDOK)
+        wait_until(lambda: len(read_program_menu(prog_menu)) == 2, what="the offered entry saved")
+        self.assertEqual(read_program_menu(prog_menu)[1], (NOTEPAD, "notepad.exe", " "))
+        self.assertEqual(menu_lines(PROGRAMS_MENU), ["Консоль", "notepad.exe"])

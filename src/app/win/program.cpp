@@ -36,6 +36,7 @@ Program::Program(const std::string& programFolder)
   store_.windowState = &mainForm_;
   mainForm_.SetLaunchers(launchers_);
   launchers_.planCommand = [this](int code) { scheduler_.engine().PlanCommand(code); };
+  launchers_.rebuilt = [this](LauncherKind kind) { menuPages_.Rebuilt(kind); };
   AddSettingsPages();
 }
 

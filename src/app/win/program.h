@@ -104,7 +104,7 @@ class Program final : public ClockCommands {
   DesktopCalendarPage desktopCalendarPage_{store_};
   ReminderPageView reminderPage_{store_};
   DesktopPlacementPage placementPage_{store_};
-  MenuPages menuPages_{store_};
+  MenuPages menuPages_{store_, launchers_, clock_};
   ThemesPage themesPage_{store_};
   PlannerPage plannerPage_{store_, settingsForm_, scheduler_, sounds_};
   TaskListPage taskListPage_{store_, settingsForm_, scheduler_};

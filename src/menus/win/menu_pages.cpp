@@ -27,10 +27,22 @@ const CheckBinding kOptionChecks[] = {
 
 }  // namespace
 
-MenuPages::MenuPages(SettingsStore& store)
+MenuOptionsPage::MenuOptionsPage(SettingsStore& store, WebMenuPage& web)
+    : TemplatePage(store, {"Дополнительные установки", L"CONF_MENU_EXTRA", kOptionChecks}), web_(web) {}
+
+void MenuOptionsPage::CheckChanged(int id, bool) {
+  if (id == IDC_CB_FAVOR) web_.FavouritesChanged();
+}
+
+MenuPages::MenuPages(SettingsStore& store, LauncherHost& launchers, const Clock& clock)
     : outer(store, {"Меню", L"CONF_PAGE_MENU"}, IDC_TN_FaST_MENU),
-      programs(store, {"Меню программ", L"CONF_MENU_PROGRAMS"}),
-      web(store, {"Меню WWW", L"CONF_MENU_WWW"}),
-      options(store, {"Дополнительные установки", L"CONF_MENU_EXTRA", kOptionChecks}) {}
+      programs(store, launchers),
+      web(store, launchers, clock),
+      options(store, web) {}
+
+void MenuPages::Rebuilt(LauncherKind kind) {
+  if (kind == LauncherKind::kPrograms) programs.Rebuilt();
+  else web.Rebuilt();
+}
 
 }  // namespace tikolvo

@@ -160,6 +160,9 @@
 #define IDC_btwwwad 1823
 #define IDC_btwwwd 1824
 #define IDC_btwwwr 1825
+#define IDC_BB_save_www 1826
+#define IDC_B_www_up 1827
+#define IDC_B_www_down 1828
 #define IDC_CB_MESS_FX 1840
 #define IDC_CB_FULL_S 1841
 #define IDC_CB_FULL_URL 1842

@@ -222,11 +222,22 @@ bool TFormConf::RouteToPage(SettingsPage& page, int id, int code) {
 }
 
 void TFormConf::bokClick() {
+  OfferPendingEdits();
   store_.Save();
   ShowWindow(hwnd(), SW_HIDE);
 }
 
 // Closing only hides: the window holds running state until the program ends.
-void TFormConf::FormClose() { ShowWindow(hwnd(), SW_HIDE); }
+void TFormConf::FormClose() {
+  OfferPendingEdits();
+  ShowWindow(hwnd(), SW_HIDE);
+}
+
+void TFormConf::OfferPendingEdits() {
+  for (const auto& outer : pages_) {
+    outer->page->Closing();
+    for (SettingsPage* page : outer->inner) page->Closing();
+  }
+}
 
 }  // namespace tikolvo

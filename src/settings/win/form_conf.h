@@ -74,6 +74,7 @@ class TFormConf : public Window, public PageHost {
   void ShowInnerPage(OuterPage& outer, int index);
   void bokClick();
   void FormClose();
+  void OfferPendingEdits();
 
   // The main menu (form_conf_menu.cpp).
   void OnMenuCommand(int id);

@@ -35,6 +35,9 @@ class SettingsPage {
   virtual bool MenuCommand(int id) { return false; }
   // The system colours changed: self-drawn controls draw again.
   virtual void ColoursChanged() {}
+  // The window is about to hide (its close box, Esc or Ok): a page holding
+  // unsaved edits offers them now.
+  virtual void Closing() {}
 };
 
 // What a page may ask of the window that hosts it.

@@ -69,6 +69,8 @@ INT_PTR TemplatePage::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_TIMER:
       Timer(wParam);
       return TRUE;
+    case WM_VKEYTOITEM:  // the answer goes back to the list as it is
+      return ListKey(reinterpret_cast<HWND>(lParam), LOWORD(wParam));
     default:
       return FALSE;
   }

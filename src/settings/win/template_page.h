@@ -55,6 +55,9 @@ class TemplatePage : public SettingsPage {
   virtual bool DrawItem(const DRAWITEMSTRUCT& item) { return false; }
   virtual void Scrolled(HWND control) {}
   virtual void Timer(UINT_PTR id) {}
+  // A key pressed in a list box that wants keyboard input: -1 lets the list
+  // act on it, -2 says the page did.
+  virtual int ListKey(HWND list, int key) { return -1; }
   // A bound box was clicked and its setting stored already.
   virtual void CheckChanged(int id, bool on) {}
   virtual void ColourChanged(int id) {}
