@@ -14,7 +14,6 @@
 namespace tikolvo {
 namespace {
 
-constexpr const char* kWeekdays[7] = {"Пн", "Вт", "Ср", "Чт", "Пт", "Сб", "Вс"};
 constexpr const char* kMomentPattern = "dd'/'mm'/'yy  hh:nn:ss";
 
 using SessionTest = std::function<bool(const SessionRecord&)>;
@@ -50,7 +49,12 @@ SummaryRow Totals(const std::string& title, const std::vector<const SessionRecor
           Bytes(in + out, record),
           ToText(TrioFromTotal(static_cast<std::int32_t>(std::min<std::int64_t>(seconds, INT32_MAX)))),
           std::to_string(count),
-          CostText(dollars, roubles)};
+          CostText(dollars, roubles),
+          in,
+          out,
+          in + out,
+          seconds,
+          count};
 }
 
 std::vector<const SessionRecord*> OfConnection(const std::vector<SessionRecord>& sessions, const std::string& name) {
@@ -69,6 +73,9 @@ SummaryRow LimitRemainder(const std::vector<const SessionRecord*>& sessions, con
     seconds += std::max(s->duration.total, 0);
   }
   if (record.trafficLimit > 0) {
+    row.receivedBytes = record.trafficLimit - in;
+    row.sentBytes = record.trafficLimit - out;
+    row.sumBytes = record.trafficLimit - in - out;
     row.received = Bytes(record.trafficLimit - in, record);
     row.sent = Bytes(record.trafficLimit - out, record);
     row.sum = Bytes(record.trafficLimit - in - out, record);
@@ -78,6 +85,7 @@ SummaryRow LimitRemainder(const std::vector<const SessionRecord*>& sessions, con
     Difference(record.timeLimit, TrioFromTotal(static_cast<std::int32_t>(std::min<std::int64_t>(seconds, INT32_MAX))),
                left);
     row.time = ToText(left);
+    row.seconds = left.total;
   }
   return row;
 }
@@ -106,6 +114,23 @@ std::array<SummaryRow, kSummaryRows> SummaryRows(const std::vector<SessionRecord
   return rows;
 }
 
+Table SummaryTable(const std::array<SummaryRow, kSummaryRows>& rows) {
+  Table table;
+  table.header = {"", "Принято", "Отправлено", "Сумма", "Время", "Кол-во", ""};
+  const auto amount = [](double value, const std::string& text) {
+    return text.empty() ? TableCell::Text(text) : TableCell::Number(value, text);
+  };
+  for (const SummaryRow& r : rows) {
+    table.rows.push_back(
+        {TableCell::Text(r.title), amount(static_cast<double>(r.receivedBytes), r.received),
+         amount(static_cast<double>(r.sentBytes), r.sent),
+         amount(static_cast<double>(r.sumBytes), r.sum),
+         r.time.empty() ? TableCell::Text("") : TableCell::Duration(static_cast<double>(r.seconds) / 86400, r.time),
+         amount(static_cast<double>(r.sessions), r.count), TableCell::Text(r.cost)});
+  }
+  return table;
+}
+
 std::vector<std::vector<std::string>> StatisticsSessionRows(const std::vector<SessionRecord>& sessions,
                                                             const ConnectionRecord& record,
                                                             const std::string& name,
@@ -117,7 +142,7 @@ std::vector<std::vector<std::string>> StatisticsSessionRows(const std::vector<Se
                                              : std::to_string(std::int64_t{s.in} + s.out) + " b";
     rows.push_back({s.open ? "a" : "", s.name, FormatDateTime(kMomentPattern, s.start),
                     FormatDateTime(kMomentPattern, s.end), ToText(s.duration), traffic, std::to_string(s.speed),
-                    s.address, kWeekdays[WeekdayIndex(s.start)]});
+                    s.address, std::string(WeekdayName(s.start))});
   }
   return rows;
 }
