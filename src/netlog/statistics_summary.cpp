@@ -18,6 +18,39 @@ constexpr const char* kMomentPattern = "dd'/'mm'/'yy  hh:nn:ss";
 
 using SessionTest = std::function<bool(const SessionRecord&)>;
 
+// A session of the connection with its costs, worked out once for all the
+// periods it may count in.
+struct CostedSession {
+  const SessionRecord* session;
+  double roubles, dollars;
+};
+
+// The names of a log repeat: each run of one name is compared once.
+template <typename Test>
+class NameTest {
+ public:
+  explicit NameTest(Test test) : test_(std::move(test)) {}
+  bool operator()(const std::string& name) {
+    if (!known_ || name != last_) {
+      last_ = name;
+      result_ = test_(name);
+      known_ = true;
+    }
+    return result_;
+  }
+
+ private:
+  Test test_;
+  std::string last_;
+  bool known_ = false, result_ = false;
+};
+
+// The pattern language's default names, made once rather than per cell.
+const Locale& Names() {
+  static const Locale names;
+  return names;
+}
+
 bool InChoice(const SessionRecord& s, const StatisticsChoice& choice) {
   const double day = std::trunc(s.start);
   if (choice.day) return day == std::trunc(*choice.day);
@@ -30,18 +63,19 @@ std::string Bytes(std::int64_t n, const ConnectionRecord& record) {
   return FormatByteCount(clamped, record.logDecimals, record.logUnit);
 }
 
-SummaryRow Totals(const std::string& title, const std::vector<const SessionRecord*>& sessions,
+SummaryRow Totals(const std::string& title, const std::vector<CostedSession>& sessions,
                   const ConnectionRecord& record, const SessionTest& test) {
   std::int64_t in = 0, out = 0, seconds = 0, count = 0;
   double roubles = 0, dollars = 0;
-  for (const SessionRecord* s : sessions) {
+  for (const CostedSession& c : sessions) {
+    const SessionRecord* s = c.session;
     if (!test(*s)) continue;
     in += std::max(s->in, 0);
     out += std::max(s->out, 0);
     seconds += std::max(s->duration.total, 0);
     ++count;
-    roubles += SessionCost(s->in, s->out, record.tariffs, 0, s->end, s->start);
-    dollars += SessionCost(s->in, s->out, record.tariffs, 1, s->end, s->start);
+    roubles += c.roubles;
+    dollars += c.dollars;
   }
   return {title,
           Bytes(in, record),
@@ -57,17 +91,22 @@ SummaryRow Totals(const std::string& title, const std::vector<const SessionRecor
           count};
 }
 
-std::vector<const SessionRecord*> OfConnection(const std::vector<SessionRecord>& sessions, const std::string& name) {
-  std::vector<const SessionRecord*> mine;
+std::vector<CostedSession> OfConnection(const std::vector<SessionRecord>& sessions, const ConnectionRecord& record,
+                                        const std::string& name) {
+  std::vector<CostedSession> mine;
+  NameTest same([&name](const std::string& other) { return SameTextIgnoringCase(other, name); });
   for (const SessionRecord& s : sessions)
-    if (s.valid && SameTextIgnoringCase(s.name, name)) mine.push_back(&s);
+    if (s.valid && same(s.name))
+      mine.push_back({&s, SessionCost(s.in, s.out, record.tariffs, 0, s.end, s.start),
+                      SessionCost(s.in, s.out, record.tariffs, 1, s.end, s.start)});
   return mine;
 }
 
-SummaryRow LimitRemainder(const std::vector<const SessionRecord*>& sessions, const ConnectionRecord& record) {
+SummaryRow LimitRemainder(const std::vector<CostedSession>& sessions, const ConnectionRecord& record) {
   SummaryRow row{"Остаток лимита", "", "", "", "", "", ""};
   std::int64_t in = 0, out = 0, seconds = 0;
-  for (const SessionRecord* s : sessions) {
+  for (const CostedSession& c : sessions) {
+    const SessionRecord* s = c.session;
     in += std::max(s->in, 0);
     out += std::max(s->out, 0);
     seconds += std::max(s->duration.total, 0);
@@ -95,7 +134,7 @@ SummaryRow LimitRemainder(const std::vector<const SessionRecord*>& sessions, con
 std::array<SummaryRow, kSummaryRows> SummaryRows(const std::vector<SessionRecord>& sessions,
                                                  const ConnectionRecord& record, const std::string& name,
                                                  DateTime now, const StatisticsChoice& choice) {
-  const std::vector<const SessionRecord*> mine = OfConnection(sessions, name);
+  const std::vector<CostedSession> mine = OfConnection(sessions, record, name);
   const auto since = [now](double start) {
     return [now, start](const SessionRecord& s) { return s.start >= start && s.end <= now; };
   };
@@ -108,7 +147,7 @@ std::array<SummaryRow, kSummaryRows> SummaryRows(const std::vector<SessionRecord
       SummaryRow{"По выбору", "0", "0", "0", "0:00:00", "0", ""},
       LimitRemainder(mine, record)};
   if (choice.day || (choice.from && choice.to)) {
-    const std::string title = choice.day ? FormatDateTime("dd.mm.yyyy", *choice.day) : "По выбору";
+    const std::string title = choice.day ? FormatDateTime("dd.mm.yyyy", *choice.day, Names()) : "По выбору";
     rows[5] = Totals(title, mine, record, [&choice](const SessionRecord& s) { return InChoice(s, choice); });
   }
   return rows;
@@ -136,12 +175,13 @@ std::vector<std::vector<std::string>> StatisticsSessionRows(const std::vector<Se
                                                             const std::string& name,
                                                             const StatisticsChoice& choice) {
   std::vector<std::vector<std::string>> rows;
+  NameTest matches([&name](const std::string& other) { return ConnectionNameMatches(name, other, ""); });
   for (const SessionRecord& s : sessions) {
-    if (!s.valid || !ConnectionNameMatches(name, s.name, "") || !InChoice(s, choice)) continue;
+    if (!s.valid || !InChoice(s, choice) || !matches(s.name)) continue;
     const std::string traffic = record.valid ? FormatSessionTraffic(s, record, record.logDirection)
                                              : std::to_string(std::int64_t{s.in} + s.out) + " b";
-    rows.push_back({s.open ? "a" : "", s.name, FormatDateTime(kMomentPattern, s.start),
-                    FormatDateTime(kMomentPattern, s.end), ToText(s.duration), traffic, std::to_string(s.speed),
+    rows.push_back({s.open ? "a" : "", s.name, FormatDateTime(kMomentPattern, s.start, Names()),
+                    FormatDateTime(kMomentPattern, s.end, Names()), ToText(s.duration), traffic, std::to_string(s.speed),
                     s.address, std::string(WeekdayName(s.start))});
   }
   return rows;
