@@ -175,14 +175,23 @@ std::vector<std::vector<std::string>> StatisticsSessionRows(const std::vector<Se
                                                             const std::string& name,
                                                             const StatisticsChoice& choice) {
   std::vector<std::vector<std::string>> rows;
+  rows.reserve(sessions.size());
   NameTest matches([&name](const std::string& other) { return ConnectionNameMatches(name, other, ""); });
   for (const SessionRecord& s : sessions) {
     if (!s.valid || !InChoice(s, choice) || !matches(s.name)) continue;
-    const std::string traffic = record.valid ? FormatSessionTraffic(s, record, record.logDirection)
-                                             : std::to_string(std::int64_t{s.in} + s.out) + " b";
-    rows.push_back({s.open ? "a" : "", s.name, FormatDateTime(kMomentPattern, s.start, Names()),
-                    FormatDateTime(kMomentPattern, s.end, Names()), ToText(s.duration), traffic, std::to_string(s.speed),
-                    s.address, std::string(WeekdayName(s.start))});
+    // Built in place: a braced list would copy every text once more.
+    std::vector<std::string>& row = rows.emplace_back();
+    row.reserve(9);
+    row.emplace_back(s.open ? "a" : "");
+    row.push_back(s.name);
+    row.push_back(FormatDateTime(kMomentPattern, s.start, Names()));
+    row.push_back(FormatDateTime(kMomentPattern, s.end, Names()));
+    row.push_back(ToText(s.duration));
+    row.push_back(record.valid ? FormatSessionTraffic(s, record, record.logDirection)
+                               : std::to_string(std::int64_t{s.in} + s.out) + " b");
+    row.push_back(std::to_string(s.speed));
+    row.push_back(s.address);
+    row.emplace_back(WeekdayName(s.start));
   }
   return rows;
 }
