@@ -172,8 +172,8 @@ bool Drive(const Ole& ole, const std::vector<std::vector<std::string>>& cells) {
   CLSID id;
   if (FAILED(ole.classOfProgram(kProgramId, &id))) return false;
   IDispatch* created = nullptr;
-  if (FAILED(ole.create(id, nullptr, CLSCTX_LOCAL_SERVER, IID_IDispatch, reinterpret_cast<void**>(&created))) ||
-      !created)
+  const DWORD servers = CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER;
+  if (FAILED(ole.create(id, nullptr, servers, IID_IDispatch, reinterpret_cast<void**>(&created))) || !created)
     return false;
   const Dispatch application(created);
   Put(application, L"EnableEvents", Bool(false));
