@@ -44,15 +44,18 @@ std::string Number(double value) {
 }
 
 // Style numbers in styles.xml.
-constexpr int kBoldStyle = 1, kDateStyle = 2, kDurationStyle = 3;
+constexpr int kBoldStyle = 1, kDateStyle = 2, kDurationStyle = 3, kDayStyle = 4;
+
+std::string StyledNumber(const TableCell& cell, const std::string& ref, int style) {
+  return "<c r=\"" + ref + "\" s=\"" + std::to_string(style) + "\"><v>" + Number(cell.value) + "</v></c>";
+}
 
 std::string Cell(const TableCell& cell, const std::string& ref) {
   switch (cell.kind) {
     case TableCell::Kind::kNumber: return "<c r=\"" + ref + "\"><v>" + Number(cell.value) + "</v></c>";
-    case TableCell::Kind::kDate:
-      return "<c r=\"" + ref + "\" s=\"" + std::to_string(kDateStyle) + "\"><v>" + Number(cell.value) + "</v></c>";
-    case TableCell::Kind::kDuration:
-      return "<c r=\"" + ref + "\" s=\"" + std::to_string(kDurationStyle) + "\"><v>" + Number(cell.value) + "</v></c>";
+    case TableCell::Kind::kDate: return StyledNumber(cell, ref, kDateStyle);
+    case TableCell::Kind::kDuration: return StyledNumber(cell, ref, kDurationStyle);
+    case TableCell::Kind::kDay: return StyledNumber(cell, ref, kDayStyle);
     case TableCell::Kind::kText: break;
   }
   return "<c r=\"" + ref + "\" t=\"inlineStr\"><is><t xml:space=\"preserve\">" + Escaped(cell.text) + "</t></is></c>";
@@ -113,23 +116,24 @@ constexpr const char* kWorkbookRelations =
     "<Relationship Id=\"rId2\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/styles\" "
     "Target=\"styles.xml\"/></Relationships>";
 
-// Fonts: regular, bold. Formats: a date with its time, and hours that go
-// past a day.
+// Fonts: regular, bold. Formats: a date with its time, hours that go past
+// a day, and a date alone.
 constexpr const char* kStyles =
     "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
     "<styleSheet xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\">"
-    "<numFmts count=\"2\"><numFmt numFmtId=\"164\" formatCode=\"dd.mm.yyyy hh:mm:ss\"/>"
-    "<numFmt numFmtId=\"165\" formatCode=\"[h]:mm:ss\"/></numFmts>"
+    "<numFmts count=\"3\"><numFmt numFmtId=\"164\" formatCode=\"dd.mm.yyyy hh:mm:ss\"/>"
+    "<numFmt numFmtId=\"165\" formatCode=\"[h]:mm:ss\"/><numFmt numFmtId=\"166\" formatCode=\"dd.mm.yyyy\"/></numFmts>"
     "<fonts count=\"2\"><font><sz val=\"10\"/><name val=\"Arial\"/></font>"
     "<font><b/><sz val=\"10\"/><name val=\"Arial\"/></font></fonts>"
     "<fills count=\"2\"><fill><patternFill patternType=\"none\"/></fill>"
     "<fill><patternFill patternType=\"gray125\"/></fill></fills>"
     "<borders count=\"1\"><border><left/><right/><top/><bottom/><diagonal/></border></borders>"
     "<cellStyleXfs count=\"1\"><xf numFmtId=\"0\" fontId=\"0\" fillId=\"0\" borderId=\"0\"/></cellStyleXfs>"
-    "<cellXfs count=\"4\"><xf numFmtId=\"0\" fontId=\"0\" fillId=\"0\" borderId=\"0\" xfId=\"0\"/>"
+    "<cellXfs count=\"5\"><xf numFmtId=\"0\" fontId=\"0\" fillId=\"0\" borderId=\"0\" xfId=\"0\"/>"
     "<xf numFmtId=\"0\" fontId=\"1\" fillId=\"0\" borderId=\"0\" xfId=\"0\" applyFont=\"1\"/>"
     "<xf numFmtId=\"164\" fontId=\"0\" fillId=\"0\" borderId=\"0\" xfId=\"0\" applyNumberFormat=\"1\"/>"
-    "<xf numFmtId=\"165\" fontId=\"0\" fillId=\"0\" borderId=\"0\" xfId=\"0\" applyNumberFormat=\"1\"/></cellXfs>"
+    "<xf numFmtId=\"165\" fontId=\"0\" fillId=\"0\" borderId=\"0\" xfId=\"0\" applyNumberFormat=\"1\"/>"
+    "<xf numFmtId=\"166\" fontId=\"0\" fillId=\"0\" borderId=\"0\" xfId=\"0\" applyNumberFormat=\"1\"/></cellXfs>"
     "</styleSheet>";
 
 }  // namespace

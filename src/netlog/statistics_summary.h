@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "common/date_time.h"
+#include "common/workbook.h"
 #include "netlog/connection_records.h"
 
 namespace tikolvo {
@@ -17,6 +18,8 @@ inline constexpr int kSummaryRows = 7;
 struct SummaryRow {
   std::string title;
   std::string received, sent, sum, time, count, cost;
+  // What the texts say, for the spreadsheet; a cell whose text is empty has none.
+  std::int64_t receivedBytes = 0, sentBytes = 0, sumBytes = 0, seconds = 0, sessions = 0;
 };
 
 // A chosen period (both days included) or a chosen day; neither: nothing chosen.
@@ -30,6 +33,10 @@ struct StatisticsChoice {
 std::array<SummaryRow, kSummaryRows> SummaryRows(const std::vector<SessionRecord>& sessions,
                                                  const ConnectionRecord& record, const std::string& name,
                                                  DateTime now, const StatisticsChoice& choice);
+
+// The summary grid as a spreadsheet table: the periods down, the amounts
+// across; the cost column has no header.
+Table SummaryTable(const std::array<SummaryRow, kSummaryRows>& rows);
 
 // The detailed list: open mark, name, start, end, duration, traffic,
 // speed, address, weekday.

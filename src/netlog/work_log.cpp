@@ -137,6 +137,26 @@ std::string WorkTotalLine(const std::vector<WorkSession>& sessions) {
   return "Суммарное время работы:  " + HoursMinutesSeconds(TotalSeconds(sessions), false);
 }
 
+Table WorkTable(const std::vector<WorkSession>& sessions) {
+  constexpr const char* kPattern = "hh:nn:ss dd.mm.yy";
+  Table table;
+  table.header = {"№", "Старт системы", "Остановка системы", "Продолжительность работы"};
+  for (const WorkSession& s : sessions) {
+    const std::size_t number = table.rows.size() + 1;
+    std::vector<TableCell> row = {TableCell::Number(static_cast<double>(number), std::to_string(number)),
+                                  TableCell::Date(s.started, FormatDateTime(kPattern, s.started))};
+    if (s.running) {
+      row.push_back(TableCell::Text("работает..."));
+      row.push_back(TableCell::Text(""));
+    } else {
+      row.push_back(TableCell::Date(s.seen, FormatDateTime(kPattern, s.seen)));
+      row.push_back(TableCell::Duration(SecondsBetween(s.started, s.seen) / 86400.0, WorkDuration(s)));
+    }
+    table.rows.push_back(std::move(row));
+  }
+  return table;
+}
+
 std::vector<std::string> WorkReportLines(const std::vector<WorkSession>& sessions, DateTime now,
                                          const Locale& locale) {
   const std::size_t n = sessions.size();

@@ -8,6 +8,7 @@
 
 #include "common/date_time.h"
 #include "common/locale_data.h"
+#include "common/workbook.h"
 
 namespace tikolvo {
 
@@ -48,6 +49,10 @@ std::vector<WorkGridRow> WorkGridRows(const std::vector<WorkSession>& sessions);
 std::string WorkTotalLine(const std::vector<WorkSession>& sessions);
 // A session's length as hours:minutes:seconds; hours are not cut at a day.
 std::string WorkDuration(const WorkSession& session);
+
+// The log as a spreadsheet table: number, start, stop ("работает..." for
+// the running record) and length.
+Table WorkTable(const std::vector<WorkSession>& sessions);
 
 // The text report, lines without their CR LF.
 std::vector<std::string> WorkReportLines(const std::vector<WorkSession>& sessions, DateTime now,

@@ -13,7 +13,8 @@
 //   probe exstyle CLASS         extended style, hexadecimal
 //   probe topmost CLASS         1 when in the topmost band, else 0
 //   probe command CLASS ID      posts WM_COMMAND with that id
-//   probe click CLASS ID        clicks the control with that id (any depth)
+//   probe click CLASS ID        clicks the control with that id (any depth,
+//                               in the first window of the class having it)
 //   probe checked CLASS ID      1 when that check box or radio is checked
 //   probe ctltext CLASS ID      the control's text as hexadecimal UTF-8
 //   probe ctlrect CLASS ID      the control's screen rectangle
@@ -246,15 +247,24 @@ int SendDrop(HWND hwnd, int count, wchar_t** paths) {
   return taken ? 0 : 1;
 }
 
+bool IsControlVerb(const std::wstring& verb) {
+  return verb == L"click" || verb == L"checked" || verb == L"ctltext" || verb == L"ctlrect" || verb == L"settext" ||
+         verb == L"select" || verb == L"tab";
+}
+
+// The control in the first window of the class that has one with that id,
+// so that a dialog is reached beside another of its class (a save dialog
+// over the window that opened it).
+int OnControlOfClass(const std::wstring& verb, const wchar_t* className, int argc, wchar_t** argv) {
+  if (argc < 4) return 2;
+  for (HWND hwnd : WindowsOfClass(className))
+    if (HWND control = ControlOf(hwnd, _wtoi(argv[3]))) return OnControl(verb, control, argc, argv);
+  return 1;
+}
+
 int OnWindow(const std::wstring& verb, HWND hwnd, int argc, wchar_t** argv) {
   if (verb == L"drop" && argc >= 4) return SendDrop(hwnd, argc - 3, argv + 3);
   if (verb == L"focusid") return PrintFocusId(hwnd);
-  if (verb == L"click" || verb == L"checked" || verb == L"ctltext" || verb == L"ctlrect" || verb == L"settext" || verb == L"select" ||
-      verb == L"tab") {
-    if (argc < 4) return 2;
-    HWND control = ControlOf(hwnd, _wtoi(argv[3]));
-    return control ? OnControl(verb, control, argc, argv) : 1;
-  }
   if (verb == L"texthex") return PrintTextHex(hwnd);
   if (verb == L"rect") return PrintRect(hwnd);
   if (verb == L"close") return PostMessageW(hwnd, WM_CLOSE, 0, 0) ? 0 : 1;
@@ -297,6 +307,7 @@ int wmain(int argc, wchar_t** argv) {
     const double seconds = argc >= 4 ? _wtof(argv[3]) : 10.0;
     return WaitFor(className, seconds, verb == L"wait") ? 0 : 1;
   }
+  if (IsControlVerb(verb)) return OnControlOfClass(verb, className, argc, argv);
   HWND hwnd = FirstOfClass(className);
   if (!hwnd) return 1;
   return OnWindow(verb, hwnd, argc, argv);

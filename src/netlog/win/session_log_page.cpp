@@ -5,11 +5,13 @@
 #include "common/win/message_dialogs.h"
 #include "common/win/file_dialogs.h"
 #include "common/win/system_locale.h"
+#include "common/win/tool_tips.h"
 #include "netlog/connection_registry.h"
 #include "netlog/report_file.h"
 #include "netlog/session_log.h"
 #include "netlog/connection_grid.h"
 #include "netlog/session_text.h"
+#include "netlog/win/spreadsheet_export.h"
 #include "netlog/win/statistics_window.h"
 #include "settings/win/conf_ids.h"
 
@@ -36,6 +38,9 @@ void SessionLogPage::Created() {
     return row >= 0 && row < static_cast<int>(open_.size()) && open_[row] ? kOpenRow : stripe;
   };
   grid_.doubleClicked = [this](int row) { ShowStatistics(grid_.Cell(row, 1)); };
+  HWND tips = CreateToolTips(hwnd());
+  AddControlTip(tips, Item(IDC_BB_L), L"Экспорт в Excel");
+  AddControlTip(tips, Item(IDC_BB_exp_txt), L"Экспорт в текстовый файл");
   Refresh();
 }
 
@@ -68,6 +73,7 @@ bool SessionLogPage::Command(int id, int code) {
   if (code != BN_CLICKED) return false;
   if (id == IDC_B_cl) Clear();
   else if (id == IDC_BB_exp_txt) ExportText();
+  else if (id == IDC_BB_L) ExportSpreadsheet();
   else return false;
   return true;
 }
@@ -114,6 +120,14 @@ void SessionLogPage::ExportText() {
   }
   ShowNotice(hwnd(), "Tikolvo: Уведомление", "Отчет создан и сохранен. Подключение: " + filter, NoticeMode::Modeless,
              kReportPicture);
+}
+
+void SessionLogPage::ExportSpreadsheet() {
+  const std::string filter = settings().connectionFilter;
+  const Table table = SessionsTable(ReadSessions(Folder() + kSessionLogFileName),
+                                    ReadConnections(Folder() + kConnectionFileName), filter, true);
+  tikolvo::ExportSpreadsheet(hwnd(), table,
+                             {"Лог подключений", "Bug! Sorry...", "Отчет создан и сохранен. Подключение: " + filter});
 }
 
 }  // namespace tikolvo

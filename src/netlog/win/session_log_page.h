@@ -1,6 +1,6 @@
 #pragma once
 // "Лог подключений": the dial-up sessions of log_web.db by the connection
-// filter, open ones in red; "Очистить" and the text report.
+// filter, open ones in red; "Очистить", the text report and the spreadsheet.
 #include <functional>
 #include <string>
 #include <vector>
@@ -29,6 +29,7 @@ class SessionLogPage final : public TemplatePage {
   void Clear();
   void ShowStatistics(const std::string& name);
   void ExportText();
+  void ExportSpreadsheet();
   std::string Folder() const { return store().programFolder; }
 
   const Clock& clock_;

@@ -10,3 +10,5 @@
 #define IDC_STAT_DAY_OK 3107
 #define IDC_STAT_ALL 3108       // "Показать все"
 #define IDC_STAT_EXPORT_TXT 3109
+#define IDC_STAT_EXCEL_SUMMARY 3115   // " общий отчет" to the spreadsheet
+#define IDC_STAT_EXCEL_SESSIONS 3116  // " детальный отчет" to the spreadsheet

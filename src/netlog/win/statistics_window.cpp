@@ -7,12 +7,14 @@
 #include "common/win/striped_grid.h"
 #include "common/win/system_locale.h"
 #include "common/win/system_time.h"
+#include "common/win/tool_tips.h"
 #include "common/win/wide_text.h"
 #include "netlog/connection_registry.h"
 #include "netlog/report_file.h"
 #include "netlog/session_log.h"
 #include "netlog/session_text.h"
 #include "netlog/statistics_summary.h"
+#include "netlog/win/spreadsheet_export.h"
 #include "netlog/win/statistics_ids.h"
 
 namespace tikolvo {
@@ -34,12 +36,16 @@ class StatisticsWindow {
   DateTime Picked(int id) const;
   void ShowPage(int page);
   void ExportText();
+  void AddExportTips();
+  void ExportSummary();
+  void ExportSessions();
   bool Command(int id);
 
   std::string folder_, name_;
   HWND hwnd_ = nullptr;
   StripedGrid summary_, list_;
   std::vector<bool> open_;
+  std::array<SummaryRow, kSummaryRows> summaryRows_;  // as the summary grid shows them
 };
 
 DateTime StatisticsWindow::Picked(int id) const {
@@ -82,6 +88,7 @@ void StatisticsWindow::Create() {
   list_.rowColours = [this](int row, grid::RowColours stripe) {
     return row >= 0 && row < static_cast<int>(open_.size()) && open_[row] ? kRed : stripe;
   };
+  AddExportTips();
   Fill({}, true);
 }
 
@@ -90,7 +97,8 @@ void StatisticsWindow::Fill(const StatisticsChoice& choice, bool summaryToo) {
   const ConnectionRecord record = ReadConnectionByName(folder_ + kConnectionFileName, name_);
   if (summaryToo) {
     std::vector<std::vector<std::string>> rows;
-    for (const SummaryRow& r : SummaryRows(sessions, record, name_, LocalNow(), choice))
+    summaryRows_ = SummaryRows(sessions, record, name_, LocalNow(), choice);
+    for (const SummaryRow& r : summaryRows_)
       rows.push_back({r.title, r.received, r.sent, r.sum, r.time, r.count, r.cost});
     summary_.SetRows(std::move(rows));
   }
@@ -119,12 +127,33 @@ void StatisticsWindow::ExportText() {
              kReportPicture);
 }
 
+// Two buttons read " детальный отчет": their hints tell them apart.
+void StatisticsWindow::AddExportTips() {
+  HWND tips = CreateToolTips(hwnd_);
+  AddControlTip(tips, GetDlgItem(hwnd_, IDC_STAT_EXCEL_SUMMARY), L"Экспорт в Excel");
+  AddControlTip(tips, GetDlgItem(hwnd_, IDC_STAT_EXCEL_SESSIONS), L"Экспорт в Excel");
+  AddControlTip(tips, GetDlgItem(hwnd_, IDC_STAT_EXPORT_TXT), L"Экспорт в текстовый файл");
+}
+
+// The summary's errors are not shown: the table is a convenience.
+void StatisticsWindow::ExportSummary() {
+  ExportSpreadsheet(hwnd_, SummaryTable(summaryRows_), {"Статистика", "", "Отчет создан и сохранен."});
+}
+
+void StatisticsWindow::ExportSessions() {
+  const Table table = SessionsTable(ReadSessions(folder_ + kSessionLogFileName),
+                                    ReadConnections(folder_ + kConnectionFileName), name_, false);
+  ExportSpreadsheet(hwnd_, table, {"Сессии", "Bug! Sorry...", "Отчет создан и сохранен. Подключение: " + name_});
+}
+
 bool StatisticsWindow::Command(int id) {
   switch (id) {
     case IDC_STAT_PERIOD_OK: Fill({Picked(IDC_STAT_FROM), Picked(IDC_STAT_TO), {}}, true); return true;
     case IDC_STAT_DAY_OK: Fill({{}, {}, Picked(IDC_STAT_DAY)}, true); return true;
     case IDC_STAT_ALL: Fill({}, false); return true;
     case IDC_STAT_EXPORT_TXT: ExportText(); return true;
+    case IDC_STAT_EXCEL_SUMMARY: ExportSummary(); return true;
+    case IDC_STAT_EXCEL_SESSIONS: ExportSessions(); return true;
     case IDCANCEL: EndDialog(hwnd_, IDCANCEL); return true;
     default: return false;
   }

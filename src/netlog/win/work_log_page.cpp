@@ -4,7 +4,9 @@
 #include "common/win/message_dialogs.h"
 #include "common/win/file_dialogs.h"
 #include "common/win/system_locale.h"
+#include "common/win/tool_tips.h"
 #include "netlog/report_file.h"
+#include "netlog/win/spreadsheet_export.h"
 #include "netlog/work_log.h"
 #include "settings/win/conf_ids.h"
 
@@ -31,6 +33,9 @@ void WorkLogPage::Created() {
   grid_.rowColours = [this](int row, grid::RowColours stripe) {
     return row >= 0 && row < static_cast<int>(running_.size()) && running_[row] ? kRunningRow : stripe;
   };
+  HWND tips = CreateToolTips(hwnd());
+  AddControlTip(tips, Item(IDC_BB_B_exp_work), L"Экспорт в Excel");
+  AddControlTip(tips, Item(IDC_BB_B_exp_work_txt), L"Экспорт в текстовый файл");
   Fill();
 }
 
@@ -56,6 +61,10 @@ bool WorkLogPage::Command(int id, int code) {
     ExportText();
     return true;
   }
+  if (id == IDC_BB_B_exp_work) {
+    ExportSpreadsheet();
+    return true;
+  }
   return false;
 }
 
@@ -76,6 +85,12 @@ void WorkLogPage::ExportText() {
     return;
   }
   ShowNotice(hwnd(), "Tikolvo: Уведомление", "Отчет создан и сохранен.", NoticeMode::Modeless, kReportPicture);
+}
+
+void WorkLogPage::ExportSpreadsheet() {
+  const std::vector<WorkSession> sessions = LoadWorkLog(LogPath()).value_or(std::vector<WorkSession>{});
+  tikolvo::ExportSpreadsheet(hwnd(), WorkTable(sessions),
+                             {"Лог работы ОС", "Невозможно поключиться к серверу Excel", "Отчет создан и сохранен."});
 }
 
 }  // namespace tikolvo

@@ -1,6 +1,6 @@
 #pragma once
 // "Лог работы ОС": one row per boot with its start, end and length, the
-// total working time, "Очистить" and the text report.
+// total working time, "Очистить", the text report and the spreadsheet.
 #include "common/clock.h"
 #include "common/win/striped_grid.h"
 #include "settings/win/template_page.h"
@@ -19,6 +19,7 @@ class WorkLogPage final : public TemplatePage {
   void Fill();
   void Clear();
   void ExportText();
+  void ExportSpreadsheet();
   std::string LogPath() const;
 
   const Clock& clock_;

@@ -203,6 +203,7 @@
 #define IDC_SG_log_www 2101
 #define IDC_BB_exp_txt 2102
 #define IDC_B_cl 2103
+#define IDC_BB_L 2104  // "Экспорт в Excel"
 #define IDC_B_exp_conn_txt 2116
 #define IDC_SG_Conn 2110
 #define IDC_B_ADD_Items 2111
@@ -214,6 +215,7 @@
 #define IDC_L_SUMM_WORK_TIME 2121
 #define IDC_B_CLE_WORK 2122
 #define IDC_BB_B_exp_work_txt 2123
+#define IDC_BB_B_exp_work 2124  // "Экспорт в Excel"
 #define IDC_SG_STATUS 2130
 #define IDC_CB_MONITOR_FULL 2131
 #define IDC_LB_console 2132
