@@ -29,10 +29,11 @@ double Finite(double x) { return std::isfinite(x) ? x : 0.0; }
 
 constexpr int kPad = 6;
 constexpr int kTickGap = 4;           // between an axis and its labels
-constexpr int kTickSpacing = 28;      // pixels at least between two value ticks
+constexpr int kTickSpacing = 24;      // pixels at least between two value ticks
 constexpr int kMostSteps = 8;
 constexpr int kFinestExponent = -2;   // hundredths of a kilobyte, of a rouble
 constexpr int kSwatch = 8;
+constexpr int kWidestBar = 48;  // a few days in a wide chart are bars, not walls
 constexpr int kCostThickness = 2;
 constexpr const char* kNoSessions = "Нет сессий за эти дни";
 
@@ -138,8 +139,9 @@ void CostAxis(const TrafficChart& chart, ShapeCanvas& canvas, const Frame& f, co
 void Bars(const TrafficChart& chart, ShapeCanvas& canvas, const Frame& f, const ChartLook& look) {
   for (std::size_t i = 0; i < chart.days.size(); ++i) {
     const ChartDay& day = chart.days[i];
-    const int left = f.SlotX(i + 0.15);
-    const int right = std::max(f.SlotX(i + 0.85), left + 1);
+    const int middle = f.SlotX(i + 0.5);
+    const int left = std::max(f.SlotX(i + 0.15), middle - kWidestBar / 2);
+    const int right = std::max(std::min(f.SlotX(i + 0.85), middle + kWidestBar / 2), left + 1);
     const int received = f.TrafficY(day.received);
     const int both = f.TrafficY(day.received + day.sent);
     if (received < f.plot.bottom) canvas.FillRect({left, received, right, f.plot.bottom}, look.received);

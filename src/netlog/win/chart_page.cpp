@@ -10,7 +10,7 @@ constexpr wchar_t kClassName[] = L"TTrafficChart";
 }  // namespace
 
 bool ChartPage::Create(HWND parent, const RECT& area) {
-  if (!RegisterWindowClass(kClassName, 0, nullptr, LoadCursorW(nullptr, IDC_ARROW), nullptr)) return false;
+  if (!RegisterWindowClass(kClassName, 0, nullptr, nullptr, nullptr)) return false;
   if (!CreateWindowFor(0, kClassName, L"", WS_CHILD, area.left, area.top, area.right - area.left,
                        area.bottom - area.top, parent)) {
     return false;
