@@ -16,14 +16,7 @@ constexpr std::int64_t kMb = 1 << 20;
 DateTime At(int month, int day, int hour) { return EncodeDate(2026, month, day) + hour / 24.0; }
 
 SessionRecord Session(const std::string& name, DateTime start, DateTime end, std::int32_t in, std::int32_t out) {
-  SessionRecord s;
-  s.name = name;
-  s.start = start;
-  s.end = end;
-  s.in = in;
-  s.out = out;
-  s.valid = true;
-  return s;
+  return {.start = start, .end = end, .duration = {}, .name = name, .in = in, .out = out, .valid = true, .address = {}};
 }
 
 // One rouble a megabyte, both ways.

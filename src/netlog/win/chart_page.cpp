@@ -38,24 +38,14 @@ void ChartPage::Redraw() {
 }
 
 LRESULT ChartPage::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_PAINT: {
-      PaintDc paint(hwnd());
-      canvas_.CopyTo(paint.get(), 0, 0);
-      return 0;
-    }
-    case WM_ERASEBKGND:
-      return 1;  // the picture covers everything
-    case WM_SIZE:
-      Redraw();
-      return 0;
-    case WM_SYSCOLORCHANGE:
-    case WM_SETTINGCHANGE:
-      Redraw();
-      break;
-    default:
-      break;
+  if (message == WM_ERASEBKGND) return 1;  // the picture covers everything
+  if (message == WM_PAINT) {
+    PaintDc paint(hwnd());
+    canvas_.CopyTo(paint.get(), 0, 0);
+    return 0;
   }
+  // A new size or new system colours: the picture is made again.
+  if (message == WM_SIZE || message == WM_SYSCOLORCHANGE || message == WM_SETTINGCHANGE) Redraw();
   return Default(message, wParam, lParam);
 }
 
