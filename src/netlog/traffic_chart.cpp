@@ -28,12 +28,12 @@ int ChartCurrency(const std::array<TariffRule, kTariffCount>& rules) {
 double Finite(double x) { return std::isfinite(x) ? x : 0.0; }
 
 constexpr int kPad = 6;
-constexpr int kTickGap = 4;           // between an axis and its labels
-constexpr int kTickSpacing = 24;      // pixels at least between two value ticks
+constexpr int kTickGap = 4;          // between an axis and its labels
+constexpr int kTickSpacing = 24;     // pixels at least between two value ticks
 constexpr int kMostSteps = 8;
-constexpr int kFinestExponent = -2;   // hundredths of a kilobyte, of a rouble
+constexpr int kFinestExponent = -2;  // hundredths of a kilobyte, of a rouble
 constexpr int kSwatch = 8;
-constexpr int kWidestBar = 48;  // a few days in a wide chart are bars, not walls
+constexpr int kWidestBar = 48;       // a few days in a wide chart are bars, not walls
 constexpr int kCostThickness = 2;
 constexpr const char* kNoSessions = "Нет сессий за эти дни";
 
@@ -43,7 +43,7 @@ struct Frame {
   PixelBox plot;
   AxisScale traffic, cost;
   double unitBytes = 1;
-  int line = 0;  // the height of a text line
+  int line = 0;     // the height of a text line
   double slot = 0;  // the width given to a day
 
   int Y(double value, const AxisScale& scale) const {
