@@ -42,14 +42,9 @@ TEST(CanvasLine, CoversBothEndsOncePerStepCloseToTheTrueLine) {
       EXPECT_LE(canvas.fills, std::min(dx, dy) + 1);  // runs, not single pixels
       for (const auto& [pixel, times] : canvas.painted) {
         EXPECT_EQ(times, 1);
-        // Distance from the true line, across it: at most half a pixel
-        // beyond the thickness.
-        const double length = std::hypot(dx, dy);
-        const double off = length == 0 ? 0
-                                       : std::abs((to.x - from.x) * (pixel.second - from.y) -
-                                                  (to.y - from.y) * (pixel.first - from.x)) /
-                                             length;
-        EXPECT_LE(off, thickness - 0.5 + 0.01);
+        // Across the true line at most half a pixel beyond the thickness.
+        const double cross = (to.x - from.x) * (pixel.second - from.y) - (to.y - from.y) * (pixel.first - from.x);
+        EXPECT_LE(std::abs(cross), (thickness - 0.5 + 0.01) * std::hypot(dx, dy));
       }
       if (thickness == 1) {
         EXPECT_TRUE(canvas.painted.count({from.x, from.y}));
