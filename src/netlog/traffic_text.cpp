@@ -40,6 +40,10 @@ std::string FormatMacAddress(std::string_view bytes, std::size_t length) {
   return text;
 }
 
+std::string_view TrafficUnitName(int unit) {
+  return std::string_view(kUnitNames[unit >= 0 && unit <= 3 ? unit : 0]).substr(1);
+}
+
 std::string FormatByteCount(std::int32_t n, int decimals, int unit) {
   return GroupNumberText(ByteCountText(n, decimals, unit));
 }

@@ -15,6 +15,10 @@ std::string FormatIpAddress(std::uint32_t address);
 // gives "00-00-00-00-00-00".
 std::string FormatMacAddress(std::string_view bytes, std::size_t length);
 
+// The name of a traffic unit (0 "b", 1 "Kb", 2 "Mb", 3 "Gb"); "b" for any
+// other.
+std::string_view TrafficUnitName(int unit);
+
 // n bytes in unit u (0 b, 1 Kb, 2 Mb, 3 Gb) with d decimals (0..4), digits
 // grouped: (1536, 2, 1) gives "1.50 Kb". Any other d or u gives "".
 std::string FormatByteCount(std::int32_t n, int decimals, int unit);

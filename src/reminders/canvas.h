@@ -50,6 +50,10 @@ class ShapeCanvas : public Canvas {
   // Mixes every pixel of the rectangle with a colour, each channel becoming
   // round(0.7 × pixel + 0.3 × colour): what is drawn there shows through.
   virtual void TintRect(const CanvasRect& rect, std::uint32_t colour) = 0;
+  // A straight line from one pixel to the other, both included, `thickness`
+  // pixels across (at least 1). Made of filled runs, so every surface that
+  // fills draws lines the same way.
+  virtual void DrawLine(PixelPoint from, PixelPoint to, int thickness, std::uint32_t colour);
 };
 
 }  // namespace tikolvo

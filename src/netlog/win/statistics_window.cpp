@@ -14,6 +14,8 @@
 #include "netlog/session_log.h"
 #include "netlog/session_text.h"
 #include "netlog/statistics_summary.h"
+#include "netlog/traffic_chart.h"
+#include "netlog/win/chart_page.h"
 #include "netlog/win/spreadsheet_export.h"
 #include "netlog/win/statistics_ids.h"
 
@@ -44,6 +46,7 @@ class StatisticsWindow {
   std::string folder_, name_;
   HWND hwnd_ = nullptr;
   StripedGrid summary_, list_;
+  ChartPage chart_;
   std::vector<bool> open_;
   std::array<SummaryRow, kSummaryRows> summaryRows_;  // as the summary grid shows them
 };
@@ -63,7 +66,7 @@ void StatisticsWindow::Create() {
   SetWindowPos(hwnd_, HWND_TOPMOST, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
                (GetSystemMetrics(SM_CYSCREEN) - height) / 2, width, height, 0);
   HWND tabs = GetDlgItem(hwnd_, IDC_STAT_TABS);
-  for (const wchar_t* caption : {L"Общая статистика", L"Детальная статистика"}) {
+  for (const wchar_t* caption : {L"Общая статистика", L"Детальная статистика", L"График"}) {
     TCITEMW item{};
     item.mask = TCIF_TEXT;
     item.pszText = const_cast<wchar_t*>(caption);
@@ -89,6 +92,10 @@ void StatisticsWindow::Create() {
     return row >= 0 && row < static_cast<int>(open_.size()) && open_[row] ? kRed : stripe;
   };
   AddExportTips();
+  RECT pageArea;  // the chart takes the place of the grids
+  GetWindowRect(GetDlgItem(hwnd_, IDC_STAT_LIST), &pageArea);
+  MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&pageArea), 2);
+  chart_.Create(hwnd_, pageArea);
   Fill({}, true);
 }
 
@@ -101,6 +108,7 @@ void StatisticsWindow::Fill(const StatisticsChoice& choice, bool summaryToo) {
     for (const SummaryRow& r : summaryRows_)
       rows.push_back({r.title, r.received, r.sent, r.sum, r.time, r.count, r.cost});
     summary_.SetRows(std::move(rows));
+    chart_.Show(ChartOfDays(sessions, record, name_, ChartRange(choice, LocalNow())));
   }
   const auto rows = StatisticsSessionRows(sessions, record, name_, choice);
   open_.clear();
@@ -111,6 +119,7 @@ void StatisticsWindow::Fill(const StatisticsChoice& choice, bool summaryToo) {
 void StatisticsWindow::ShowPage(int page) {
   ShowWindow(GetDlgItem(hwnd_, IDC_STAT_SG), page == 0 ? SW_SHOW : SW_HIDE);
   ShowWindow(GetDlgItem(hwnd_, IDC_STAT_LIST), page == 1 ? SW_SHOW : SW_HIDE);
+  ShowWindow(chart_.hwnd(), page == 2 ? SW_SHOW : SW_HIDE);
 }
 
 void StatisticsWindow::ExportText() {
