@@ -14,6 +14,10 @@ namespace tikolvo {
 namespace {
 
 constexpr const wchar_t* kProgramId = L"Excel.Application";
+// The two identifiers, given here: the uuid library would bring every
+// identifier the system has into the exe.
+constexpr IID kDispatch{0x00020400, 0, 0, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
+constexpr IID kNoInterface{};
 
 // The few COM and automation functions used, looked up when first needed.
 struct Ole {
@@ -95,7 +99,7 @@ HRESULT Call(IDispatch* object, WORD kind, const wchar_t* name, std::vector<VARI
   if (!object) return E_POINTER;
   DISPID member = 0;
   LPOLESTR memberName = const_cast<LPOLESTR>(name);
-  HRESULT hr = object->GetIDsOfNames(IID_NULL, &memberName, 1, LOCALE_USER_DEFAULT, &member);
+  HRESULT hr = object->GetIDsOfNames(kNoInterface, &memberName, 1, LOCALE_USER_DEFAULT, &member);
   if (FAILED(hr)) return hr;
   std::reverse(args.begin(), args.end());
   DISPID putId = DISPID_PROPERTYPUT;
@@ -104,7 +108,7 @@ HRESULT Call(IDispatch* object, WORD kind, const wchar_t* name, std::vector<VARI
     params.rgdispidNamedArgs = &putId;
     params.cNamedArgs = 1;
   }
-  return object->Invoke(member, IID_NULL, LOCALE_USER_DEFAULT, kind, &params, result, nullptr, nullptr);
+  return object->Invoke(member, kNoInterface, LOCALE_USER_DEFAULT, kind, &params, result, nullptr, nullptr);
 }
 
 // A property or method that gives an object; an empty one on any failure.
@@ -173,7 +177,7 @@ bool Drive(const Ole& ole, const std::vector<std::vector<std::string>>& cells) {
   if (FAILED(ole.classOfProgram(kProgramId, &id))) return false;
   IDispatch* created = nullptr;
   const DWORD servers = CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER;
-  if (FAILED(ole.create(id, nullptr, servers, IID_IDispatch, reinterpret_cast<void**>(&created))) || !created)
+  if (FAILED(ole.create(id, nullptr, servers, kDispatch, reinterpret_cast<void**>(&created))) || !created)
     return false;
   const Dispatch application(created);
   Put(application, L"EnableEvents", Bool(false));
