@@ -4,9 +4,9 @@
 // log_web.db, adds it to its connection's totals in Connect.db, keeps a
 // popup with the live traffic of each confirmed session and tells the
 // scheduler when a connection is up (202) or down (203). Two passes drive
-// it: the connection pass (at least every 450 ms) and the traffic pass
-// (every second). The window layer owns the timers and the popups and
-// carries out what the monitor asks through MonitorEvents.
+// it: the connection pass (on every half-second beat of the clock) and the
+// traffic pass (every second). The window layer runs the passes, owns the
+// popups and carries out what the monitor asks through MonitorEvents.
 #include <array>
 #include <cstdint>
 #include <optional>

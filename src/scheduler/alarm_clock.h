@@ -1,8 +1,8 @@
 #pragma once
 // An alarm clock that is told the time of day on every reading (the program
-// reads it at least every 450 ms). It rings once per arming, on the first
-// reading from the alarm second to the end of that minute; a minute it never
-// sees is missed and nothing catches it up.
+// reads it at the alarm's second and at least once a minute). It rings once
+// per arming, on the first reading from the alarm second to the end of that
+// minute; a minute it never sees is missed and nothing catches it up.
 //
 // Arming: setting the alarm time arms the clock exactly when the time of day
 // is earlier than the new alarm time. While the time does not match, every

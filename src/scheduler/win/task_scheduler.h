@@ -1,5 +1,5 @@
 #pragma once
-// The scheduler on screen: runs the engine from the program's 450 ms clock,
+// The scheduler on screen: runs the engine whenever it has something due,
 // fills the scheduler page's two task grids and its next-tasks line, hands
 // the next alarm to the clock face, and carries out the page's commands
 // (add, edit, run now, delete, delete all) with their questions.
