@@ -29,7 +29,10 @@ Fn RasFunction(const char* name) {
 std::vector<DialUpConnection> RasDialUpLines::ActiveConnections() {
   const auto enumConnections = RasFunction<EnumConnectionsFn>("RasEnumConnectionsW");
   if (!enumConnections) return {};
-  std::vector<RASCONNW> entries(kMostConnections);
+  // The monitor asks twice a second: the room for the entries is made once,
+  // not allocated and cleared at every pass.
+  std::vector<RASCONNW>& entries = entries_;
+  if (entries.empty()) entries.resize(kMostConnections);
   entries[0].dwSize = sizeof(RASCONNW);
   DWORD bytes = static_cast<DWORD>(entries.size() * sizeof(RASCONNW));
   DWORD count = 0;

@@ -3,6 +3,9 @@
 // dial-up connections and hanging one up. rasapi32 is looked up at run time;
 // without it (or without an entry point) there are no connections and
 // nothing is hung up.
+#include <windows.h>
+#include <ras.h>
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -15,6 +18,9 @@ class RasDialUpLines : public DialUpLines {
  public:
   std::vector<DialUpConnection> ActiveConnections() override;
   void HangUp(std::uintptr_t handle) override;
+
+ private:
+  std::vector<RASCONNW> entries_;
 };
 
 // The entry names of the system's dial-up phone book; none without dial-up
