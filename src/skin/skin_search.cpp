@@ -1,0 +1,71 @@
+#include "skin/skin_search.h"
+
+#include "skin/folder_skin.h"
+#include "skin/tks_archive.h"
+
+namespace tikolvo {
+namespace {
+
+// A folder linked back into its own tree (a junction pointing upwards)
+// would otherwise be walked for ever.
+constexpr int kDeepestFolder = 32;
+
+class Search {
+ public:
+  explicit Search(const SkinSearchFiles& files) : files_(files) {}
+
+  // False when an archive's header could not be read.
+  bool Walk(const std::string& folder, int depth) {
+    if (depth > kDeepestFolder) return true;
+    const std::string base = FolderWithSeparator(folder);
+    for (const SkinFolderEntry& entry : files_.List(base)) {
+      const std::string path = base + entry.name;
+      if (entry.folder) {
+        if (!Walk(path, depth + 1)) return false;
+      } else if (HasArchiveExtension(entry.name) && !Add(path)) {
+        return false;
+      }
+    }
+    return true;
+  }
+
+  std::vector<std::string> found;
+
+ private:
+  bool Add(const std::string& path) {
+    const std::string head = files_.ReadHead(path, kTksHeaderSize);
+    if (head.size() < kTksHeaderSize) return false;
+    const bool layered = TksArchive(head).SkinTypeByte() == 3;
+    found.push_back(path + (layered ? "||+" : "||*"));
+    return true;
+  }
+
+  const SkinSearchFiles& files_;
+};
+
+}  // namespace
+
+std::string FolderWithSeparator(const std::string& folder) {
+  if (folder.size() == 1) return folder + ":\\";
+  if (!folder.empty() && (folder.back() == ':' || folder.back() == '\\')) return folder;
+  return folder + "\\";
+}
+
+std::optional<std::vector<std::string>> FindSkins(const std::string& folder, const SkinSearchFiles& files) {
+  Search search(files);
+  if (!search.Walk(folder, 0)) return std::nullopt;
+  return std::move(search.found);
+}
+
+std::string InstalledSkinName(const std::string& fileName, const std::function<bool(const std::string&)>& taken) {
+  if (!taken(fileName)) return fileName;
+  const std::size_t dot = fileName.rfind('.');
+  const std::string stem = dot == std::string::npos ? fileName : fileName.substr(0, dot);
+  const std::string extension = dot == std::string::npos ? std::string() : fileName.substr(dot);
+  for (int number = 2;; ++number) {
+    const std::string candidate = stem + " (" + std::to_string(number) + ")" + extension;
+    if (!taken(candidate)) return candidate;
+  }
+}
+
+}  // namespace tikolvo
