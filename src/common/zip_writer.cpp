@@ -29,6 +29,19 @@ std::string RawDeflate(std::string_view content) {
 
 }  // namespace
 
+// The fields a member's local header and its directory entry share, from
+// the flags to the name's length.
+void ZipWriter::WriteSharedFields(ByteWriter& out, const Entry& entry) {
+  out.U16(0);
+  out.U16(kDeflated);
+  out.U16(kDosTime);
+  out.U16(kDosDate);
+  out.U32(entry.crc);
+  out.U32(entry.packedSize);
+  out.U32(entry.size);
+  out.U16(static_cast<std::uint16_t>(entry.name.size()));
+}
+
 void ZipWriter::Add(std::string_view name, std::string_view content) {
   Entry entry;
   entry.name = std::string(name);
@@ -41,14 +54,7 @@ void ZipWriter::Add(std::string_view name, std::string_view content) {
   ByteWriter header;
   header.U32(0x04034B50);
   header.U16(kVersion);
-  header.U16(0);
-  header.U16(kDeflated);
-  header.U16(kDosTime);
-  header.U16(kDosDate);
-  header.U32(entry.crc);
-  header.U32(entry.packedSize);
-  header.U32(entry.size);
-  header.U16(static_cast<std::uint16_t>(entry.name.size()));
+  WriteSharedFields(header, entry);
   header.U16(0);
   header.Bytes(entry.name);
   bytes_ += header.data() + packed;
@@ -62,14 +68,7 @@ std::string ZipWriter::Finish() {
     directory.U32(0x02014B50);
     directory.U16(kVersion);
     directory.U16(kVersion);
-    directory.U16(0);
-    directory.U16(kDeflated);
-    directory.U16(kDosTime);
-    directory.U16(kDosDate);
-    directory.U32(e.crc);
-    directory.U32(e.packedSize);
-    directory.U32(e.size);
-    directory.U16(static_cast<std::uint16_t>(e.name.size()));
+    WriteSharedFields(directory, e);
     directory.Zeros(8);  // extra, comment, disk, internal attributes
     directory.U32(0);    // external attributes
     directory.U32(e.offset);

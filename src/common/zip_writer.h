@@ -8,6 +8,8 @@
 
 namespace tikolvo {
 
+class ByteWriter;
+
 class ZipWriter {
  public:
   void Add(std::string_view name, std::string_view content);
@@ -22,6 +24,8 @@ class ZipWriter {
     std::uint32_t size = 0;
     std::uint32_t offset = 0;
   };
+  static void WriteSharedFields(ByteWriter& out, const Entry& entry);
+
   std::string bytes_;
   std::vector<Entry> entries_;
 };
