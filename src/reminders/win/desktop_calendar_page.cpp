@@ -1,4 +1,4 @@
-#include "reminders/win/desktop_pages.h"
+#include "reminders/win/desktop_calendar_page.h"
 
 #include <commctrl.h>
 
@@ -14,10 +14,6 @@ namespace {
 
 #define FIELD(expr) [](Settings& s) -> bool& { return s.expr; }
 #define COLOUR(expr) [](Settings& s) -> Colour& { return s.expr; }
-
-const ColourBinding kBackgroundColours[] = {
-    {IDC_CBCOLORCAL, COLOUR(calendar.desktopColour)},
-};
 
 const CheckBinding kCalendarChecks[] = {
     {IDC_CB_calendare_activ, FIELD(calendar.draw)},
@@ -63,49 +59,7 @@ std::string ComboText(HWND combo, int index) {
   return Narrow(name);
 }
 
-constexpr int kMarkerSpins[][3] = {{IDC_ud1, 10, 312}, {IDC_ud2, 10, 232}};
-
 }  // namespace
-
-DesktopPage::DesktopPage(SettingsStore& store)
-    : NotebookPage(store, {"Рабочий стол", L"CONF_PAGE_DESKTOP"}, IDC_TN_cal,
-                   [](Settings& s) -> int& { return s.calendar.page; }) {}
-
-// ---------------------------------------------------------------- Фон
-
-DesktopBackgroundPage::DesktopBackgroundPage(SettingsStore& store)
-    : TemplatePage(store, {"Фон", L"CONF_DESK_BACKGROUND", {}, kBackgroundColours}) {}
-
-void DesktopBackgroundPage::Created() { SendMessageW(Item(IDC_E_path), EM_LIMITTEXT, MAX_PATH, 0); }
-
-void DesktopBackgroundPage::LoadControls() {
-  const CalendarSettings& c = settings().calendar;
-  SetControlText(Item(IDC_E_path), c.picturePath);
-  SetChecked(Item(IDC_RB_DESKTOP_NONE), c.background == DesktopBackground::None);
-  SetChecked(Item(IDC_RB_DESKTOP_PIC), c.background == DesktopBackground::Picture);
-  SetChecked(Item(IDC_RB_DESKTOP_COLOR), c.background == DesktopBackground::PlainColour);
-}
-
-bool DesktopBackgroundPage::Command(int id, int code) {
-  CalendarSettings& c = settings().calendar;
-  switch (id) {
-    case IDC_E_path:
-      if (code == EN_CHANGE) c.picturePath = ControlText(Item(id));
-      return true;
-    case IDC_RB_DESKTOP_NONE:
-    case IDC_RB_DESKTOP_PIC:
-    case IDC_RB_DESKTOP_COLOR:
-      if (code == BN_CLICKED)
-        c.background = id == IDC_RB_DESKTOP_NONE  ? DesktopBackground::None
-                       : id == IDC_RB_DESKTOP_PIC ? DesktopBackground::Picture
-                                                  : DesktopBackground::PlainColour;
-      return true;
-    default:
-      return false;
-  }
-}
-
-// ---------------------------------------------------------------- Календарь
 
 DesktopCalendarPage::DesktopCalendarPage(SettingsStore& store)
     : TemplatePage(store, {"Календарь", L"CONF_DESK_CALENDAR", kCalendarChecks, kCalendarColours}) {}
@@ -153,29 +107,6 @@ bool DesktopCalendarPage::Notify(const NMHDR& header, LRESULT&) {
   if (header.code != DTN_DATETIMECHANGE || header.idFrom != IDC_DTP) return false;
   const auto& change = reinterpret_cast<const NMDATETIMECHANGE&>(header);
   if (change.dwFlags == GDT_VALID) settings().calendar.shownDate = DateOf(FromSystemTime(change.st));
-  return true;
-}
-
-// ---------------------------------------------------------------- Положение и размеры
-
-DesktopPlacementPage::DesktopPlacementPage(SettingsStore& store)
-    : TemplatePage(store, {"Положение и размеры", L"CONF_DESK_PLACEMENT"}) {}
-
-void DesktopPlacementPage::Created() {
-  for (const auto& spin : kMarkerSpins) SendMessageW(Item(spin[0]), UDM_SETRANGE32, spin[1], spin[2]);
-}
-
-void DesktopPlacementPage::LoadControls() {
-  SendMessageW(Item(IDC_ud1), UDM_SETPOS32, 0, settings().calendar.markerWidth);
-  SendMessageW(Item(IDC_ud2), UDM_SETPOS32, 0, settings().calendar.markerHeight);
-}
-
-bool DesktopPlacementPage::Command(int id, int code) {
-  if (id != IDC_E_1 && id != IDC_E_2) return false;
-  if (code == EN_CHANGE) {
-    const int value = static_cast<int>(SendMessageW(Item(id == IDC_E_1 ? IDC_ud1 : IDC_ud2), UDM_GETPOS32, 0, 0));
-    (id == IDC_E_1 ? settings().calendar.markerWidth : settings().calendar.markerHeight) = value;
-  }
   return true;
 }
 
