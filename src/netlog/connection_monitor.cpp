@@ -189,6 +189,11 @@ void ConnectionMonitor::TrafficPass() {
   CheckLimits();
 }
 
+bool ConnectionMonitor::TrafficWanted() const {
+  return state_.connectionCount > 0 || !lastActive_.empty() || state_.addressCheckPending || !watched_.empty() ||
+         std::any_of(popups_.begin(), popups_.end(), [](const std::string& address) { return !address.empty(); });
+}
+
 void ConnectionMonitor::WatchLimits(const ConnectionRecord& record, const std::string& address) {
   if (record.timeLimit.total <= 0 && record.trafficLimit <= 0) return;
   std::erase_if(watched_, [&](const WatchedSession& w) { return SameTextIgnoringCase(w.name, record.name); });

@@ -114,6 +114,11 @@ class ConnectionMonitor {
 
   void ConnectionPass();
   void TrafficPass();
+  // Whether a traffic pass now would feed anything: a connection that is
+  // up, its pending address check, its popup or its limits. With none of
+  // them, reading the adapter tables each second is the costliest thing the
+  // idle program would do, for nothing.
+  bool TrafficWanted() const;
   // At closing and at the end of the Windows session.
   void CloseAllSessions();
   // After the computer slept: sessions that ended meanwhile are closed with

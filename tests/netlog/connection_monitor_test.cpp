@@ -124,6 +124,24 @@ TEST_F(Monitor, ASessionIsOpenedConfirmedCountedAndClosedWithItsTraffic) {
   EXPECT_EQ((std::array{r.totalIn, r.totalOut, r.sessionCount, r.totalTime.total}), (std::array{6000, 900, 1, 60}));
 }
 
+// The idle program skips the traffic pass; a connection must bring it back
+// before its adapter is needed, and its end must let it rest again.
+TEST_F(Monitor, TrafficIsReadOnlyWhileAConnectionUsesIt) {
+  monitor_->ConnectionPass();
+  EXPECT_FALSE(monitor_->TrafficWanted());
+  Dial("Домашний", 7);
+  dialUp_.addresses[7] = "10.0.1.7";
+  monitor_->ConnectionPass();
+  EXPECT_TRUE(monitor_->TrafficWanted());
+  AdapterShows(1000, 200);
+  Second();
+  ASSERT_EQ(events_.popups.size(), 1u);
+  dialUp_.active.clear();
+  monitor_->ConnectionPass();
+  EXPECT_TRUE(events_.popups.empty());
+  EXPECT_FALSE(monitor_->TrafficWanted());
+}
+
 TEST_F(Monitor, ALimitedSessionIsWarnedOnceNearTheLimitWithItsLiveTraffic) {
   Dial("Домашний", 7);
   dialUp_.addresses[7] = "10.0.1.7";

@@ -123,6 +123,7 @@ void Program::StartConnectionMonitor() {
   StatusPage& status = statisticsPages_.status;
   monitor.consoleLine = [&status](const std::string& line) { status.AddConsoleLine(line); };
   monitor.statusShown = [&status](const std::vector<StatusRow>& rows) { status.ShowAdapters(rows); };
+  monitor.statusWatched = [&status] { return status.hwnd() && IsWindowVisible(status.hwnd()); };
   systemPage_.monitoringSwitched = [&monitor](bool on) { monitor.SetMonitoring(on); };
   systemPage_.loggingSwitched = [&monitor](bool on) { monitor.SetLogging(on); };
   monitor.Start(store_.settings.log.monitorConnections, store_.settings.inter.logConnections);

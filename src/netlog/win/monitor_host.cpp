@@ -21,14 +21,19 @@ void MonitorHost::CloseAllSessions() {
 
 // A pass that brings up a question or a slow file must not run again
 // underneath itself. The traffic pass follows the connection pass on every
-// second beat, so it always sees what the connection pass found.
+// second beat, so it always sees what the connection pass found, and only
+// while something uses what it reads.
 void MonitorHost::Beat() {
   if (inPass_) return;
   inPass_ = true;
   const bool trafficBeat = ++beats_ % 2 == 0;
   if (monitor_.state().connectionPassRunning) monitor_.ConnectionPass();
-  if (trafficBeat && monitor_.state().trafficPassRunning) monitor_.TrafficPass();
+  if (trafficBeat && monitor_.state().trafficPassRunning && TrafficWanted()) monitor_.TrafficPass();
   inPass_ = false;
+}
+
+bool MonitorHost::TrafficWanted() const {
+  return monitor_.TrafficWanted() || (statusWatched && statusWatched());
 }
 
 void MonitorHost::Console(const std::string& line) {

@@ -37,6 +37,9 @@ class MonitorHost : private MonitorEvents {
   std::function<void(const std::string& text)> limitWarning;
   std::function<void(const std::string& line)> consoleLine;
   std::function<void(const std::vector<StatusRow>& rows)> statusShown;
+  // Whether someone looks at the status grid: it wants the adapters every
+  // second even with no connection up.
+  std::function<bool()> statusWatched;
   std::function<void()> connectionsChanged;
 
  private:
@@ -48,6 +51,7 @@ class MonitorHost : private MonitorEvents {
   void ConnectionsChanged() override;
   void StatusShown(const std::vector<StatusRow>& rows) override;
   void LimitWarning(const std::string& text) override;
+  bool TrafficWanted() const;
 
   RasDialUpService dialUp_;
   IpHelperAdapters adapters_;
