@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <limits>
 
 #include "render/layer.h"
 
@@ -9,6 +10,38 @@ namespace tikolvo {
 namespace {
 
 int Side(int from, int to) { return std::clamp(to - from, 0, Engine::kMaxRectSide); }
+
+RowBand Union(const RowBand& a, const RowBand& b) {
+  if (a.Empty()) return b;
+  if (b.Empty()) return a;
+  return {std::min(a.first, b.first), std::max(a.end, b.end)};
+}
+
+// Where a drawing puts anything: the first and last sample row it fills.
+class RowBounds final : public Surface {
+ public:
+  RowBounds(int width, int height) : width_(width), height_(height) {}
+  int Width() const override { return width_; }
+  int Height() const override { return height_; }
+  void FillSpan(int y, int, int, Colour) override {
+    first_ = std::min(first_, y);
+    last_ = std::max(last_, y);
+  }
+  // The output rows those samples belong to.
+  RowBand OutputRows() const {
+    if (last_ < first_) return {};
+    return {first_ / kSupersample, last_ / kSupersample + 1};
+  }
+
+ private:
+  int width_, height_;
+  int first_ = std::numeric_limits<int>::max();
+  int last_ = -1;
+};
+
+void CopyRows(const Bitmap24& from, Bitmap24& to, const RowBand& rows) {
+  for (int y = rows.first; y < rows.end; ++y) std::memcpy(to.Row(y), from.Row(y), from.Stride());
+}
 
 }  // namespace
 
@@ -78,28 +111,65 @@ bool Engine::UpToDate(Backdrop backdrop) const { return drawn_ && *drawn_ == Sce
 
 const Bitmap24& Engine::Draw(Backdrop backdrop) {
   if (output_.Empty() || UpToDate(backdrop)) return output_;
+  const DrawnScene scene = SceneNow(backdrop);
+  const RowBand everything{0, output_.Height()};
   const bool comparable = drawn_.has_value();
-  if (comparable) CopyBitmap(output_, previous_, 0, 0);
   const Bitmap24& background = ChooseBackground(backdrop);
   if (keyColour_) {
+    if (comparable) CopyBitmap(output_, previous_, 0, 0);
     DrawKeyColour(background);
-  } else {
-    DrawSupersampled(background);
+    NoteDrawn(scene, comparable, everything);
+    return output_;
   }
-  drawn_ = SceneNow(backdrop);
-  if (comparable) {
-    NoteChange();
-  } else {
-    lastChange_ = {0, 0, output_.Width(), output_.Height()};
-  }
+  const RowBand secondNow = SecondHandRows(angles_.second);
+  const RowBand rows = RowsToRedraw(scene, secondNow).value_or(everything);
+  if (comparable) CopyRows(output_, previous_, rows);
+  DrawSupersampled(background, rows);
+  secondRows_ = secondNow;
+  NoteDrawn(scene, comparable, rows);
   return output_;
 }
 
-// The smallest box around the pixels that differ from the picture before.
-void Engine::NoteChange() {
+void Engine::NoteDrawn(const DrawnScene& scene, bool comparable, const RowBand& rows) {
+  drawn_ = scene;
+  if (comparable) {
+    NoteChange(rows);
+  } else {
+    lastChange_ = {0, 0, output_.Width(), output_.Height()};
+  }
+}
+
+// Only the second hand moved: the rows it covered and the rows it covers
+// now. Anything else that changed may change any pixel.
+std::optional<RowBand> Engine::RowsToRedraw(const DrawnScene& scene, const RowBand& secondNow) const {
+  if (!drawn_) return std::nullopt;
+  DrawnScene secondMoved = *drawn_;
+  secondMoved.angles.second = scene.angles.second;
+  if (!(secondMoved == scene)) return std::nullopt;
+  return Union(secondRows_, secondNow);
+}
+
+RowBand Engine::SecondHandRows(double angle) {
+  RowBounds bounds(canvas_.Width(), canvas_.Height());
+  if (options_.enhanced) {
+    const HandRecord& second = Hand(HandId::Second);
+    DrawEnhancedHand(bounds, second, angle, kSupersample);
+    if (options_.shadow) DrawEnhancedShadow(bounds, second, angle);
+  } else {
+    SimpleScene scene = Scene();
+    scene.angles.second = angle;
+    DrawSimpleSecondHand(bounds, scene);
+    if (options_.shadow && options_.fullDrawing) DrawSimpleSecondShadow(bounds, scene);
+  }
+  return bounds.OutputRows();
+}
+
+// The smallest box around the pixels of these rows that differ from the
+// picture before (the other rows were not drawn).
+void Engine::NoteChange(const RowBand& rows) {
   PixelBox box{output_.Width(), output_.Height(), 0, 0};
   const std::size_t rowBytes = static_cast<std::size_t>(output_.Width()) * Bitmap24::kBytesPerPixel;
-  for (int y = 0; y < output_.Height(); ++y) {
+  for (int y = rows.first; y < rows.end; ++y) {
     const std::uint8_t* now = output_.Row(y);
     const std::uint8_t* before = previous_.Row(y);
     if (std::memcmp(now, before, rowBytes) == 0) continue;
@@ -131,8 +201,9 @@ const Bitmap24& Engine::DrawMiniature() {
   return output_;
 }
 
-void Engine::DrawSupersampled(const Bitmap24& background) {
+void Engine::DrawSupersampled(const Bitmap24& background, const RowBand& rows) {
   canvas_.Begin(background);
+  canvas_.LimitRows(rows.first, rows.end);
   if (options_.enhanced) {
     DrawEnhancedSupersampled();
   } else {
@@ -154,8 +225,7 @@ void Engine::DrawKeyColour(const Bitmap24& background) {
 void Engine::DrawSimpleSupersampled() {
   const SimpleScene scene = Scene();
   if (options_.shadow && options_.fullDrawing) {
-    const DarkenTable table(kSimpleShadowFraction);
-    ShadowPainter shadows = StartShadows(table);
+    ShadowPainter shadows = StartShadows(Darkening(kSimpleShadowFraction));
     DrawSimpleShadows(shadows, scene);
   }
   DrawSimpleHands(canvas_, scene);
@@ -170,8 +240,7 @@ void Engine::DrawEnhancedSupersampled() {
   }
   DrawEnhancedHand(canvas_, Hand(HandId::Month), angles_.month, kSupersample);
   DrawEnhancedHand(canvas_, Hand(HandId::Weekday), angles_.weekday, kSupersample);
-  const DarkenTable table(ShadowFraction(options_.shadowPercent));
-  ShadowPainter shadows = StartShadows(table);
+  ShadowPainter shadows = StartShadows(Darkening(ShadowFraction(options_.shadowPercent)));
   DrawEnhancedShadow(shadows, Hand(HandId::Hour24), angles_.hour24);
   if (options_.alarmShown) DrawEnhancedShadow(shadows, Hand(HandId::Alarm), angles_.alarm);
   DrawEnhancedShadow(shadows, Hand(HandId::Hour), angles_.hour);
@@ -192,6 +261,14 @@ void Engine::DrawEnhancedHands(Surface& surface, int factor, bool skipCalendarHa
   DrawEnhancedHand(surface, Hand(HandId::Hour), angles_.hour, factor);
   DrawEnhancedHand(surface, Hand(HandId::Minute), angles_.minute, factor);
   if (!options_.secondBeneath) DrawEnhancedHand(surface, second, angles_.second, factor);
+}
+
+const DarkenTable& Engine::Darkening(double fraction) {
+  if (!darken_ || darkenFraction_ != fraction) {
+    darken_.emplace(fraction);
+    darkenFraction_ = fraction;
+  }
+  return *darken_;
 }
 
 ShadowPainter Engine::StartShadows(const DarkenTable& table) {

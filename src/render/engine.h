@@ -10,6 +10,8 @@
 // changes once a second or less. The engine remembers what its last picture
 // showed: asked for the same again, it hands that picture back without
 // drawing, and after a draw it tells which pixels the new picture changed.
+// When only the second hand moved, it draws again only the rows the hand
+// left and the rows it reaches.
 #include <array>
 #include <optional>
 
@@ -30,6 +32,14 @@ struct HandRect {
 };
 
 enum class Backdrop { Face, Day, Night };
+
+// Rows [first, end) of a picture.
+struct RowBand {
+  int first = 0;
+  int end = 0;
+  bool Empty() const { return end <= first; }
+  bool operator==(const RowBand&) const = default;
+};
 
 struct EngineOptions {
   bool fullDrawing = false;    // tails and shadows of the simple model
@@ -103,12 +113,17 @@ class Engine {
   };
   DrawnScene SceneNow(Backdrop backdrop) const { return {backdrop, simple_, options_, angles_, hands_}; }
   void Forget();
-  void NoteChange();
+  void NoteChange(const RowBand& rows);
+  void NoteDrawn(const DrawnScene& scene, bool comparable, const RowBand& rows);
+
+  RowBand SecondHandRows(double angle);
+  std::optional<RowBand> RowsToRedraw(const DrawnScene& scene, const RowBand& secondNow) const;
+  const DarkenTable& Darkening(double fraction);
 
   void SizeFor(const Bitmap24& face, bool keyColour);
   const Bitmap24& ChooseBackground(Backdrop backdrop) const;
   SimpleScene Scene() const;
-  void DrawSupersampled(const Bitmap24& background);
+  void DrawSupersampled(const Bitmap24& background, const RowBand& rows);
   void DrawKeyColour(const Bitmap24& background);
   void DrawSimpleSupersampled();
   void DrawEnhancedSupersampled();
@@ -132,8 +147,11 @@ class Engine {
   std::array<HandRecord, kHandCount> hands_{};
 
   std::optional<DrawnScene> drawn_;  // what output_ shows, when it came from Draw
-  Bitmap24 previous_;           // output_ before the last draw
+  RowBand secondRows_;               // the rows its second hand and shadow cover
+  Bitmap24 previous_;                // output_ before the last draw
   PixelBox lastChange_;
+  std::optional<DarkenTable> darken_;  // made once for the fraction the skin asks
+  double darkenFraction_ = -1;
 };
 
 }  // namespace tikolvo

@@ -59,8 +59,19 @@ void DrawSimpleShadows(Surface& mask, const SimpleScene& scene) {
   if (scene.alarmShown) ShadowStroke(mask, c, a.alarm, h.alarmLength, 3.75, 2);
   ShadowStroke(mask, c, a.hour, h.hourLength, 3.75, 1.5);
   ShadowStroke(mask, c, a.minute, h.minuteLength, 3.75, 2);
-  ShadowStroke(mask, c, a.second, h.secondLength, 3, 2.75);
-  ShadowStroke(mask, c, a.second + kPi, SecondTail(h), 3, 2.75);
+  DrawSimpleSecondShadow(mask, scene);
+}
+
+void DrawSimpleSecondShadow(Surface& mask, const SimpleScene& scene) {
+  const SimpleHands& h = scene.hands;
+  ShadowStroke(mask, scene.centre, scene.angles.second, h.secondLength, 3, 2.75);
+  ShadowStroke(mask, scene.centre, scene.angles.second + kPi, SecondTail(h), 3, 2.75);
+}
+
+void DrawSimpleSecondHand(Surface& surface, const SimpleScene& scene) {
+  const SimpleHands& h = scene.hands;
+  SupersampledStroke(surface, scene.centre, scene.angles.second, h.secondLength, 1, h.secondColour);
+  SupersampledStroke(surface, scene.centre, scene.angles.second + kPi, SecondTail(h), 1, h.secondColour);
 }
 
 void DrawSimpleHands(Surface& surface, const SimpleScene& scene) {
@@ -74,8 +85,7 @@ void DrawSimpleHands(Surface& surface, const SimpleScene& scene) {
   if (HasMinuteTail(scene)) {
     SupersampledStroke(surface, c, a.minute + kPi, MinuteTail(h), 2, h.minuteColour);
   }
-  SupersampledStroke(surface, c, a.second, h.secondLength, 1, h.secondColour);
-  SupersampledStroke(surface, c, a.second + kPi, SecondTail(h), 1, h.secondColour);
+  DrawSimpleSecondHand(surface, scene);
   const int radius = RoundToInt(2.5 * kSupersample);
   const Point centre = Scaled(c);
   DrawEllipse(surface, centre.x - radius, centre.y - radius, centre.x + radius, centre.y + radius,

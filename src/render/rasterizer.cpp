@@ -49,11 +49,11 @@ class ThinLine {
  private:
   static std::int64_t Sign(std::int64_t v) { return v < 0 ? -1 : 1; }
 
-  // Steps k in [0, steps] with origin + sign * k inside [0, size).
-  static bool StepRange(std::int64_t origin, std::int64_t sign, std::int64_t steps, int size,
+  // Steps k in [0, steps] with origin + sign * k inside [low, end).
+  static bool StepRange(std::int64_t origin, std::int64_t sign, std::int64_t steps, int low, int end,
                         std::int64_t& first, std::int64_t& last) {
-    const std::int64_t lowK = sign > 0 ? -origin : origin - (size - 1);
-    const std::int64_t highK = sign > 0 ? (size - 1) - origin : origin;
+    const std::int64_t lowK = sign > 0 ? low - origin : origin - (end - 1);
+    const std::int64_t highK = sign > 0 ? (end - 1) - origin : origin - low;
     first = std::max<std::int64_t>(0, lowK);
     last = std::min<std::int64_t>(steps, highK);
     return first <= last;
@@ -67,7 +67,7 @@ class ThinLine {
     const std::int64_t adx = std::llabs(dx_), ady = std::llabs(dy_);
     const std::int64_t sx = Sign(dx_), sy = Sign(dy_);
     std::int64_t first, last;
-    if (!StepRange(a_.x, sx, adx, surface_.Width(), first, last)) return;
+    if (!StepRange(a_.x, sx, adx, 0, surface_.Width(), first, last)) return;
     std::int64_t runRow = -1, runStart = 0, runEnd = 0;
     for (std::int64_t k = first; k <= last; ++k) {
       const std::int64_t x = a_.x + sx * k;
@@ -87,7 +87,7 @@ class ThinLine {
     const std::int64_t adx = std::llabs(dx_), ady = std::llabs(dy_);
     const std::int64_t sx = Sign(dx_), sy = Sign(dy_);
     std::int64_t first, last;
-    if (!StepRange(a_.y, sy, ady, surface_.Height(), first, last)) return;
+    if (!StepRange(a_.y, sy, ady, surface_.FirstRow(), surface_.EndRow(), first, last)) return;
     for (std::int64_t k = first; k <= last; ++k) {
       const std::int64_t x = a_.x + sx * Offset(k, adx, ady);
       Flush(a_.y + sy * k, x, x);
@@ -210,9 +210,8 @@ void DrawWideLine(Surface& surface, Point a, Point b, int width, Colour colour) 
   const Stroke stroke(a, b, width);
   const std::int64_t top = std::min(stroke.ay, stroke.by) - stroke.radius;
   const std::int64_t bottom = std::max(stroke.ay, stroke.by) + stroke.radius;
-  const std::int64_t firstRow = std::max<std::int64_t>(0, CeilDiv(top - stroke.offset, 2));
-  const std::int64_t lastRow =
-      std::min<std::int64_t>(surface.Height() - 1, FloorDiv(bottom - stroke.offset, 2));
+  const std::int64_t firstRow = std::max<std::int64_t>(surface.FirstRow(), CeilDiv(top - stroke.offset, 2));
+  const std::int64_t lastRow = std::min<std::int64_t>(surface.EndRow() - 1, FloorDiv(bottom - stroke.offset, 2));
   for (std::int64_t y = firstRow; y <= lastRow; ++y) {
     const std::int64_t Y = 2 * y + stroke.offset;
     double low, high;

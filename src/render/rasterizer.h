@@ -41,6 +41,11 @@ class Surface {
   virtual int Width() const = 0;
   virtual int Height() const = 0;
   virtual void FillSpan(int y, int x0, int x1, Colour c) = 0;
+  // The rows this picture needs, [FirstRow(), EndRow()): a surface that
+  // redraws only a band of itself narrows them, and the primitives do not
+  // work out the other rows at all. Spans outside may still arrive.
+  virtual int FirstRow() const { return 0; }
+  virtual int EndRow() const { return Height(); }
 };
 
 // Draws straight into a picture.

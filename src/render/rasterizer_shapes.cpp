@@ -93,8 +93,8 @@ void FillPolygonInterior(Surface& surface, const Point* points, int count, Colou
     top = std::min(top, points[i].y);
     bottom = std::max(bottom, points[i].y);
   }
-  top = std::max(top, 0);
-  bottom = std::min(bottom, surface.Height());  // the bottom row itself is outside
+  top = std::max(top, surface.FirstRow());
+  bottom = std::min(bottom, surface.EndRow());  // the bottom row itself is outside
   std::int64_t crossings[kMaxPolygonPoints];
   for (int y = top; y < bottom; ++y) {
     int found = 0;
@@ -129,7 +129,7 @@ void DrawEllipse(Surface& surface, int left, int top, int right, int bottom, Col
   bottom = raster::Clamp(bottom, kBoxLimit);
   if (left == right || top == bottom) return;
   const EllipseShape shape(left, top, right, bottom);
-  const int firstRow = std::max(top, 0), lastRow = std::min(bottom, surface.Height()) - 1;
+  const int firstRow = std::max(top, surface.FirstRow()), lastRow = std::min(bottom, surface.EndRow()) - 1;
   if (firstRow > lastRow) return;
   RowSpan above = shape.Row(firstRow - 1), row = shape.Row(firstRow);
   for (int y = firstRow; y <= lastRow; ++y) {

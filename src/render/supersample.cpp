@@ -44,6 +44,8 @@ void SupersampledCanvas::Resize(int outputWidth, int outputHeight) {
   live_.assign(static_cast<std::size_t>(outputWidth) * outputHeight, 0);
   range_.assign(outputHeight, BlockSpan{});
   background_ = nullptr;
+  firstBlockRow_ = 0;
+  endBlockRow_ = outputHeight;
 }
 
 void SupersampledCanvas::Begin(const Bitmap24& background) {
@@ -55,6 +57,13 @@ void SupersampledCanvas::Begin(const Bitmap24& background) {
     std::fill(live + range.first, live + range.last + 1, 0);
     range.Clear();
   }
+  LimitRows(0, static_cast<int>(range_.size()));
+}
+
+void SupersampledCanvas::LimitRows(int first, int end) {
+  const int rows = static_cast<int>(range_.size());
+  firstBlockRow_ = std::clamp(first, 0, rows);
+  endBlockRow_ = std::clamp(end, firstBlockRow_, rows);
 }
 
 void SupersampledCanvas::Stretch(int blockRow, int first, int last) {
@@ -99,6 +108,7 @@ void SupersampledCanvas::EnsureStretched(int blockRow, int first, int last) {
 }
 
 void SupersampledCanvas::FillSpan(int y, int x0, int x1, Colour c) {
+  if (OutsideRows(y)) return;
   EnsureStretched(y / kSupersample, x0 / kSupersample, (x1 - 1) / kSupersample);
   std::uint8_t* p = samples_.Row(y) + x0 * Bitmap24::kBytesPerPixel;
   const std::uint8_t b = BlueOf(c), g = GreenOf(c), r = RedOf(c);
@@ -111,6 +121,7 @@ void SupersampledCanvas::FillSpan(int y, int x0, int x1, Colour c) {
 
 void SupersampledCanvas::DarkenSpan(int y, int x0, int x1, ShadowMask& mask,
                                     const DarkenTable& table) {
+  if (OutsideRows(y)) return;
   EnsureStretched(y / kSupersample, x0 / kSupersample, (x1 - 1) / kSupersample);
   std::uint8_t* row = samples_.Row(y);
   mask.Cover(y, x0, x1, [row, &table](int x) {
@@ -140,7 +151,7 @@ void SupersampledCanvas::ReduceLiveBlocks(int blockRow, Bitmap24& output) {
 
 void SupersampledCanvas::ReduceInto(Bitmap24& output) {
   if (background_ == nullptr) return;
-  for (int blockRow = 0; blockRow < static_cast<int>(range_.size()); ++blockRow) {
+  for (int blockRow = firstBlockRow_; blockRow < endBlockRow_; ++blockRow) {
     std::memcpy(output.Row(blockRow), background_->Row(blockRow), output.Stride());
     if (!range_[blockRow].Empty()) ReduceLiveBlocks(blockRow, output);
   }

@@ -32,6 +32,12 @@ class SupersampledCanvas final : public Surface {
   // Starts a picture over `background`, which must have the output size and
   // must stay alive and unchanged until ReduceInto.
   void Begin(const Bitmap24& background);
+  // Narrows the picture begun to output rows [first, end): spans elsewhere
+  // are dropped and ReduceInto writes only those rows, leaving the others of
+  // its output as they were.
+  void LimitRows(int first, int end);
+  int FirstRow() const override { return firstBlockRow_ * kSupersample; }
+  int EndRow() const override { return endBlockRow_ * kSupersample; }
   void FillSpan(int y, int x0, int x1, Colour c) override;
   // Covers a span in the mask and darkens the samples it covers first.
   void DarkenSpan(int y, int x0, int x1, ShadowMask& mask, const DarkenTable& table);
@@ -39,6 +45,7 @@ class SupersampledCanvas final : public Surface {
   void ReduceInto(Bitmap24& output);
 
  private:
+  bool OutsideRows(int y) const { return y < FirstRow() || y >= EndRow(); }
   void EnsureStretched(int blockRow, int first, int last);
   void Stretch(int blockRow, int first, int last);
   void ReduceLiveBlocks(int blockRow, Bitmap24& output);
@@ -47,6 +54,8 @@ class SupersampledCanvas final : public Surface {
   Bitmap24 samples_;
   std::vector<std::uint8_t> live_;  // per block: its samples were stretched this picture
   std::vector<BlockSpan> range_;    // per block row: where its live blocks are
+  int firstBlockRow_ = 0;           // the rows of this picture
+  int endBlockRow_ = 0;
 };
 
 // Where shadow shapes are drawn: every sample under them is darkened once,
@@ -58,6 +67,8 @@ class ShadowPainter final : public Surface {
       : canvas_(canvas), mask_(mask), table_(table) {}
   int Width() const override { return canvas_.Width(); }
   int Height() const override { return canvas_.Height(); }
+  int FirstRow() const override { return canvas_.FirstRow(); }
+  int EndRow() const override { return canvas_.EndRow(); }
   void FillSpan(int y, int x0, int x1, Colour) override {
     canvas_.DarkenSpan(y, x0, x1, mask_, table_);
   }

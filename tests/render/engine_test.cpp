@@ -310,6 +310,34 @@ TEST(Engine, DrawsAgainOnlyForAChangedSceneAndReportsTheChangedPixels) {
   }
 }
 
+// The hour and minute stand still while the second hand goes round: each
+// picture redraws only a band of rows, and must still equal a picture drawn
+// from nothing, with the change reported exactly.
+TEST(Engine, ASecondHandGoingRoundLeavesNothingBehind) {
+  for (bool enhanced : {false, true}) {
+    Fixture f, fresh;
+    for (Engine* e : {&f.engine, &fresh.engine}) {
+      if (enhanced) {
+        ConfigureEnhanced(*e, false);
+      } else {
+        e->Options() = {.fullDrawing = true, .shadow = true, .alarmShown = true};
+      }
+    }
+    HandAngles a = AnglesAt(10, 8, 0);
+    Bitmap24 before = f.engine.Draw();
+    for (int s = 1; s <= 60; s += 3) {
+      a.second = s / 60.0 * 2 * kPi;
+      f.engine.SetAngles(a);
+      fresh.engine.SetAngles(a);
+      fresh.engine.Draw(Backdrop::Night);  // a different scene first: the next picture is drawn whole
+      const Bitmap24& drawn = f.engine.Draw();
+      ASSERT_TRUE(drawn == fresh.engine.Draw()) << enhanced << " " << s;
+      EXPECT_EQ(f.engine.LastChange(), DifferingPixels(before, drawn)) << enhanced << " " << s;
+      before = drawn;
+    }
+  }
+}
+
 TEST(Engine, DrawsNothingBeforeABackgroundIsSet) {
   Engine engine;
   EXPECT_TRUE(engine.Draw().Empty());
