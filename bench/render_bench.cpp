@@ -46,12 +46,14 @@ Bitmap24 BuiltinFace() {
 // A 200 x 200 hand rectangle around the built-in dial.
 constexpr HandRect kRect{21, 27, 221, 227};
 
-HandAngles AnglesAtSecond(long tick) {
+// With a smooth minute hand every hand moves each second; without, only
+// the second hand does within a minute.
+HandAngles AnglesAtSecond(long tick, bool smoothMinute = true) {
   const double s = static_cast<double>(tick % 60), m = static_cast<double>(tick / 60 % 60);
   const double h = static_cast<double>(tick / 3600 % 24);
   HandAngles a;
   a.second = s / 60 * kTurn;
-  a.minute = m / 60 * kTurn + a.second / 60;
+  a.minute = m / 60 * kTurn + (smoothMinute ? a.second / 60 : 0);
   a.hour = std::fmod(h, 12) / 12 * kTurn + a.minute / 12;
   a.hour24 = h / 24 * kTurn + a.minute / 24;
   a.weekday = 2.0 / 7 * kTurn;
@@ -60,13 +62,13 @@ HandAngles AnglesAtSecond(long tick) {
   return a;
 }
 
-void RunTicks(benchmark::State& state, Engine& engine) {
+void RunTicks(benchmark::State& state, Engine& engine, bool smoothMinute = true) {
   long tick = 10 * 3600 + 8 * 60;
-  engine.SetAngles(AnglesAtSecond(tick));
+  engine.SetAngles(AnglesAtSecond(tick, smoothMinute));
   engine.Draw();  // warm up
   const long before = g_allocations.load();
   for (auto _ : state) {
-    engine.SetAngles(AnglesAtSecond(tick += 7));
+    engine.SetAngles(AnglesAtSecond(smoothMinute ? tick += 7 : ++tick, smoothMinute));
     benchmark::DoNotOptimize(engine.Draw().Row(0));
   }
   state.counters["allocs_per_tick"] = benchmark::Counter(
@@ -83,6 +85,18 @@ void BM_TickSimpleSupersampledWithShadows(benchmark::State& state) {
   RunTicks(state, engine);
 }
 BENCHMARK(BM_TickSimpleSupersampledWithShadows);
+
+// The usual second: only the second hand moves (the default skin's case).
+void BM_TickSecondHandOnly(benchmark::State& state) {
+  const Bitmap24 face = BuiltinFace();
+  Engine engine;
+  engine.SetHandRect(kRect);
+  engine.SetBackground(face);
+  engine.Simple() = {55, 80, 88, 45, 0x000000, 0x000000, 0x000080, 0x00FFFF};
+  engine.Options() = {.fullDrawing = true, .shadow = true, .alarmShown = true};
+  RunTicks(state, engine, false);
+}
+BENCHMARK(BM_TickSecondHandOnly);
 
 HandRecord EnhancedHand(int length, int width, Colour colour) {
   HandRecord r;

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <limits>
 
 #include "render/layer.h"
 
@@ -11,36 +10,38 @@ namespace {
 
 int Side(int from, int to) { return std::clamp(to - from, 0, Engine::kMaxRectSide); }
 
-RowBand Union(const RowBand& a, const RowBand& b) {
+PixelBox Union(const PixelBox& a, const PixelBox& b) {
   if (a.Empty()) return b;
   if (b.Empty()) return a;
-  return {std::min(a.first, b.first), std::max(a.end, b.end)};
+  return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
+          std::max(a.bottom, b.bottom)};
 }
 
-// Where a drawing puts anything: the first and last sample row it fills.
-class RowBounds final : public Surface {
+// Where a drawing puts anything: the box around the samples it fills.
+class SampleBounds final : public Surface {
  public:
-  RowBounds(int width, int height) : width_(width), height_(height) {}
+  SampleBounds(int width, int height) : width_(width), height_(height) {}
   int Width() const override { return width_; }
   int Height() const override { return height_; }
-  void FillSpan(int y, int, int, Colour) override {
-    first_ = std::min(first_, y);
-    last_ = std::max(last_, y);
+  void FillSpan(int y, int x0, int x1, Colour) override {
+    box_ = Union(box_, {x0, y, x1, y + 1});
   }
-  // The output rows those samples belong to.
-  RowBand OutputRows() const {
-    if (last_ < first_) return {};
-    return {first_ / kSupersample, last_ / kSupersample + 1};
+  // The output pixels those samples belong to.
+  PixelBox OutputBox() const {
+    if (box_.Empty()) return {};
+    return {box_.left / kSupersample, box_.top / kSupersample, (box_.right - 1) / kSupersample + 1,
+            (box_.bottom - 1) / kSupersample + 1};
   }
 
  private:
   int width_, height_;
-  int first_ = std::numeric_limits<int>::max();
-  int last_ = -1;
+  PixelBox box_;
 };
 
-void CopyRows(const Bitmap24& from, Bitmap24& to, const RowBand& rows) {
-  for (int y = rows.first; y < rows.end; ++y) std::memcpy(to.Row(y), from.Row(y), from.Stride());
+void CopyBox(const Bitmap24& from, Bitmap24& to, const PixelBox& box) {
+  const std::size_t left = static_cast<std::size_t>(box.left) * Bitmap24::kBytesPerPixel;
+  const std::size_t bytes = static_cast<std::size_t>(box.Width()) * Bitmap24::kBytesPerPixel;
+  for (int y = box.top; y < box.bottom; ++y) std::memcpy(to.Row(y) + left, from.Row(y) + left, bytes);
 }
 
 }  // namespace
@@ -112,7 +113,7 @@ bool Engine::UpToDate(Backdrop backdrop) const { return drawn_ && *drawn_ == Sce
 const Bitmap24& Engine::Draw(Backdrop backdrop) {
   if (output_.Empty() || UpToDate(backdrop)) return output_;
   const DrawnScene scene = SceneNow(backdrop);
-  const RowBand everything{0, output_.Height()};
+  const PixelBox everything{0, 0, output_.Width(), output_.Height()};
   const bool comparable = drawn_.has_value();
   const Bitmap24& background = ChooseBackground(backdrop);
   if (keyColour_) {
@@ -121,36 +122,36 @@ const Bitmap24& Engine::Draw(Backdrop backdrop) {
     NoteDrawn(scene, comparable, everything);
     return output_;
   }
-  const RowBand secondNow = SecondHandRows(angles_.second);
-  const RowBand rows = RowsToRedraw(scene, secondNow).value_or(everything);
-  if (comparable) CopyRows(output_, previous_, rows);
-  DrawSupersampled(background, rows);
-  secondRows_ = secondNow;
-  NoteDrawn(scene, comparable, rows);
+  const PixelBox secondNow = SecondHandBox(angles_.second);
+  const PixelBox box = BoxToRedraw(scene, secondNow).value_or(everything);
+  if (comparable) CopyBox(output_, previous_, box);
+  DrawSupersampled(background, box);
+  secondBox_ = secondNow;
+  NoteDrawn(scene, comparable, box);
   return output_;
 }
 
-void Engine::NoteDrawn(const DrawnScene& scene, bool comparable, const RowBand& rows) {
+void Engine::NoteDrawn(const DrawnScene& scene, bool comparable, const PixelBox& box) {
   drawn_ = scene;
   if (comparable) {
-    NoteChange(rows);
+    NoteChange(box);
   } else {
     lastChange_ = {0, 0, output_.Width(), output_.Height()};
   }
 }
 
-// Only the second hand moved: the rows it covered and the rows it covers
-// now. Anything else that changed may change any pixel.
-std::optional<RowBand> Engine::RowsToRedraw(const DrawnScene& scene, const RowBand& secondNow) const {
+// Only the second hand moved: the pixels it covered and the pixels it
+// covers now. Anything else that changed may change any pixel.
+std::optional<PixelBox> Engine::BoxToRedraw(const DrawnScene& scene, const PixelBox& secondNow) const {
   if (!drawn_) return std::nullopt;
   DrawnScene secondMoved = *drawn_;
   secondMoved.angles.second = scene.angles.second;
   if (!(secondMoved == scene)) return std::nullopt;
-  return Union(secondRows_, secondNow);
+  return Union(secondBox_, secondNow);
 }
 
-RowBand Engine::SecondHandRows(double angle) {
-  RowBounds bounds(canvas_.Width(), canvas_.Height());
+PixelBox Engine::SecondHandBox(double angle) {
+  SampleBounds bounds(canvas_.Width(), canvas_.Height());
   if (options_.enhanced) {
     const HandRecord& second = Hand(HandId::Second);
     DrawEnhancedHand(bounds, second, angle, kSupersample);
@@ -161,23 +162,24 @@ RowBand Engine::SecondHandRows(double angle) {
     DrawSimpleSecondHand(bounds, scene);
     if (options_.shadow && options_.fullDrawing) DrawSimpleSecondShadow(bounds, scene);
   }
-  return bounds.OutputRows();
+  return bounds.OutputBox();
 }
 
-// The smallest box around the pixels of these rows that differ from the
-// picture before (the other rows were not drawn).
-void Engine::NoteChange(const RowBand& rows) {
+// The smallest box around the pixels of the drawn box that differ from the
+// picture before (nothing else was drawn).
+void Engine::NoteChange(const PixelBox& drawn) {
   PixelBox box{output_.Width(), output_.Height(), 0, 0};
-  const std::size_t rowBytes = static_cast<std::size_t>(output_.Width()) * Bitmap24::kBytesPerPixel;
-  for (int y = rows.first; y < rows.end; ++y) {
-    const std::uint8_t* now = output_.Row(y);
-    const std::uint8_t* before = previous_.Row(y);
-    if (std::memcmp(now, before, rowBytes) == 0) continue;
-    std::size_t first = 0, last = rowBytes;
+  const std::size_t left = static_cast<std::size_t>(drawn.left) * Bitmap24::kBytesPerPixel;
+  const std::size_t bytes = static_cast<std::size_t>(drawn.Width()) * Bitmap24::kBytesPerPixel;
+  for (int y = drawn.top; y < drawn.bottom; ++y) {
+    const std::uint8_t* now = output_.Row(y) + left;
+    const std::uint8_t* before = previous_.Row(y) + left;
+    if (std::memcmp(now, before, bytes) == 0) continue;
+    std::size_t first = 0, last = bytes;
     while (now[first] == before[first]) ++first;
     while (now[last - 1] == before[last - 1]) --last;
-    box.left = std::min(box.left, static_cast<int>(first / Bitmap24::kBytesPerPixel));
-    box.right = std::max(box.right, static_cast<int>((last - 1) / Bitmap24::kBytesPerPixel) + 1);
+    box.left = std::min(box.left, drawn.left + static_cast<int>(first / Bitmap24::kBytesPerPixel));
+    box.right = std::max(box.right, drawn.left + static_cast<int>((last - 1) / Bitmap24::kBytesPerPixel) + 1);
     box.top = std::min(box.top, y);
     box.bottom = y + 1;
   }
@@ -201,9 +203,9 @@ const Bitmap24& Engine::DrawMiniature() {
   return output_;
 }
 
-void Engine::DrawSupersampled(const Bitmap24& background, const RowBand& rows) {
+void Engine::DrawSupersampled(const Bitmap24& background, const PixelBox& box) {
   canvas_.Begin(background);
-  canvas_.LimitRows(rows.first, rows.end);
+  canvas_.LimitTo(box);
   if (options_.enhanced) {
     DrawEnhancedSupersampled();
   } else {

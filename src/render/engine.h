@@ -10,8 +10,8 @@
 // changes once a second or less. The engine remembers what its last picture
 // showed: asked for the same again, it hands that picture back without
 // drawing, and after a draw it tells which pixels the new picture changed.
-// When only the second hand moved, it draws again only the rows the hand
-// left and the rows it reaches.
+// When only the second hand moved, it draws again only the box the hand
+// left and the box it reaches.
 #include <array>
 #include <optional>
 
@@ -32,14 +32,6 @@ struct HandRect {
 };
 
 enum class Backdrop { Face, Day, Night };
-
-// Rows [first, end) of a picture.
-struct RowBand {
-  int first = 0;
-  int end = 0;
-  bool Empty() const { return end <= first; }
-  bool operator==(const RowBand&) const = default;
-};
 
 struct EngineOptions {
   bool fullDrawing = false;    // tails and shadows of the simple model
@@ -113,17 +105,17 @@ class Engine {
   };
   DrawnScene SceneNow(Backdrop backdrop) const { return {backdrop, simple_, options_, angles_, hands_}; }
   void Forget();
-  void NoteChange(const RowBand& rows);
-  void NoteDrawn(const DrawnScene& scene, bool comparable, const RowBand& rows);
+  void NoteChange(const PixelBox& box);
+  void NoteDrawn(const DrawnScene& scene, bool comparable, const PixelBox& box);
 
-  RowBand SecondHandRows(double angle);
-  std::optional<RowBand> RowsToRedraw(const DrawnScene& scene, const RowBand& secondNow) const;
+  PixelBox SecondHandBox(double angle);
+  std::optional<PixelBox> BoxToRedraw(const DrawnScene& scene, const PixelBox& secondNow) const;
   const DarkenTable& Darkening(double fraction);
 
   void SizeFor(const Bitmap24& face, bool keyColour);
   const Bitmap24& ChooseBackground(Backdrop backdrop) const;
   SimpleScene Scene() const;
-  void DrawSupersampled(const Bitmap24& background, const RowBand& rows);
+  void DrawSupersampled(const Bitmap24& background, const PixelBox& box);
   void DrawKeyColour(const Bitmap24& background);
   void DrawSimpleSupersampled();
   void DrawEnhancedSupersampled();
@@ -147,7 +139,7 @@ class Engine {
   std::array<HandRecord, kHandCount> hands_{};
 
   std::optional<DrawnScene> drawn_;  // what output_ shows, when it came from Draw
-  RowBand secondRows_;               // the rows its second hand and shadow cover
+  PixelBox secondBox_;               // the pixels its second hand and shadow cover
   Bitmap24 previous_;                // output_ before the last draw
   PixelBox lastChange_;
   std::optional<DarkenTable> darken_;  // made once for the fraction the skin asks

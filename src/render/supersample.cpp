@@ -44,8 +44,7 @@ void SupersampledCanvas::Resize(int outputWidth, int outputHeight) {
   live_.assign(static_cast<std::size_t>(outputWidth) * outputHeight, 0);
   range_.assign(outputHeight, BlockSpan{});
   background_ = nullptr;
-  firstBlockRow_ = 0;
-  endBlockRow_ = outputHeight;
+  limit_ = {0, 0, outputWidth, outputHeight};
 }
 
 void SupersampledCanvas::Begin(const Bitmap24& background) {
@@ -57,13 +56,22 @@ void SupersampledCanvas::Begin(const Bitmap24& background) {
     std::fill(live + range.first, live + range.last + 1, 0);
     range.Clear();
   }
-  LimitRows(0, static_cast<int>(range_.size()));
+  LimitTo({0, 0, background.Width(), background.Height()});
 }
 
-void SupersampledCanvas::LimitRows(int first, int end) {
-  const int rows = static_cast<int>(range_.size());
-  firstBlockRow_ = std::clamp(first, 0, rows);
-  endBlockRow_ = std::clamp(end, firstBlockRow_, rows);
+void SupersampledCanvas::LimitTo(const PixelBox& box) {
+  const int width = samples_.Width() / kSupersample, height = static_cast<int>(range_.size());
+  limit_.left = std::clamp(box.left, 0, width);
+  limit_.right = std::clamp(box.right, limit_.left, width);
+  limit_.top = std::clamp(box.top, 0, height);
+  limit_.bottom = std::clamp(box.bottom, limit_.top, height);
+}
+
+bool SupersampledCanvas::Limit(int y, int& x0, int& x1) const {
+  if (y < FirstRow() || y >= EndRow()) return false;
+  x0 = std::max(x0, limit_.left * kSupersample);
+  x1 = std::min(x1, limit_.right * kSupersample);
+  return x0 < x1;
 }
 
 void SupersampledCanvas::Stretch(int blockRow, int first, int last) {
@@ -108,7 +116,7 @@ void SupersampledCanvas::EnsureStretched(int blockRow, int first, int last) {
 }
 
 void SupersampledCanvas::FillSpan(int y, int x0, int x1, Colour c) {
-  if (OutsideRows(y)) return;
+  if (!Limit(y, x0, x1)) return;
   EnsureStretched(y / kSupersample, x0 / kSupersample, (x1 - 1) / kSupersample);
   std::uint8_t* p = samples_.Row(y) + x0 * Bitmap24::kBytesPerPixel;
   const std::uint8_t b = BlueOf(c), g = GreenOf(c), r = RedOf(c);
@@ -121,7 +129,7 @@ void SupersampledCanvas::FillSpan(int y, int x0, int x1, Colour c) {
 
 void SupersampledCanvas::DarkenSpan(int y, int x0, int x1, ShadowMask& mask,
                                     const DarkenTable& table) {
-  if (OutsideRows(y)) return;
+  if (!Limit(y, x0, x1)) return;
   EnsureStretched(y / kSupersample, x0 / kSupersample, (x1 - 1) / kSupersample);
   std::uint8_t* row = samples_.Row(y);
   mask.Cover(y, x0, x1, [row, &table](int x) {
@@ -151,8 +159,10 @@ void SupersampledCanvas::ReduceLiveBlocks(int blockRow, Bitmap24& output) {
 
 void SupersampledCanvas::ReduceInto(Bitmap24& output) {
   if (background_ == nullptr) return;
-  for (int blockRow = firstBlockRow_; blockRow < endBlockRow_; ++blockRow) {
-    std::memcpy(output.Row(blockRow), background_->Row(blockRow), output.Stride());
+  const std::size_t left = static_cast<std::size_t>(limit_.left) * Bitmap24::kBytesPerPixel;
+  const std::size_t bytes = static_cast<std::size_t>(limit_.Width()) * Bitmap24::kBytesPerPixel;
+  for (int blockRow = limit_.top; blockRow < limit_.bottom; ++blockRow) {
+    std::memcpy(output.Row(blockRow) + left, background_->Row(blockRow) + left, bytes);
     if (!range_[blockRow].Empty()) ReduceLiveBlocks(blockRow, output);
   }
 }

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "render/bitmap.h"
+#include "common/geometry.h"
 #include "render/block_span.h"
 #include "render/rasterizer.h"
 #include "render/shadow.h"
@@ -32,12 +33,12 @@ class SupersampledCanvas final : public Surface {
   // Starts a picture over `background`, which must have the output size and
   // must stay alive and unchanged until ReduceInto.
   void Begin(const Bitmap24& background);
-  // Narrows the picture begun to output rows [first, end): spans elsewhere
-  // are dropped and ReduceInto writes only those rows, leaving the others of
-  // its output as they were.
-  void LimitRows(int first, int end);
-  int FirstRow() const override { return firstBlockRow_ * kSupersample; }
-  int EndRow() const override { return endBlockRow_ * kSupersample; }
+  // Narrows the picture begun to a box of output pixels: spans are cut to it
+  // and ReduceInto writes only its pixels, leaving the rest of its output as
+  // it was.
+  void LimitTo(const PixelBox& box);
+  int FirstRow() const override { return limit_.top * kSupersample; }
+  int EndRow() const override { return limit_.bottom * kSupersample; }
   void FillSpan(int y, int x0, int x1, Colour c) override;
   // Covers a span in the mask and darkens the samples it covers first.
   void DarkenSpan(int y, int x0, int x1, ShadowMask& mask, const DarkenTable& table);
@@ -45,7 +46,8 @@ class SupersampledCanvas final : public Surface {
   void ReduceInto(Bitmap24& output);
 
  private:
-  bool OutsideRows(int y) const { return y < FirstRow() || y >= EndRow(); }
+  // Cuts a span to the box; false when nothing of it is left.
+  bool Limit(int y, int& x0, int& x1) const;
   void EnsureStretched(int blockRow, int first, int last);
   void Stretch(int blockRow, int first, int last);
   void ReduceLiveBlocks(int blockRow, Bitmap24& output);
@@ -54,8 +56,7 @@ class SupersampledCanvas final : public Surface {
   Bitmap24 samples_;
   std::vector<std::uint8_t> live_;  // per block: its samples were stretched this picture
   std::vector<BlockSpan> range_;    // per block row: where its live blocks are
-  int firstBlockRow_ = 0;           // the rows of this picture
-  int endBlockRow_ = 0;
+  PixelBox limit_;                  // the output pixels this picture draws
 };
 
 // Where shadow shapes are drawn: every sample under them is darkened once,
