@@ -17,26 +17,12 @@ PixelBox Union(const PixelBox& a, const PixelBox& b) {
           std::max(a.bottom, b.bottom)};
 }
 
-// Where a drawing puts anything: the box around the samples it fills.
-class SampleBounds final : public Surface {
- public:
-  SampleBounds(int width, int height) : width_(width), height_(height) {}
-  int Width() const override { return width_; }
-  int Height() const override { return height_; }
-  void FillSpan(int y, int x0, int x1, Colour) override {
-    box_ = Union(box_, {x0, y, x1, y + 1});
-  }
-  // The output pixels those samples belong to.
-  PixelBox OutputBox() const {
-    if (box_.Empty()) return {};
-    return {box_.left / kSupersample, box_.top / kSupersample, (box_.right - 1) / kSupersample + 1,
-            (box_.bottom - 1) / kSupersample + 1};
-  }
-
- private:
-  int width_, height_;
-  PixelBox box_;
-};
+// The output pixels a box of samples falls into.
+PixelBox OutputPixelsOf(const PixelBox& samples) {
+  if (samples.Empty()) return {};
+  return {samples.left / kSupersample, samples.top / kSupersample, (samples.right - 1) / kSupersample + 1,
+          (samples.bottom - 1) / kSupersample + 1};
+}
 
 void CopyBox(const Bitmap24& from, Bitmap24& to, const PixelBox& box) {
   const std::size_t left = static_cast<std::size_t>(box.left) * Bitmap24::kBytesPerPixel;
@@ -59,6 +45,11 @@ void Engine::SizeFor(const Bitmap24& face, bool keyColour) {
   const int bufferWidth = keyColour ? 0 : width, bufferHeight = keyColour ? 0 : height;
   canvas_.Resize(bufferWidth, bufferHeight);
   mask_.Resize(bufferWidth, bufferHeight);
+  // A few hands' spans of one row each: room made once, so that a tick
+  // does not allocate.
+  const std::size_t spans = 2 * static_cast<std::size_t>(canvas_.Height());
+  still_.Reserve(spans);
+  second_.Reserve(spans);
 }
 
 void Engine::SetBackground(const Bitmap24& face) { SizeFor(face, false); }
@@ -106,7 +97,10 @@ SimpleScene Engine::Scene() const {
   return {simple_, angles_, Centre(), options_.fullDrawing, options_.alarmShown};
 }
 
-void Engine::Forget() { drawn_.reset(); }
+void Engine::Forget() {
+  drawn_.reset();
+  stillScene_.reset();
+}
 
 bool Engine::UpToDate(Backdrop backdrop) const { return drawn_ && *drawn_ == SceneNow(backdrop); }
 
@@ -122,7 +116,8 @@ const Bitmap24& Engine::Draw(Backdrop backdrop) {
     NoteDrawn(scene, comparable, everything);
     return output_;
   }
-  const PixelBox secondNow = SecondHandBox(angles_.second);
+  RecordParts(scene);
+  const PixelBox secondNow = OutputPixelsOf(second_.Bounds());
   const PixelBox box = BoxToRedraw(scene, secondNow).value_or(everything);
   if (comparable) CopyBox(output_, previous_, box);
   DrawSupersampled(background, box);
@@ -150,19 +145,23 @@ std::optional<PixelBox> Engine::BoxToRedraw(const DrawnScene& scene, const Pixel
   return Union(secondBox_, secondNow);
 }
 
-PixelBox Engine::SecondHandBox(double angle) {
-  SampleBounds bounds(canvas_.Width(), canvas_.Height());
-  if (options_.enhanced) {
-    const HandRecord& second = Hand(HandId::Second);
-    DrawEnhancedHand(bounds, second, angle, kSupersample);
-    if (options_.shadow) DrawEnhancedShadow(bounds, second, angle);
-  } else {
-    SimpleScene scene = Scene();
-    scene.angles.second = angle;
-    DrawSimpleSecondHand(bounds, scene);
-    if (options_.shadow && options_.fullDrawing) DrawSimpleSecondShadow(bounds, scene);
+HandLayout Engine::Layout() const {
+  const bool shadows = options_.shadow && (options_.enhanced || options_.fullDrawing);
+  return {Scene(), &hands_, options_.enhanced, shadows, options_.secondBeneath};
+}
+
+// The still hands are rasterized again only when something but the second
+// hand changed; the second hand every time.
+void Engine::RecordParts(const DrawnScene& scene) {
+  DrawnScene still = scene;
+  still.backdrop = Backdrop::Face;
+  still.angles.second = 0;
+  const HandLayout layout = Layout();
+  if (stillScene_ != still) {
+    still_.Record(layout, canvas_.Width(), canvas_.Height());
+    stillScene_ = still;
   }
-  return bounds.OutputBox();
+  second_.Record(layout, canvas_.Width(), canvas_.Height());
 }
 
 // The smallest box around the pixels of the drawn box that differ from the
@@ -206,11 +205,16 @@ const Bitmap24& Engine::DrawMiniature() {
 void Engine::DrawSupersampled(const Bitmap24& background, const PixelBox& box) {
   canvas_.Begin(background);
   canvas_.LimitTo(box);
-  if (options_.enhanced) {
-    DrawEnhancedSupersampled();
-  } else {
-    DrawSimpleSupersampled();
+  still_.underShadows.Replay(canvas_);
+  if (Layout().shadows) {
+    const double fraction = options_.enhanced ? ShadowFraction(options_.shadowPercent) : kSimpleShadowFraction;
+    ShadowPainter shadows = StartShadows(Darkening(fraction));
+    still_.shadows.Replay(shadows);
+    second_.shadow.Replay(shadows);
   }
+  still_.under.Replay(canvas_);
+  second_.hand.Replay(canvas_);
+  still_.over.Replay(canvas_);
   canvas_.ReduceInto(output_);
 }
 
@@ -218,51 +222,23 @@ void Engine::DrawKeyColour(const Bitmap24& background) {
   CopyBitmap(background, output_, 0, 0);
   BitmapSurface surface(output_);
   if (options_.enhanced) {
-    DrawEnhancedHands(surface, 1, false);
+    DrawEnhancedHandsKeyColour(surface);
   } else {
     DrawSimpleHandsKeyColour(surface, Scene());
   }
 }
 
-void Engine::DrawSimpleSupersampled() {
-  const SimpleScene scene = Scene();
-  if (options_.shadow && options_.fullDrawing) {
-    ShadowPainter shadows = StartShadows(Darkening(kSimpleShadowFraction));
-    DrawSimpleShadows(shadows, scene);
-  }
-  DrawSimpleHands(canvas_, scene);
-}
-
-// With shadows, the month and weekday hands go down first so that the other
-// hands' shadows fall across them; they are not drawn again afterwards.
-void Engine::DrawEnhancedSupersampled() {
-  if (!options_.shadow) {
-    DrawEnhancedHands(canvas_, kSupersample, false);
-    return;
-  }
-  DrawEnhancedHand(canvas_, Hand(HandId::Month), angles_.month, kSupersample);
-  DrawEnhancedHand(canvas_, Hand(HandId::Weekday), angles_.weekday, kSupersample);
-  ShadowPainter shadows = StartShadows(Darkening(ShadowFraction(options_.shadowPercent)));
-  DrawEnhancedShadow(shadows, Hand(HandId::Hour24), angles_.hour24);
-  if (options_.alarmShown) DrawEnhancedShadow(shadows, Hand(HandId::Alarm), angles_.alarm);
-  DrawEnhancedShadow(shadows, Hand(HandId::Hour), angles_.hour);
-  DrawEnhancedShadow(shadows, Hand(HandId::Minute), angles_.minute);
-  DrawEnhancedShadow(shadows, Hand(HandId::Second), angles_.second);
-  DrawEnhancedHands(canvas_, kSupersample, true);
-}
-
-void Engine::DrawEnhancedHands(Surface& surface, int factor, bool skipCalendarHands) {
-  if (!skipCalendarHands) {
-    DrawEnhancedHand(surface, Hand(HandId::Month), angles_.month, factor);
-    DrawEnhancedHand(surface, Hand(HandId::Weekday), angles_.weekday, factor);
-  }
-  DrawEnhancedHand(surface, Hand(HandId::Hour24), angles_.hour24, factor);
-  if (options_.alarmShown) DrawEnhancedHand(surface, Hand(HandId::Alarm), angles_.alarm, factor);
+// At screen resolution, for key-colour faces: no shadows.
+void Engine::DrawEnhancedHandsKeyColour(Surface& surface) {
+  DrawEnhancedHand(surface, Hand(HandId::Month), angles_.month, 1);
+  DrawEnhancedHand(surface, Hand(HandId::Weekday), angles_.weekday, 1);
+  DrawEnhancedHand(surface, Hand(HandId::Hour24), angles_.hour24, 1);
+  if (options_.alarmShown) DrawEnhancedHand(surface, Hand(HandId::Alarm), angles_.alarm, 1);
   const HandRecord& second = Hand(HandId::Second);
-  if (options_.secondBeneath) DrawEnhancedHand(surface, second, angles_.second, factor);
-  DrawEnhancedHand(surface, Hand(HandId::Hour), angles_.hour, factor);
-  DrawEnhancedHand(surface, Hand(HandId::Minute), angles_.minute, factor);
-  if (!options_.secondBeneath) DrawEnhancedHand(surface, second, angles_.second, factor);
+  if (options_.secondBeneath) DrawEnhancedHand(surface, second, angles_.second, 1);
+  DrawEnhancedHand(surface, Hand(HandId::Hour), angles_.hour, 1);
+  DrawEnhancedHand(surface, Hand(HandId::Minute), angles_.minute, 1);
+  if (!options_.secondBeneath) DrawEnhancedHand(surface, second, angles_.second, 1);
 }
 
 const DarkenTable& Engine::Darkening(double fraction) {

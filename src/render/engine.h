@@ -19,6 +19,7 @@
 
 #include "render/bitmap.h"
 #include "render/hand_model.h"
+#include "render/hand_parts.h"
 #include "render/shadow.h"
 #include "render/supersample.h"
 
@@ -108,7 +109,8 @@ class Engine {
   void NoteChange(const PixelBox& box);
   void NoteDrawn(const DrawnScene& scene, bool comparable, const PixelBox& box);
 
-  PixelBox SecondHandBox(double angle);
+  HandLayout Layout() const;
+  void RecordParts(const DrawnScene& scene);
   std::optional<PixelBox> BoxToRedraw(const DrawnScene& scene, const PixelBox& secondNow) const;
   const DarkenTable& Darkening(double fraction);
 
@@ -117,9 +119,7 @@ class Engine {
   SimpleScene Scene() const;
   void DrawSupersampled(const Bitmap24& background, const PixelBox& box);
   void DrawKeyColour(const Bitmap24& background);
-  void DrawSimpleSupersampled();
-  void DrawEnhancedSupersampled();
-  void DrawEnhancedHands(Surface& surface, int factor, bool skipCalendarHands);
+  void DrawEnhancedHandsKeyColour(Surface& surface);
   ShadowPainter StartShadows(const DarkenTable& table);
 
   HandRect rect_;
@@ -140,6 +140,9 @@ class Engine {
 
   std::optional<DrawnScene> drawn_;  // what output_ shows, when it came from Draw
   PixelBox secondBox_;               // the pixels its second hand and shadow cover
+  std::optional<DrawnScene> stillScene_;  // what the still parts were drawn for
+  StillParts still_;
+  SecondParts second_;
   Bitmap24 previous_;                // output_ before the last draw
   PixelBox lastChange_;
   std::optional<DarkenTable> darken_;  // made once for the fraction the skin asks

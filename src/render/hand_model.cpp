@@ -53,13 +53,17 @@ Point PointAlong(Point centre, double angle, double length) {
 }
 
 void DrawSimpleShadows(Surface& mask, const SimpleScene& scene) {
+  DrawSimpleStillShadows(mask, scene);
+  DrawSimpleSecondShadow(mask, scene);
+}
+
+void DrawSimpleStillShadows(Surface& mask, const SimpleScene& scene) {
   const SimpleHands& h = scene.hands;
   const HandAngles& a = scene.angles;
   const Point c = scene.centre;
   if (scene.alarmShown) ShadowStroke(mask, c, a.alarm, h.alarmLength, 3.75, 2);
   ShadowStroke(mask, c, a.hour, h.hourLength, 3.75, 1.5);
   ShadowStroke(mask, c, a.minute, h.minuteLength, 3.75, 2);
-  DrawSimpleSecondShadow(mask, scene);
 }
 
 void DrawSimpleSecondShadow(Surface& mask, const SimpleScene& scene) {
@@ -75,6 +79,12 @@ void DrawSimpleSecondHand(Surface& surface, const SimpleScene& scene) {
 }
 
 void DrawSimpleHands(Surface& surface, const SimpleScene& scene) {
+  DrawSimpleStillHands(surface, scene);
+  DrawSimpleSecondHand(surface, scene);
+  DrawSimpleCentre(surface, scene);
+}
+
+void DrawSimpleStillHands(Surface& surface, const SimpleScene& scene) {
   const SimpleHands& h = scene.hands;
   const HandAngles& a = scene.angles;
   const Point c = scene.centre;
@@ -85,11 +95,13 @@ void DrawSimpleHands(Surface& surface, const SimpleScene& scene) {
   if (HasMinuteTail(scene)) {
     SupersampledStroke(surface, c, a.minute + kPi, MinuteTail(h), 2, h.minuteColour);
   }
-  DrawSimpleSecondHand(surface, scene);
+}
+
+void DrawSimpleCentre(Surface& surface, const SimpleScene& scene) {
   const int radius = RoundToInt(2.5 * kSupersample);
-  const Point centre = Scaled(c);
-  DrawEllipse(surface, centre.x - radius, centre.y - radius, centre.x + radius, centre.y + radius,
-              h.secondColour, h.secondColour);
+  const Point centre = Scaled(scene.centre);
+  const Colour colour = scene.hands.secondColour;
+  DrawEllipse(surface, centre.x - radius, centre.y - radius, centre.x + radius, centre.y + radius, colour, colour);
 }
 
 void DrawSimpleHandsKeyColour(Surface& surface, const SimpleScene& scene) {

@@ -56,10 +56,14 @@ struct SimpleScene {
 // Supersampled drawing: hand ends rounded to screen pixels, then scaled by 4.
 void DrawSimpleShadows(Surface& mask, const SimpleScene& scene);
 void DrawSimpleHands(Surface& surface, const SimpleScene& scene);
-// The second hand and its shadow alone, as the two above draw them: what
-// moves in a second when nothing else does.
+// The same in the parts the engine keeps apart: the shadows and hands that
+// stand still within a minute, the second hand with its shadow (what moves
+// in a second when nothing else does), and the centre disc over it.
+void DrawSimpleStillShadows(Surface& mask, const SimpleScene& scene);
 void DrawSimpleSecondShadow(Surface& mask, const SimpleScene& scene);
+void DrawSimpleStillHands(Surface& surface, const SimpleScene& scene);
 void DrawSimpleSecondHand(Surface& surface, const SimpleScene& scene);
+void DrawSimpleCentre(Surface& surface, const SimpleScene& scene);
 // Screen-resolution drawing for key-colour faces: no shadows, no centre disc.
 void DrawSimpleHandsKeyColour(Surface& surface, const SimpleScene& scene);
 // The miniature: hour, minute and second hands at full supersampled precision.
