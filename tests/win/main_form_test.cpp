@@ -105,12 +105,19 @@ TEST_CASE("ticks compose only the pixels that change, and the face equals one co
   face.engine().SetAngles(SecondsPast(30));
   face.Redraw(face.Everything(), true, texts);
   CHECK(face.Redraw(Box{}, true, texts).Empty());  // the same second again: nothing to show
+  // A label strip below the hands changes with them each second: the two
+  // are composed and shown apart, and nothing between them is.
+  const Box hands = face.HandBox();
+  const Box label{hands.left, hands.bottom + 2, hands.right, face.height()};
+  REQUIRE_FALSE(label.Empty());
   for (int second = 31; second < 36; ++second) {
     face.engine().SetAngles(SecondsPast(second));
-    const Box changed = face.Redraw(Box{}, true, texts);
-    CHECK_FALSE(changed.Empty());
-    CHECK(Intersect(changed, face.HandBox()) == changed);
-    CHECK(changed.Width() * changed.Height() < face.HandBox().Width() * face.HandBox().Height() / 2);
+    const FaceChanges changed = face.Redraw(label, true, texts);
+    REQUIRE(changed.count == 2);
+    CHECK(changed.boxes[0] == label);
+    const Box& moved = changed.boxes[1];
+    CHECK(Intersect(moved, hands) == moved);
+    CHECK(moved.Width() * moved.Height() < hands.Width() * hands.Height() / 2);
   }
   whole.engine().SetAngles(SecondsPast(35));
   whole.Redraw(whole.Everything(), true, texts);

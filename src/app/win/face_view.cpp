@@ -132,34 +132,54 @@ Box FaceView::HandBox() const {
   return {r.left, r.top, r.left + engine_.Output().Width(), r.top + engine_.Output().Height()};
 }
 
+void FaceChanges::Add(const Box& box) {
+  if (box.Empty()) return;
+  for (int i = 0; i < count; ++i) {
+    if (Intersect(boxes[i], box).Empty()) continue;
+    boxes[i] = Union(boxes[i], box);
+    return;
+  }
+  if (count < static_cast<int>(boxes.size())) {
+    boxes[count++] = box;
+  } else {
+    boxes[count - 1] = Union(boxes[count - 1], box);
+  }
+}
+
 // Only pixels that change are composed again and reported: a tick that
 // finds the hands where they were and no label changed costs nothing more.
-Box FaceView::Redraw(const Box& dirty, bool hands, const FaceLabelTexts& texts) {
-  if (!frame_.bitmap) return {};
+FaceChanges FaceView::Redraw(const Box& dirty, bool hands, const FaceLabelTexts& texts) {
+  FaceChanges changes;
+  if (!frame_.bitmap) return changes;
   const Box handBox = HandBox();
-  Box box = Intersect(dirty, Everything());
+  changes.Add(Intersect(dirty, Everything()));
   // Restoring the base under the hands wipes them, so they come back there.
-  const bool wiped = !Intersect(box, handBox).Empty();
+  const bool wiped = !Intersect(dirty, handBox).Empty();
   if (handsEnabled_ && (hands || wiped) && !engine_.UpToDate()) {
     engine_.Draw();
     const Box& change = engine_.LastChange();
-    if (!change.Empty())
-      box = Intersect(Union(box, Box{handBox.left + change.left, handBox.top + change.top,
-                                     handBox.left + change.right, handBox.top + change.bottom}),
-                      Everything());
+    changes.Add(Intersect(Box{handBox.left + change.left, handBox.top + change.top, handBox.left + change.right,
+                              handBox.top + change.bottom},
+                          Everything()));
   }
-  if (box.Empty()) return box;
+  if (changes.Empty()) return changes;
+  MemDc dc;
+  SelectGuard select(dc.get(), frame_.bitmap.get());
+  for (int i = 0; i < changes.count; ++i) Compose(changes.boxes[i], dc.get(), texts);
+  return changes;
+}
+
+void FaceView::Compose(const Box& box, HDC dc, const FaceLabelTexts& texts) {
   const FrameView view = View();
+  GdiFlush();  // the labels of an earlier box are in the pixels before they are restored over
   RestoreBox(base_, view, box);
+  const Box handBox = HandBox();
   if (handsEnabled_ && !Intersect(box, handBox).Empty())
     PutHands(engine_.Output(), handBox.left, handBox.top, view, layered_, box);
   if (overlay_) overlay_->DrawOver(view, box);
-  MemDc dc;
-  SelectGuard select(dc.get(), frame_.bitmap.get());
-  labels_.Draw(dc.get(), box, texts);
+  labels_.Draw(dc, box, texts);
   GdiFlush();
   if (layered_) RepairTextAlpha(base_, view, box);
-  return box;
 }
 
 void FaceView::Paint(HDC target, const RECT& dirty) const {

@@ -6,6 +6,7 @@
 // face pushed to the screen with it.
 #include <windows.h>
 
+#include <array>
 #include <vector>
 
 #include "app/face_compose.h"
@@ -16,6 +17,16 @@
 #include "skin/mask_region.h"
 
 namespace tikolvo {
+
+// What a redraw changed on screen, in at most two boxes: the labels' and the
+// hands' stay apart when they do not meet, so that the face between them is
+// neither put together nor shown again.
+struct FaceChanges {
+  std::array<Box, 2> boxes{};
+  int count = 0;
+  bool Empty() const { return count == 0; }
+  void Add(const Box& box);
+};
 
 // Something drawn over the hands and under the labels (the skin buttons).
 class FaceOverlay {
@@ -47,7 +58,7 @@ class FaceView {
 
   // Composes `dirty` again, with the hands when asked for and enabled, and
   // returns what changed on screen.
-  Box Redraw(const Box& dirty, bool hands, const FaceLabelTexts& texts);
+  FaceChanges Redraw(const Box& dirty, bool hands, const FaceLabelTexts& texts);
   Box Everything() const { return {0, 0, frame_.width, frame_.height}; }
   Box HandBox() const;
 
@@ -57,6 +68,7 @@ class FaceView {
 
  private:
   bool SizeFrame(int width, int height);
+  void Compose(const Box& box, HDC dc, const FaceLabelTexts& texts);
   FrameView View() const { return {static_cast<std::uint8_t*>(frame_.bits), frame_.width, frame_.height}; }
 
   DibSection frame_;

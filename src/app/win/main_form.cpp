@@ -120,14 +120,17 @@ HandColours MainForm::CurrentHandColours() const {
   return HandColours{hands.minuteColour, hands.alarmColour, hands.secondColour};
 }
 
-void MainForm::ShowFaceChanges(const Box& changed) {
-  if (changed.Empty()) return;
+void MainForm::ShowFaceChanges(const FaceChanges& changes) {
+  if (changes.Empty()) return;
   if (face_.layered()) {
     face_.Push(hwnd(), store_.settings.inter.opacity);
     return;
   }
-  const RECT r{changed.left, changed.top, changed.right, changed.bottom};
-  InvalidateRect(hwnd(), &r, FALSE);
+  for (int i = 0; i < changes.count; ++i) {
+    const Box& box = changes.boxes[i];
+    const RECT r{box.left, box.top, box.right, box.bottom};
+    InvalidateRect(hwnd(), &r, FALSE);
+  }
 }
 
 void MainForm::RunClosingSteps() {

@@ -89,7 +89,7 @@ class MainForm : public Window, public ClockWindowOptions, public WindowStateSou
   void Paint();
   void TimerTimer();
   void ApplyDrawingOptions();
-  void ShowFaceChanges(const Box& changed);
+  void ShowFaceChanges(const FaceChanges& changes);
 
   // Skin.
   void LoadCurrentSkin();
