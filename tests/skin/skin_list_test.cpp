@@ -1,0 +1,66 @@
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "skin/skin_list.h"
+#include "skin_bytes.h"
+
+namespace tikolvo {
+namespace {
+
+using test::ArchiveBytes;
+using test::Bmp24;
+
+class MemoryFiles : public SkinFileSource {
+ public:
+  std::map<std::string, std::string> files;
+  bool Exists(const std::string& path) const override { return files.count(path) > 0; }
+  std::optional<std::string> Read(const std::string& path) const override {
+    const auto found = files.find(path);
+    return found == files.end() ? std::nullopt : std::optional(found->second);
+  }
+};
+
+constexpr int kPreviewSlot = 7;
+
+TEST(SkinList, EachKindOfLineLoadsAndRemembersItsOwnForm) {
+  const SkinListEntry layered = ParseSkinListEntry("C:\\Tik\\skins\\new\\Glass.tks||+");
+  EXPECT_EQ(layered.kind, SkinEntryKind::Layered);
+  EXPECT_EQ(SkinListText(2, layered), "3. Glass.tks");
+  const SkinAcceptance archive = AcceptSkinEntry(layered, "C:\\Tik\\");
+  EXPECT_EQ(archive.loadPath, "C:\\Tik\\skins\\new\\Glass.tks");
+  EXPECT_EQ(archive.stored, archive.loadPath) << "an archive is remembered by its full path";
+  EXPECT_EQ(ParseSkinListEntry("D:\\plain.tks||*").kind, SkinEntryKind::Archive);
+
+  const SkinListEntry folder = ParseSkinListEntry("wood");
+  EXPECT_EQ(folder.kind, SkinEntryKind::Folder);
+  EXPECT_EQ(SkinListText(0, folder), "1. wood");
+  const SkinAcceptance unpacked = AcceptSkinEntry(folder, "C:\\Tik\\");
+  EXPECT_EQ(unpacked.loadPath, "C:\\Tik\\skins\\wood\\");
+  EXPECT_EQ(unpacked.stored, "wood") << "a folder skin is remembered by its name";
+}
+
+TEST(SkinList, PreviewComesFromTheArchiveOrTheFolderShotAndNeverThrows) {
+  MemoryFiles disk;
+  ArchiveBytes archive;
+  archive.AddMember(kPreviewSlot, "shot.bmp", Bmp24(3, 2, std::vector<std::uint32_t>(6, 0x102030)));
+  disk.files["C:\\s\\a.tks"] = archive.bytes;
+  const std::optional<Picture> packed = ReadSkinPreview(ParseSkinListEntry("C:\\s\\a.tks||*"), "C:\\", disk);
+  ASSERT_TRUE(packed);
+  EXPECT_EQ(packed->width, 3);
+
+  disk.files["C:\\s\\cut.tks"] = archive.bytes.substr(0, archive.bytes.size() - 5);
+  EXPECT_FALSE(ReadSkinPreview(ParseSkinListEntry("C:\\s\\cut.tks||*"), "C:\\", disk));
+  EXPECT_FALSE(ReadSkinPreview(ParseSkinListEntry("C:\\s\\gone.tks||*"), "C:\\", disk));
+  EXPECT_FALSE(ReadSkinPreview(ParseSkinListEntry("C:\\s\\plain.tks||*"), "C:\\", disk));
+
+  disk.files["C:\\skins\\wood\\shot.jpg"] = "not even a JPEG";
+  EXPECT_FALSE(ReadSkinPreview(ParseSkinListEntry("wood"), "C:\\", disk));
+  disk.files["C:\\skins\\wood\\shot.bmp"] = Bmp24(5, 1, std::vector<std::uint32_t>(5, 0));
+  const std::optional<Picture> shot = ReadSkinPreview(ParseSkinListEntry("wood"), "C:\\", disk);
+  ASSERT_TRUE(shot) << "shot.bmp comes before shot.jpg";
+  EXPECT_EQ(shot->width, 5);
+}
+
+}  // namespace
+}  // namespace tikolvo
