@@ -67,4 +67,12 @@ std::optional<Picture> ReadSkinPreview(const SkinListEntry& entry, const std::st
   return ArchivePreview(entry.path, files);
 }
 
+bool IsInstallableSkinArchive(std::string_view bytes) {
+  try {
+    return !ReadArchiveSkin(bytes, std::string(), HandRecords{}).face.empty();
+  } catch (const SkinArchiveError&) {
+    return false;
+  }
+}
+
 }  // namespace tikolvo

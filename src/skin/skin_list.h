@@ -6,6 +6,7 @@
 // the skins folder.
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "skin/picture.h"
 #include "skin/skin_read.h"
@@ -45,5 +46,9 @@ inline bool RemembersAcceptedSkin(SkinAcceptedBy by, bool loaded) { return by ==
 // be read; a damaged archive is not an error here.
 std::optional<Picture> ReadSkinPreview(const SkinListEntry& entry, const std::string& programFolder,
                                        const SkinFileSource& files);
+
+// A dropped archive is installed only when the whole of it reads as a skin
+// with a face: a damaged one is refused before anything is copied.
+bool IsInstallableSkinArchive(std::string_view bytes);
 
 }  // namespace tikolvo

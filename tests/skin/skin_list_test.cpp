@@ -62,5 +62,16 @@ TEST(SkinList, PreviewComesFromTheArchiveOrTheFolderShotAndNeverThrows) {
   EXPECT_EQ(shot->width, 5);
 }
 
+TEST(SkinList, OnlyAnArchiveThatReadsWholeWithAFaceIsInstalled) {
+  constexpr int kFaceSlot = 10;
+  ArchiveBytes archive;
+  archive.AddMember(kPreviewSlot, "shot.bmp", Bmp24(2, 2, std::vector<std::uint32_t>(4, 0)));
+  EXPECT_FALSE(IsInstallableSkinArchive(archive.bytes)) << "no face to show";
+  archive.AddMember(kFaceSlot, "main.bmp", Bmp24(4, 4, std::vector<std::uint32_t>(16, 0x808080)));
+  EXPECT_TRUE(IsInstallableSkinArchive(archive.bytes));
+  EXPECT_FALSE(IsInstallableSkinArchive(archive.bytes.substr(0, archive.bytes.size() - 3)));
+  EXPECT_FALSE(IsInstallableSkinArchive(archive.bytes.substr(0, 600))) << "cut inside the directory";
+}
+
 }  // namespace
 }  // namespace tikolvo
