@@ -1,8 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <map>
-
 #include "skin/skin_list.h"
+#include "memory_skin_files.h"
 #include "skin_bytes.h"
 
 namespace tikolvo {
@@ -10,16 +9,7 @@ namespace {
 
 using test::ArchiveBytes;
 using test::Bmp24;
-
-class MemoryFiles : public SkinFileSource {
- public:
-  std::map<std::string, std::string> files;
-  bool Exists(const std::string& path) const override { return files.count(path) > 0; }
-  std::optional<std::string> Read(const std::string& path) const override {
-    const auto found = files.find(path);
-    return found == files.end() ? std::nullopt : std::optional(found->second);
-  }
-};
+using test::MemoryFiles;
 
 constexpr int kPreviewSlot = 7;
 
