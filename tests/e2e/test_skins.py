@@ -267,12 +267,14 @@ class ThemesPage(SkinTestCase, SettingsWindowBase):
 
         probe("drop", "TMainForm", wine_path(broken))
         wait_until(lambda: window_count(NOTICE_CLASS) == 1, what="the notice about the damaged archive")
+        save_screenshot("skin_drop_refused")
         probe("click", NOTICE_CLASS, IDOK)
         wait_until(lambda: window_count(NOTICE_CLASS) == 0, what="the notice to close")
         self.assertEqual(sorted(os.listdir(self.skin_path())), self.shipped, "nothing copied")
 
         probe("drop", "TMainForm", wine_path(dropped))
         wait_until(lambda: window_count(QUESTION_CLASS) == 1, what="the question whether to install")
+        save_screenshot("skin_drop_question")
         probe("click", QUESTION_CLASS, IDOK)
         wait_until(lambda: size_of(window_rect()) == size, what="the clock to wear the dropped skin")
         installed = self.skin_path("default (2).tks")

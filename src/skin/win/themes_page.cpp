@@ -184,7 +184,7 @@ void ThemesPage::InstallDroppedSkin(HWND owner, const std::string& path) {
   const std::string name = FileNameOf(path);
   const std::optional<std::string> bytes = ReadWholeFile(path);
   if (!bytes || !IsInstallableSkinArchive(*bytes)) {
-    ShowNotice(owner, kInstallCaption, "Файл \"" + name + "\" повреждён и не может быть установлен как скин.");
+    ShowNotice(owner, kInstallCaption, "Файл \"" + name + "\" повреждён.\nТакой скин не может быть установлен.");
     return;
   }
   if (!AskConfirmation(owner, kInstallCaption, "Установить скин \"" + name + "\" и принять его?", "Отмена",
