@@ -263,8 +263,8 @@ int SendDrop(HWND hwnd, int count, wchar_t** paths) {
 }
 
 bool IsControlVerb(const std::wstring& verb) {
-  return verb == L"click" || verb == L"checked" || verb == L"ctltext" || verb == L"ctlrect" || verb == L"lines" || verb == L"settext" ||
-         verb == L"select" || verb == L"tab";
+  return verb == L"click" || verb == L"checked" || verb == L"ctltext" || verb == L"ctlrect" || verb == L"lines" ||
+         verb == L"settext" || verb == L"select" || verb == L"tab";
 }
 
 // The control in the first window of the class that has one with that id,

@@ -158,7 +158,8 @@ void ThemesPage::LBSkinsDrawItem(const DRAWITEMSTRUCT& item) {
   const SkinListEntry entry = ParseSkinListEntry(ListLine(item.hwndItem, static_cast<int>(item.itemID)));
   RECT text = item.rcItem;
   if (entry.kind != SkinEntryKind::Folder) {
-    const int picture = entry.kind == SkinEntryKind::Layered ? system_picture::kLayeredSkin : system_picture::kSkinArchive;
+    const bool layered = entry.kind == SkinEntryKind::Layered;
+    const int picture = layered ? system_picture::kLayeredSkin : system_picture::kSkinArchive;
     const int top = item.rcItem.top + (item.rcItem.bottom - item.rcItem.top - kSystemPictureSize) / 2;
     SystemStrip().Draw(item.hDC, picture, item.rcItem.left, top, kSystemPictureSize);
     text.left += kLinePicture;
