@@ -1,5 +1,8 @@
 #include "skin/skin_search.h"
 
+#include <set>
+
+#include "common/cp1251.h"
 #include "skin/folder_skin.h"
 #include "skin/tks_archive.h"
 
@@ -12,7 +15,7 @@ constexpr int kDeepestFolder = 32;
 
 class Search {
  public:
-  explicit Search(const SkinSearchFiles& files) : files_(files) {}
+  Search(const SkinSearchFiles& files, bool folderSkins) : files_(files), folderSkins_(folderSkins) {}
 
   // False when an archive's header could not be read.
   bool Walk(const std::string& folder, int depth) {
@@ -21,6 +24,7 @@ class Search {
     for (const SkinFolderEntry& entry : files_.List(base)) {
       const std::string path = base + entry.name;
       if (entry.folder) {
+        if (depth == 0 && folderSkins_ && IsFolderSkin(path)) found.push_back(entry.name);
         if (!Walk(path, depth + 1)) return false;
       } else if (HasArchiveExtension(entry.name) && !Add(path)) {
         return false;
@@ -40,7 +44,20 @@ class Search {
     return true;
   }
 
+  // The folder's own listing answers which files exist, compared without
+  // regard to letter case as the file system does.
+  bool IsFolderSkin(const std::string& folder) const {
+    const std::string base = FolderWithSeparator(folder);
+    std::set<std::string> names;
+    for (const SkinFolderEntry& entry : files_.List(base))
+      if (!entry.folder) names.insert(LowerCaseText(entry.name));
+    return IsValidFolderSkin(base, [&](const std::string& path) {
+      return path.size() > base.size() && names.count(LowerCaseText(path.substr(base.size()))) != 0;
+    });
+  }
+
   const SkinSearchFiles& files_;
+  bool folderSkins_;
 };
 
 }  // namespace
@@ -51,8 +68,9 @@ std::string FolderWithSeparator(const std::string& folder) {
   return folder + "\\";
 }
 
-std::optional<std::vector<std::string>> FindSkins(const std::string& folder, const SkinSearchFiles& files) {
-  Search search(files);
+std::optional<std::vector<std::string>> FindSkins(const std::string& folder, const SkinSearchFiles& files,
+                                                  bool folderSkins) {
+  Search search(files, folderSkins);
   if (!search.Walk(folder, 0)) return std::nullopt;
   return std::move(search.found);
 }

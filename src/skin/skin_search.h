@@ -4,6 +4,9 @@
 // listed as its path plus "||*", or "||+" for a layered (type 3) one. Only
 // an archive's header is read. An archive whose header cannot be read ends
 // the search with nothing to show, as the list has always behaved.
+// Asked to, the search also lists the folder skins directly under the
+// searched folder (a sub-folder holding every file a folder skin needs) by
+// their folder name, where the walk meets them.
 #include <cstddef>
 #include <functional>
 #include <optional>
@@ -32,7 +35,8 @@ class SkinSearchFiles {
 // a bare drive letter becomes its root ("C" gives "C:\").
 std::string FolderWithSeparator(const std::string& folder);
 
-std::optional<std::vector<std::string>> FindSkins(const std::string& folder, const SkinSearchFiles& files);
+std::optional<std::vector<std::string>> FindSkins(const std::string& folder, const SkinSearchFiles& files,
+                                                  bool folderSkins = false);
 
 // The file name a skin archive gets when it is installed into a folder
 // that may hold that name already: "name.tks", then "name (2).tks",

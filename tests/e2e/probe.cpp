@@ -204,11 +204,26 @@ int SelectItem(HWND control, int index) {
   return 0;
 }
 
+// Every line of a list box, one hex line each (an empty list prints nothing).
+int PrintListLines(HWND list) {
+  const LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
+  for (LRESULT i = 0; i < count; ++i) {
+    const LRESULT length = SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0);
+    if (length < 0) return 1;
+    std::wstring line(static_cast<std::size_t>(length) + 1, L'\0');
+    SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(line.data()));
+    line.resize(static_cast<std::size_t>(length));
+    PrintHex(line);
+  }
+  return count < 0 ? 1 : 0;
+}
+
 int OnControl(const std::wstring& verb, HWND control, int argc, wchar_t** argv) {
   if (verb == L"click") return PostMessageW(control, BM_CLICK, 0, 0) ? 0 : 1;
   if (verb == L"checked") return PrintFlag(SendMessageW(control, BM_GETCHECK, 0, 0) == BST_CHECKED);
   if (verb == L"ctltext") return PrintTextHex(control);
   if (verb == L"ctlrect") return PrintRect(control);
+  if (verb == L"lines") return PrintListLines(control);
   if (verb == L"settext" && argc >= 5) return SendMessageW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(argv[4])) ? 0 : 1;
   if ((verb == L"select" || verb == L"tab") && argc >= 5) return SelectItem(control, _wtoi(argv[4]));
   return 2;
@@ -248,8 +263,8 @@ int SendDrop(HWND hwnd, int count, wchar_t** paths) {
 }
 
 bool IsControlVerb(const std::wstring& verb) {
-  return verb == L"click" || verb == L"checked" || verb == L"ctltext" || verb == L"ctlrect" || verb == L"settext" ||
-         verb == L"select" || verb == L"tab";
+  return verb == L"click" || verb == L"checked" || verb == L"ctltext" || verb == L"ctlrect" || verb == L"lines" ||
+         verb == L"settext" || verb == L"select" || verb == L"tab";
 }
 
 // The control in the first window of the class that has one with that id,

@@ -63,3 +63,18 @@ def tks(skin_type, members):
         data += packed
     header = bytes([4]) + b"TKSF" + bytes(3) + struct.pack("<i", skin_type)
     return header + b"".join(entries) + bytes(data)
+
+
+def tks_member(archive, kind):
+    """The inflated bytes of an archive's member, None for an empty slot."""
+    entry = 12 + 56 * SLOT_OF_KIND[kind]
+    offset, = struct.unpack_from("<I", archive, entry + 4)
+    size, = struct.unpack_from("<I", archive, entry + 16)
+    if not size:
+        return None
+    return zlib.decompress(archive[offset:offset + size])
+
+
+def bmp_size(data):
+    width, height = struct.unpack_from("<ii", data, 18)
+    return width, abs(height)

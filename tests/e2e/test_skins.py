@@ -1,12 +1,16 @@
 """Skins the clock loads at start: a folder skin's shape, hands and
 buttons, a layered archive's per-pixel alpha, and the fallback to the
-built-in skin when the remembered one is damaged."""
+built-in skin when the remembered one is damaged. The "Темы" page lists the
+installed skins and switches the clock live; a skin archive dropped on the
+clock is installed."""
 import os
+import shutil
 import subprocess
 import unittest
 
 from face_pixels import Shot, along, hand_angles, share
-from skin_files import bmp, ini, solid, tks, write_folder_skin
+from skin_files import bmp, bmp_size, ini, solid, tks, tks_member, write_folder_skin
+from test_settings_window import CONF_CLASS, IDC_NOTEBOOK, QUESTION_CLASS, SettingsWindowBase
 from tikolvo_e2e import (HINT_CLASS, ClockTestCase, flag, parse_ini, pixel, probe, save_screenshot, wait_until,
                          window_count, window_rect)
 
@@ -172,6 +176,114 @@ class Fallback(SkinTestCase):
         # The remembered choice is not changed by the fallback.
         with open(os.path.join(self.folder.path, "skin.cfg"), "rb") as f:
             self.assertIn(b"broken.tks", f.read())
+
+
+THEMES_PAGE = 4
+IDC_LBSKINS, IDC_B_PRIN_SKIN, IDC_ENAMES = 1900, 1903, 1904
+NOTICE_CLASS = "TF_message"
+IDOK = 1
+WS_EX_LAYERED = 0x80000
+
+
+def control_text(cls, control_id):
+    return bytes.fromhex((probe("ctltext", cls, control_id) or [""])[0]).decode("utf-8")
+
+
+def list_lines():
+    return [bytes.fromhex(word).decode("utf-8") for word in probe("lines", CONF_CLASS, IDC_LBSKINS)]
+
+
+def remembered(folder):
+    path = os.path.join(folder, "skin.cfg")
+    if not os.path.isfile(path):
+        return None
+    with open(path, "rb") as f:
+        return dict(parse_ini(f.read())).get("Skin", {}).get("Current")
+
+
+def face_size(archive_path):
+    with open(archive_path, "rb") as f:
+        return bmp_size(tks_member(f.read(), 13))
+
+
+def size_of(rect):
+    return rect[2] - rect[0], rect[3] - rect[1]
+
+
+class ThemesPage(SkinTestCase, SettingsWindowBase):
+    def setUp(self):
+        super().setUp()
+        shipped = os.path.join(os.path.dirname(os.environ["TIKOLVO_EXE"]), "dist", "skins")
+        if not os.path.isdir(shipped):
+            raise unittest.SkipTest("no shipped skins beside the exe")
+        shutil.copytree(shipped, self.skin_path())
+        self.shipped = sorted(os.listdir(shipped))
+
+    def wait_listed(self, name):
+        return wait_until(lambda: next((line for line in list_lines() if line.split("||")[0].endswith(name)), None),
+                          what="%s in the skin list" % name)
+
+    def test_the_page_lists_the_shipped_skins_and_accepting_the_layered_one_switches_the_clock(self):
+        self.start()
+        self.open_by_button()
+        probe("tab", CONF_CLASS, IDC_NOTEBOOK, THEMES_PAGE)
+        self.assertEqual(control_text(CONF_CLASS, IDC_ENAMES), "default")
+        lines = wait_until(lambda: list_lines() if len(list_lines()) == len(self.shipped) else None,
+                           what="the shipped skins in the list")
+        folder = wine_path(self.skin_path())
+        self.assertEqual(sorted(lines), sorted(folder + "\\" + name + ("||+" if name == "layered.tks" else "||*")
+                                               for name in self.shipped))
+        layered = lines.index(folder + "\\layered.tks||+")
+        probe("select", CONF_CLASS, IDC_LBSKINS, layered)
+        save_screenshot("themes_page")
+        probe("command", CONF_CLASS, IDC_B_PRIN_SKIN)
+        size = face_size(self.skin_path("layered.tks"))
+        wait_until(lambda: size_of(window_rect()) == size, what="the clock to take the layered skin's size")
+        self.assertTrue(int(probe("exstyle", "TMainForm")[0], 16) & WS_EX_LAYERED, "per-pixel alpha")
+        wait_until(lambda: remembered(self.folder.path) == folder + "\\layered.tks", what="skin.cfg")
+        self.assertEqual(control_text(CONF_CLASS, IDC_ENAMES), "layered.tks")
+
+        self.folder.close()
+        self.folder.start_and_wait()
+        wait_until(lambda: size_of(window_rect()) == size, what="the remembered skin at the next start")
+
+    def test_a_dropped_archive_is_installed_under_a_free_name_and_worn_and_a_damaged_one_refused(self):
+        size = (150, 120)
+        archive = tks(1, {9: ("config.cfg", ini({"Clock": {"RecX1": 10, "RecY1": 10, "RecX2": 110,
+                                                          "RecY2": 110}})),
+                          13: ("main.bmp", bmp(size[0], size[1], solid((30, 90, 200)))),
+                          14: ("mask.bmp", bmp(size[0], size[1], solid((0, 0, 0))))})
+        outside = os.path.join(self.folder.path, "incoming")
+        os.makedirs(outside)
+        dropped = os.path.join(outside, "default.tks")  # the name is taken in skins\ already
+        with open(dropped, "wb") as f:
+            f.write(archive)
+        broken = os.path.join(outside, "broken.tks")
+        with open(broken, "wb") as f:
+            f.write(archive[:700])
+        self.start()
+        with open(self.skin_path("default.tks"), "rb") as f:
+            shipped_default = f.read()
+
+        probe("drop", "TMainForm", wine_path(broken))
+        wait_until(lambda: window_count(NOTICE_CLASS) == 1, what="the notice about the damaged archive")
+        save_screenshot("skin_drop_refused")
+        probe("click", NOTICE_CLASS, IDOK)
+        wait_until(lambda: window_count(NOTICE_CLASS) == 0, what="the notice to close")
+        self.assertEqual(sorted(os.listdir(self.skin_path())), self.shipped, "nothing copied")
+
+        probe("drop", "TMainForm", wine_path(dropped))
+        wait_until(lambda: window_count(QUESTION_CLASS) == 1, what="the question whether to install")
+        save_screenshot("skin_drop_question")
+        probe("click", QUESTION_CLASS, IDOK)
+        wait_until(lambda: size_of(window_rect()) == size, what="the clock to wear the dropped skin")
+        installed = self.skin_path("default (2).tks")
+        with open(installed, "rb") as f:
+            self.assertEqual(f.read(), archive)
+        with open(self.skin_path("default.tks"), "rb") as f:
+            self.assertEqual(f.read(), shipped_default, "nothing is overwritten")
+        wait_until(lambda: remembered(self.folder.path) == wine_path(installed), what="skin.cfg")
+        self.wait_listed("default (2).tks")
 
 
 if __name__ == "__main__":

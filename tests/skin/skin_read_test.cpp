@@ -9,6 +9,7 @@
 #include "common/file_io.h"
 #include "skin/skin_files.h"
 #include "skin/tks_archive.h"
+#include "memory_skin_files.h"
 #include "skin_bytes.h"
 
 namespace tikolvo {
@@ -17,6 +18,7 @@ namespace {
 namespace fs = std::filesystem;
 using test::ArchiveBytes;
 using test::Bmp24;
+using test::MemoryFiles;
 
 // Archive slots (not member kinds) of the members these tests place.
 constexpr int kCloseSlot = 0, kMinimiseSlot = 1, kCursorsSlot = 15, kDescriptionSlot = 6, kHintSlot = 8,
@@ -147,16 +149,6 @@ TEST_F(DiskSkinRead, ArchiveMembersReplaceWhatAnEarlierSkinLeftAndADamagedOneWri
 }
 
 // ---- Folder skins, through a source held in memory.
-
-class MemoryFiles : public SkinFileSource {
- public:
-  std::map<std::string, std::string> files;
-  bool Exists(const std::string& path) const override { return files.count(path) > 0; }
-  std::optional<std::string> Read(const std::string& path) const override {
-    const auto found = files.find(path);
-    return found == files.end() ? std::nullopt : std::optional(found->second);
-  }
-};
 
 TEST(FolderSkinRead, PicturesButtonsAndCursorsComeThroughTheSource) {
   const std::string folder = "C:\\skins\\Wood\\";

@@ -67,6 +67,24 @@ TEST(SkinSearch, AShortArchiveEndsTheSearchAndALoopEnds) {
   EXPECT_LT(loop.listings, 40);
 }
 
+TEST(SkinSearch, OldSkinsAddCompleteFolderSkinsRightUnderTheSkinsFolder) {
+  FakeTree tree;
+  const auto complete = [&](const std::string& folder) {
+    for (const char* name : {"MAIN.bmp", "ngt.jpg", "WHT.bmp", "config.cfg", "mask.bmp"}) tree.File(folder, name, "");
+  };
+  tree.Folder("C:\\skins\\", "wood");
+  complete("C:\\skins\\wood\\");
+  tree.File("C:\\skins\\wood\\", "inner.tks", Header(1));
+  tree.Folder("C:\\skins\\", "half");
+  tree.File("C:\\skins\\half\\", "main.bmp", "");
+  tree.Folder("C:\\skins\\half\\", "deep");
+  complete("C:\\skins\\half\\deep\\");
+  EXPECT_EQ(FindSkins("C:\\skins\\", tree, true),
+            (std::vector<std::string>{"wood", "C:\\skins\\wood\\inner.tks||*"}))
+      << "only a folder the page can load by its name is listed";
+  EXPECT_EQ(FindSkins("C:\\skins\\", tree, false), std::vector<std::string>{"C:\\skins\\wood\\inner.tks||*"});
+}
+
 TEST(SkinSearch, AnInstalledSkinNeverTakesANameInUse) {
   const std::set<std::string> present{"glass.tks", "glass (2).tks", "plain"};
   const auto taken = [&](const std::string& name) { return present.count(name) != 0; };

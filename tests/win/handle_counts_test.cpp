@@ -78,6 +78,7 @@ struct Clock : ClockCommands {
   void HangUpAll() override {}
   void RunPowerAction(PowerButtonAction) override {}
   void SaveAtClose() override {}
+  void InstallSkin(const std::string&) override {}
   void Ticked() override {}
   void ClockChanged() override {}
 };

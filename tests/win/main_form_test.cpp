@@ -59,6 +59,7 @@ struct RunningClock : ClockCommands {
   void RunPowerAction(PowerButtonAction) override {}
   void ClockChanged() override { ++clockChanges; }
   void SaveAtClose() override { app.Save(); }
+  void InstallSkin(const std::string&) override {}
   void Ticked() override {}
   int clockChanges = 0;
 };

@@ -1,6 +1,8 @@
 #pragma once
 // What the clock's window, its menus, tray icon and skin buttons ask of the
 // rest of the program. The program object carries these out.
+#include <string>
+
 #include "settings/power_config.h"
 
 namespace tikolvo {
@@ -21,6 +23,8 @@ class ClockCommands {
   // The window closes or the Windows session ends: what must outlive the
   // run is written, the settings last.
   virtual void SaveAtClose() = 0;
+  // A skin archive dropped on the clock: offered for installing.
+  virtual void InstallSkin(const std::string& path) = 0;
   // Every tick of the clock (500 ms), shown or not: what keeps time with it
   // elsewhere, such as the settings window's miniature clock.
   virtual void Ticked() = 0;

@@ -26,6 +26,7 @@
 #include "menus/win/launcher_host.h"
 #include "settings/win/clock_window_options.h"
 #include "settings/win/settings_store.h"
+#include "skin/win/skin_switch.h"
 
 namespace tikolvo {
 
@@ -36,7 +37,7 @@ inline constexpr UINT kHideTaskbarButtonMessage = WM_APP + 1;
 // drops it on itself as the shell would. Lets tests drop files.
 inline constexpr ULONG_PTR kDropFilesCopyTag = 0x504F5244;  // "DROP" in ASCII
 
-class MainForm : public Window, public ClockWindowOptions, public WindowStateSource {
+class MainForm : public Window, public ClockWindowOptions, public WindowStateSource, public SkinSwitch {
  public:
   // The window's sounds and commands are the program's; both outlive it.
   MainForm(SettingsStore& store, audio::SoundPlayer& sounds, ClockCommands& commands);
@@ -65,7 +66,7 @@ class MainForm : public Window, public ClockWindowOptions, public WindowStateSou
 
   // Loads a skin (".tks" file or folder ending with a separator); false when
   // the built-in skin had to stand in.
-  bool LoadSkin(const std::string& path);
+  bool LoadSkin(const std::string& path) override;
 
   // The scheduler's next task: where the alarm hand points.
   void SetAlarmTime(int hours, int minutes) { angles_.SetAlarm(hours, minutes); }

@@ -9,9 +9,11 @@
 #include <string>
 #include <vector>
 
+#include "common/file_io.h"
 #include "common/win/wide_text.h"
 #include "menus/drop_entry.h"
 #include "menus/win/drop_window.h"
+#include "skin/folder_skin.h"
 
 namespace tikolvo {
 namespace {
@@ -53,8 +55,11 @@ void MainForm::PopupLauncher(LauncherKind kind, POINT origin) {
 void MainForm::OnDropFiles(HDROP drop) {
   const std::vector<std::string> paths = DroppedPaths(drop);
   DragFinish(drop);
-  if (!launchers_) return;
-  for (const std::string& path : paths) ShowDropWindow(hwnd(), path, DropProposedMenu(path), *launchers_);
+  for (const std::string& path : paths) {
+    // A skin archive is offered as a skin, not as a menu entry.
+    if (HasArchiveExtension(path) && FileExists(path)) commands_.InstallSkin(path);
+    else if (launchers_) ShowDropWindow(hwnd(), path, DropProposedMenu(path), *launchers_);
+  }
 }
 
 // The block is copied into this process and dropped after the sender was

@@ -57,6 +57,7 @@ class Program final : public ClockCommands {
     connectionMonitor_.Resumed();
   }
   void SaveAtClose() override;
+  void InstallSkin(const std::string& path) override { themesPage_.InstallDroppedSkin(mainForm_.hwnd(), path); }
   void Ticked() override {
     aboutPage_.Tick();
     connectionMonitor_.Beat();
@@ -108,7 +109,7 @@ class Program final : public ClockCommands {
   ReminderPageView reminderPage_{store_};
   DesktopPlacementPage placementPage_{store_};
   MenuPages menuPages_{store_, launchers_, clock_};
-  ThemesPage themesPage_{store_};
+  ThemesPage themesPage_{store_, mainForm_};
   PlannerPage plannerPage_{store_, settingsForm_, scheduler_, sounds_};
   TaskListPage taskListPage_{store_, settingsForm_, scheduler_};
   TaskCalendarPage taskCalendarPage_{store_, scheduler_, clock_};
