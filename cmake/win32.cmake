@@ -11,7 +11,9 @@ target_compile_definitions(tikolvo_core PUBLIC ${WIN_DEFS})
 string(REPLACE "-O3" "-Os" CMAKE_CXX_FLAGS_RELEASE "${CMAKE_CXX_FLAGS_RELEASE}")
 string(REPLACE "-O3" "-Os" CMAKE_C_FLAGS_RELEASE "${CMAKE_C_FLAGS_RELEASE}")
 file(GLOB RENDER_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/render/*.cpp)
-set_source_files_properties(${RENDER_SOURCES} PROPERTIES COMPILE_OPTIONS -O3)
+# The engine does not read errno: without it, sqrt and llrint are single x87
+# instructions instead of library calls.
+set_source_files_properties(${RENDER_SOURCES} PROPERTIES COMPILE_OPTIONS "-O3;-fno-math-errno")
 file(GLOB DECODER_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/audio/*.cpp ${CMAKE_SOURCE_DIR}/src/skin/bmp_*.cpp
   ${CMAKE_SOURCE_DIR}/src/skin/jpeg_decode.cpp ${CMAKE_SOURCE_DIR}/src/skin/inflate.cpp)
 set_source_files_properties(${DECODER_SOURCES} PROPERTIES COMPILE_OPTIONS -O2)

@@ -1,6 +1,7 @@
 #pragma once
 // Small exact integer helpers shared by the primitives.
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 
 namespace tikolvo::raster {
@@ -12,6 +13,19 @@ inline std::int64_t FloorDiv(std::int64_t a, std::int64_t b) {
 }
 
 inline std::int64_t CeilDiv(std::int64_t a, std::int64_t b) { return -FloorDiv(-a, b); }
+
+// Floor and ceiling of a finite double well inside the 64-bit range. The
+// nearest whole number is one instruction on every target (the library's
+// floor and ceil change the x87 rounding mode twice per call, which the
+// rasterizer paid on every row); it is off by at most one, set right here.
+inline std::int64_t FloorToInt(double v) {
+  const std::int64_t r = std::llrint(v);
+  return r - (static_cast<double>(r) > v ? 1 : 0);
+}
+inline std::int64_t CeilToInt(double v) {
+  const std::int64_t r = std::llrint(v);
+  return r + (static_cast<double>(r) < v ? 1 : 0);
+}
 
 inline int Clamp(std::int64_t v, int limit) {
   return static_cast<int>(std::clamp<std::int64_t>(v, -limit, limit));

@@ -219,8 +219,8 @@ void DrawWideLine(Surface& surface, Point a, Point b, int width, Colour colour) 
     // The estimate is within a tiny fraction of a pixel; the exact test
     // settles the ends (the covered pixels of a row are contiguous: the pen's
     // shape is convex).
-    std::int64_t left = static_cast<std::int64_t>(std::ceil((low - stroke.offset) / 2));
-    std::int64_t right = static_cast<std::int64_t>(std::floor((high - stroke.offset) / 2));
+    std::int64_t left = raster::CeilToInt((low - stroke.offset) / 2);
+    std::int64_t right = raster::FloorToInt((high - stroke.offset) / 2);
     if (left > right) std::swap(left, right);
     while (left <= right && !stroke.Covers(left, Y)) ++left;
     while (right >= left && !stroke.Covers(right, Y)) --right;

@@ -43,8 +43,8 @@ class EllipseShape {
     if (y < top_ || y >= bottom_) return {};
     const double v = static_cast<double>(2 * static_cast<std::int64_t>(y) - centreY_) / height_;
     const double half = width_ * std::sqrt(std::max(0.0, 1.0 - v * v));
-    std::int64_t left = static_cast<std::int64_t>(std::floor((centreX_ - half) / 2)) - 1;
-    std::int64_t right = static_cast<std::int64_t>(std::ceil((centreX_ + half) / 2)) + 1;
+    std::int64_t left = raster::FloorToInt((centreX_ - half) / 2) - 1;
+    std::int64_t right = raster::CeilToInt((centreX_ + half) / 2) + 1;
     while (left <= right && !Contains(left, y)) ++left;
     while (right >= left && !Contains(right, y)) --right;
     if (left > right) return {};
