@@ -10,24 +10,14 @@ namespace {
 
 int Side(int from, int to) { return std::clamp(to - from, 0, Engine::kMaxRectSide); }
 
-PixelBox Union(const PixelBox& a, const PixelBox& b) {
-  if (a.Empty()) return b;
-  if (b.Empty()) return a;
-  return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
-          std::max(a.bottom, b.bottom)};
-}
-
-// The output pixels a box of samples falls into.
-PixelBox OutputPixelsOf(const PixelBox& samples) {
-  if (samples.Empty()) return {};
-  return {samples.left / kSupersample, samples.top / kSupersample, (samples.right - 1) / kSupersample + 1,
-          (samples.bottom - 1) / kSupersample + 1};
-}
-
-void CopyBox(const Bitmap24& from, Bitmap24& to, const PixelBox& box) {
-  const std::size_t left = static_cast<std::size_t>(box.left) * Bitmap24::kBytesPerPixel;
-  const std::size_t bytes = static_cast<std::size_t>(box.Width()) * Bitmap24::kBytesPerPixel;
-  for (int y = box.top; y < box.bottom; ++y) std::memcpy(to.Row(y) + left, from.Row(y) + left, bytes);
+void CopyRegion(const Bitmap24& from, Bitmap24& to, const RowRegion& region) {
+  for (int y = region.Top(); y < region.Bottom(); ++y) {
+    const BlockSpan& columns = region.Row(y);
+    if (columns.Empty()) continue;
+    const std::size_t left = static_cast<std::size_t>(columns.first) * Bitmap24::kBytesPerPixel;
+    const std::size_t bytes = static_cast<std::size_t>(columns.last - columns.first + 1) * Bitmap24::kBytesPerPixel;
+    std::memcpy(to.Row(y) + left, from.Row(y) + left, bytes);
+  }
 }
 
 }  // namespace
@@ -50,6 +40,7 @@ void Engine::SizeFor(const Bitmap24& face, bool keyColour) {
   const std::size_t spans = 2 * static_cast<std::size_t>(canvas_.Height());
   still_.Reserve(spans);
   second_.Reserve(spans);
+  for (RowRegion* region : {&secondRegion_, &secondNow_, &redraw_}) region->Clear(height);
 }
 
 void Engine::SetBackground(const Bitmap24& face) { SizeFor(face, false); }
@@ -107,42 +98,48 @@ bool Engine::UpToDate(Backdrop backdrop) const { return drawn_ && *drawn_ == Sce
 const Bitmap24& Engine::Draw(Backdrop backdrop) {
   if (output_.Empty() || UpToDate(backdrop)) return output_;
   const DrawnScene scene = SceneNow(backdrop);
-  const PixelBox everything{0, 0, output_.Width(), output_.Height()};
   const bool comparable = drawn_.has_value();
   const Bitmap24& background = ChooseBackground(backdrop);
   if (keyColour_) {
     if (comparable) CopyBitmap(output_, previous_, 0, 0);
     DrawKeyColour(background);
-    NoteDrawn(scene, comparable, everything);
+    redraw_.Fill(output_.Width(), output_.Height());
+    NoteDrawn(scene, comparable, redraw_);
     return output_;
   }
   RecordParts(scene);
-  const PixelBox secondNow = OutputPixelsOf(second_.Bounds());
-  const PixelBox box = BoxToRedraw(scene, secondNow).value_or(everything);
-  if (comparable) CopyBox(output_, previous_, box);
-  DrawSupersampled(background, box);
-  secondBox_ = secondNow;
-  NoteDrawn(scene, comparable, box);
+  secondNow_.Clear(output_.Height());
+  second_.shadow.AddTo(secondNow_);
+  second_.hand.AddTo(secondNow_);
+  if (OnlySecondMoved(scene)) {
+    redraw_ = secondRegion_;
+    redraw_.Add(secondNow_);
+  } else {
+    redraw_.Fill(output_.Width(), output_.Height());
+  }
+  if (comparable) CopyRegion(output_, previous_, redraw_);
+  DrawSupersampled(background, redraw_);
+  std::swap(secondRegion_, secondNow_);
+  NoteDrawn(scene, comparable, redraw_);
   return output_;
 }
 
-void Engine::NoteDrawn(const DrawnScene& scene, bool comparable, const PixelBox& box) {
+void Engine::NoteDrawn(const DrawnScene& scene, bool comparable, const RowRegion& drawn) {
   drawn_ = scene;
   if (comparable) {
-    NoteChange(box);
+    NoteChange(drawn);
   } else {
     lastChange_ = {0, 0, output_.Width(), output_.Height()};
   }
 }
 
-// Only the second hand moved: the pixels it covered and the pixels it
-// covers now. Anything else that changed may change any pixel.
-std::optional<PixelBox> Engine::BoxToRedraw(const DrawnScene& scene, const PixelBox& secondNow) const {
-  if (!drawn_) return std::nullopt;
+// Only the second hand moved: the picture changes only where it was and
+// where it is now. Anything else that changed may change any pixel.
+bool Engine::OnlySecondMoved(const DrawnScene& scene) const {
+  if (!drawn_) return false;
   DrawnScene secondMoved = *drawn_;
   secondMoved.angles.second = scene.angles.second;
-  if (!(secondMoved == scene)) return std::nullopt;
-  return Union(secondBox_, secondNow);
+  return secondMoved == scene;
 }
 
 HandLayout Engine::Layout() const {
@@ -164,21 +161,23 @@ void Engine::RecordParts(const DrawnScene& scene) {
   second_.Record(layout, canvas_.Width(), canvas_.Height());
 }
 
-// The smallest box around the pixels of the drawn box that differ from the
-// picture before (nothing else was drawn).
-void Engine::NoteChange(const PixelBox& drawn) {
+// The smallest box around the pixels of the drawn region that differ from
+// the picture before (nothing else was drawn).
+void Engine::NoteChange(const RowRegion& drawn) {
   PixelBox box{output_.Width(), output_.Height(), 0, 0};
-  const std::size_t left = static_cast<std::size_t>(drawn.left) * Bitmap24::kBytesPerPixel;
-  const std::size_t bytes = static_cast<std::size_t>(drawn.Width()) * Bitmap24::kBytesPerPixel;
-  for (int y = drawn.top; y < drawn.bottom; ++y) {
+  for (int y = drawn.Top(); y < drawn.Bottom(); ++y) {
+    const BlockSpan& columns = drawn.Row(y);
+    if (columns.Empty()) continue;
+    const std::size_t left = static_cast<std::size_t>(columns.first) * Bitmap24::kBytesPerPixel;
+    const std::size_t bytes = static_cast<std::size_t>(columns.last - columns.first + 1) * Bitmap24::kBytesPerPixel;
     const std::uint8_t* now = output_.Row(y) + left;
     const std::uint8_t* before = previous_.Row(y) + left;
     if (std::memcmp(now, before, bytes) == 0) continue;
     std::size_t first = 0, last = bytes;
     while (now[first] == before[first]) ++first;
     while (now[last - 1] == before[last - 1]) --last;
-    box.left = std::min(box.left, drawn.left + static_cast<int>(first / Bitmap24::kBytesPerPixel));
-    box.right = std::max(box.right, drawn.left + static_cast<int>((last - 1) / Bitmap24::kBytesPerPixel) + 1);
+    box.left = std::min(box.left, columns.first + static_cast<int>(first / Bitmap24::kBytesPerPixel));
+    box.right = std::max(box.right, columns.first + static_cast<int>((last - 1) / Bitmap24::kBytesPerPixel) + 1);
     box.top = std::min(box.top, y);
     box.bottom = y + 1;
   }
@@ -202,9 +201,9 @@ const Bitmap24& Engine::DrawMiniature() {
   return output_;
 }
 
-void Engine::DrawSupersampled(const Bitmap24& background, const PixelBox& box) {
+void Engine::DrawSupersampled(const Bitmap24& background, const RowRegion& region) {
   canvas_.Begin(background);
-  canvas_.LimitTo(box);
+  canvas_.LimitTo(region);
   still_.underShadows.Replay(canvas_);
   if (Layout().shadows) {
     const double fraction = options_.enhanced ? ShadowFraction(options_.shadowPercent) : kSimpleShadowFraction;

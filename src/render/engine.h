@@ -10,8 +10,8 @@
 // changes once a second or less. The engine remembers what its last picture
 // showed: asked for the same again, it hands that picture back without
 // drawing, and after a draw it tells which pixels the new picture changed.
-// When only the second hand moved, it draws again only the box the hand
-// left and the box it reaches.
+// When only the second hand moved, it draws again only the pixels the hand
+// left and the pixels it reaches.
 #include <array>
 #include <optional>
 
@@ -20,6 +20,7 @@
 #include "render/bitmap.h"
 #include "render/hand_model.h"
 #include "render/hand_parts.h"
+#include "render/row_region.h"
 #include "render/shadow.h"
 #include "render/supersample.h"
 
@@ -106,18 +107,18 @@ class Engine {
   };
   DrawnScene SceneNow(Backdrop backdrop) const { return {backdrop, simple_, options_, angles_, hands_}; }
   void Forget();
-  void NoteChange(const PixelBox& box);
-  void NoteDrawn(const DrawnScene& scene, bool comparable, const PixelBox& box);
+  void NoteChange(const RowRegion& drawn);
+  void NoteDrawn(const DrawnScene& scene, bool comparable, const RowRegion& drawn);
+  bool OnlySecondMoved(const DrawnScene& scene) const;
 
   HandLayout Layout() const;
   void RecordParts(const DrawnScene& scene);
-  std::optional<PixelBox> BoxToRedraw(const DrawnScene& scene, const PixelBox& secondNow) const;
   const DarkenTable& Darkening(double fraction);
 
   void SizeFor(const Bitmap24& face, bool keyColour);
   const Bitmap24& ChooseBackground(Backdrop backdrop) const;
   SimpleScene Scene() const;
-  void DrawSupersampled(const Bitmap24& background, const PixelBox& box);
+  void DrawSupersampled(const Bitmap24& background, const RowRegion& region);
   void DrawKeyColour(const Bitmap24& background);
   void DrawEnhancedHandsKeyColour(Surface& surface);
   ShadowPainter StartShadows(const DarkenTable& table);
@@ -139,7 +140,9 @@ class Engine {
   std::array<HandRecord, kHandCount> hands_{};
 
   std::optional<DrawnScene> drawn_;  // what output_ shows, when it came from Draw
-  PixelBox secondBox_;               // the pixels its second hand and shadow cover
+  RowRegion secondRegion_;           // the pixels its second hand and shadow cover
+  RowRegion secondNow_;              // the same for the picture being drawn
+  RowRegion redraw_;                 // what the picture being drawn draws again
   std::optional<DrawnScene> stillScene_;  // what the still parts were drawn for
   StillParts still_;
   SecondParts second_;

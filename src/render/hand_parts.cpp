@@ -7,13 +7,6 @@
 namespace tikolvo {
 namespace {
 
-PixelBox Union(const PixelBox& a, const PixelBox& b) {
-  if (a.Empty()) return b;
-  if (b.Empty()) return a;
-  return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
-          std::max(a.bottom, b.bottom)};
-}
-
 double AngleOf(const HandAngles& a, HandId id) {
   switch (id) {
     case HandId::Second: return a.second;
@@ -95,6 +88,5 @@ void SecondParts::Record(const HandLayout& layout, int width, int height) {
   DrawSimpleSecondHand(hand, layout.simple);
 }
 
-PixelBox SecondParts::Bounds() const { return Union(shadow.Bounds(), hand.Bounds()); }
 
 }  // namespace tikolvo

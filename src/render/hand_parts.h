@@ -34,8 +34,6 @@ struct SecondParts {
   SpanList hand;
   void Record(const HandLayout& layout, int width, int height);
   void Reserve(std::size_t spans);
-  // The samples both parts cover.
-  PixelBox Bounds() const;
 };
 
 }  // namespace tikolvo

@@ -17,16 +17,8 @@ void SpanList::Replay(Surface& target) const {
   }
 }
 
-PixelBox SpanList::Bounds() const {
-  if (spans_.empty()) return {};
-  PixelBox box{spans_.front().x0, spans_.front().y, spans_.front().x1, spans_.front().y + 1};
-  for (const Span& s : spans_) {
-    box.left = std::min(box.left, s.x0);
-    box.right = std::max(box.right, s.x1);
-    box.top = std::min(box.top, s.y);
-    box.bottom = std::max(box.bottom, s.y + 1);
-  }
-  return box;
+void SpanList::AddTo(RowRegion& region) const {
+  for (const Span& s : spans_) region.Add(s.y / kSupersample, s.x0 / kSupersample, (s.x1 - 1) / kSupersample);
 }
 
 }  // namespace tikolvo

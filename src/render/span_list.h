@@ -6,6 +6,7 @@
 
 #include "common/geometry.h"
 #include "render/rasterizer.h"
+#include "render/row_region.h"
 
 namespace tikolvo {
 
@@ -22,8 +23,8 @@ class SpanList final : public Surface {
   // Plays the spans onto a surface of the same size in the order they were
   // drawn, leaving out the rows the surface does not need.
   void Replay(Surface& target) const;
-  // The box around every span, in the surface's pixels.
-  PixelBox Bounds() const;
+  // Adds the output pixels the spans' samples fall into.
+  void AddTo(RowRegion& region) const;
 
  private:
   struct Span {

@@ -44,7 +44,7 @@ void SupersampledCanvas::Resize(int outputWidth, int outputHeight) {
   live_.assign(static_cast<std::size_t>(outputWidth) * outputHeight, 0);
   range_.assign(outputHeight, BlockSpan{});
   background_ = nullptr;
-  limit_ = {0, 0, outputWidth, outputHeight};
+  limit_ = nullptr;
 }
 
 void SupersampledCanvas::Begin(const Bitmap24& background) {
@@ -56,21 +56,16 @@ void SupersampledCanvas::Begin(const Bitmap24& background) {
     std::fill(live + range.first, live + range.last + 1, 0);
     range.Clear();
   }
-  LimitTo({0, 0, background.Width(), background.Height()});
-}
-
-void SupersampledCanvas::LimitTo(const PixelBox& box) {
-  const int width = samples_.Width() / kSupersample, height = static_cast<int>(range_.size());
-  limit_.left = std::clamp(box.left, 0, width);
-  limit_.right = std::clamp(box.right, limit_.left, width);
-  limit_.top = std::clamp(box.top, 0, height);
-  limit_.bottom = std::clamp(box.bottom, limit_.top, height);
+  limit_ = nullptr;
 }
 
 bool SupersampledCanvas::Limit(int y, int& x0, int& x1) const {
+  if (!limit_) return true;
   if (y < FirstRow() || y >= EndRow()) return false;
-  x0 = std::max(x0, limit_.left * kSupersample);
-  x1 = std::min(x1, limit_.right * kSupersample);
+  const BlockSpan& row = limit_->Row(y / kSupersample);
+  if (row.Empty()) return false;
+  x0 = std::max(x0, row.first * kSupersample);
+  x1 = std::min(x1, (row.last + 1) * kSupersample);
   return x0 < x1;
 }
 
@@ -159,9 +154,13 @@ void SupersampledCanvas::ReduceLiveBlocks(int blockRow, Bitmap24& output) {
 
 void SupersampledCanvas::ReduceInto(Bitmap24& output) {
   if (background_ == nullptr) return;
-  const std::size_t left = static_cast<std::size_t>(limit_.left) * Bitmap24::kBytesPerPixel;
-  const std::size_t bytes = static_cast<std::size_t>(limit_.Width()) * Bitmap24::kBytesPerPixel;
-  for (int blockRow = limit_.top; blockRow < limit_.bottom; ++blockRow) {
+  const int top = limit_ ? limit_->Top() : 0;
+  const int bottom = limit_ ? limit_->Bottom() : static_cast<int>(range_.size());
+  for (int blockRow = top; blockRow < bottom; ++blockRow) {
+    const BlockSpan columns = limit_ ? limit_->Row(blockRow) : BlockSpan{0, output.Width() - 1};
+    if (columns.Empty()) continue;
+    const std::size_t left = static_cast<std::size_t>(columns.first) * Bitmap24::kBytesPerPixel;
+    const std::size_t bytes = static_cast<std::size_t>(columns.last - columns.first + 1) * Bitmap24::kBytesPerPixel;
     std::memcpy(output.Row(blockRow) + left, background_->Row(blockRow) + left, bytes);
     if (!range_[blockRow].Empty()) ReduceLiveBlocks(blockRow, output);
   }

@@ -13,9 +13,9 @@
 #include <vector>
 
 #include "render/bitmap.h"
-#include "common/geometry.h"
 #include "render/block_span.h"
 #include "render/rasterizer.h"
+#include "render/row_region.h"
 #include "render/shadow.h"
 
 namespace tikolvo {
@@ -33,12 +33,12 @@ class SupersampledCanvas final : public Surface {
   // Starts a picture over `background`, which must have the output size and
   // must stay alive and unchanged until ReduceInto.
   void Begin(const Bitmap24& background);
-  // Narrows the picture begun to a box of output pixels: spans are cut to it
-  // and ReduceInto writes only its pixels, leaving the rest of its output as
-  // it was.
-  void LimitTo(const PixelBox& box);
-  int FirstRow() const override { return limit_.top * kSupersample; }
-  int EndRow() const override { return limit_.bottom * kSupersample; }
+  // Narrows the picture begun to a region of output pixels, which must stay
+  // alive and unchanged until ReduceInto: spans are cut to it and ReduceInto
+  // writes only its pixels, leaving the rest of its output as it was.
+  void LimitTo(const RowRegion& region) { limit_ = &region; }
+  int FirstRow() const override { return limit_ ? limit_->Top() * kSupersample : 0; }
+  int EndRow() const override { return limit_ ? limit_->Bottom() * kSupersample : Height(); }
   void FillSpan(int y, int x0, int x1, Colour c) override;
   // Covers a span in the mask and darkens the samples it covers first.
   void DarkenSpan(int y, int x0, int x1, ShadowMask& mask, const DarkenTable& table);
@@ -56,7 +56,7 @@ class SupersampledCanvas final : public Surface {
   Bitmap24 samples_;
   std::vector<std::uint8_t> live_;  // per block: its samples were stretched this picture
   std::vector<BlockSpan> range_;    // per block row: where its live blocks are
-  PixelBox limit_;                  // the output pixels this picture draws
+  const RowRegion* limit_ = nullptr;  // the output pixels this picture draws; none: all
 };
 
 // Where shadow shapes are drawn: every sample under them is darkened once,
