@@ -1,16 +1,14 @@
 // A camera photo as a wallpaper base: 6000 × 4000 pixels, beyond the picture
 // limits, decoded at half size as the base picture loader does (the scale
 // JpegScaleFor picks for a full-HD screen). The photo is made once with
-// libjpeg: smooth colour fields with fine noise, compressed like a camera's.
+// libjpeg: smooth colour fields with fine noise.
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
-#include <cstdlib>
+#include <cstdint>
 #include <string>
 #include <vector>
 
-#include <jpeglib.h>
-
+#include "../tests/skin/test_jpeg.h"
 #include "reminders/wallpaper_geometry.h"
 #include "skin/jpeg_decode.h"
 
@@ -20,38 +18,18 @@ namespace {
 constexpr int kWidth = 6000, kHeight = 4000;
 
 std::string MakePhoto() {
-  jpeg_compress_struct cinfo{};
-  jpeg_error_mgr errors{};
-  cinfo.err = jpeg_std_error(&errors);
-  jpeg_create_compress(&cinfo);
-  unsigned char* buffer = nullptr;
-  unsigned long size = 0;
-  jpeg_mem_dest(&cinfo, &buffer, &size);
-  cinfo.image_width = kWidth;
-  cinfo.image_height = kHeight;
-  cinfo.input_components = 3;
-  cinfo.in_color_space = JCS_RGB;
-  jpeg_set_defaults(&cinfo);
-  jpeg_set_quality(&cinfo, 90, TRUE);
-  jpeg_start_compress(&cinfo, TRUE);
-  std::vector<unsigned char> row(kWidth * 3);
+  std::vector<std::uint32_t> pixels(static_cast<std::size_t>(kWidth) * kHeight);
   unsigned noise = 12345;
   for (int y = 0; y < kHeight; ++y) {
     for (int x = 0; x < kWidth; ++x) {
       noise = noise * 1103515245u + 12345u;
-      const int grain = static_cast<int>(noise >> 28);
-      row[3 * x] = static_cast<unsigned char>(x * 200 / kWidth + grain);
-      row[3 * x + 1] = static_cast<unsigned char>(y * 200 / kHeight + grain);
-      row[3 * x + 2] = static_cast<unsigned char>(((x + y) / 40) % 200 + grain);
+      const std::uint32_t grain = noise >> 28;
+      const std::uint32_t red = x * 200 / kWidth + grain, green = y * 200 / kHeight + grain;
+      const std::uint32_t blue = ((x + y) / 40) % 200 + grain;
+      pixels[static_cast<std::size_t>(y) * kWidth + x] = red << 16 | green << 8 | blue;
     }
-    JSAMPROW rows[1] = {row.data()};
-    jpeg_write_scanlines(&cinfo, rows, 1);
   }
-  jpeg_finish_compress(&cinfo);
-  std::string out(reinterpret_cast<char*>(buffer), size);
-  jpeg_destroy_compress(&cinfo);
-  std::free(buffer);
-  return out;
+  return test::EncodeJpeg(kWidth, kHeight, pixels);
 }
 
 void BM_DecodeCameraPhotoAtHalfSize(benchmark::State& state) {

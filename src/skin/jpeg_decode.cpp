@@ -32,11 +32,6 @@ void LimitScans(j_common_ptr cinfo) {
   if (decoder->input_scan_number > kMaxScans) EscapeOnError(cinfo);
 }
 
-// Releases libjpeg's memory on every path, also after a longjmp.
-struct DecompressGuard {
-  jpeg_decompress_struct* cinfo;
-  ~DecompressGuard() { jpeg_destroy_decompress(cinfo); }
-};
 
 std::uint32_t CmykToPixel(const JSAMPLE* p, bool inverted) {
   // Photoshop writes inverted CMYK (Adobe marker), which is what
@@ -63,13 +58,23 @@ void ConvertRow(const jpeg_decompress_struct& cinfo, const JSAMPLE* row, std::ui
 
 bool IsLibjpegScale(int denominator) { return denominator == 2 || denominator == 4 || denominator == 8; }
 
-// Installs our error and progress handlers on a fresh decoder.
-void PrepareHandlers(jpeg_decompress_struct& cinfo, ErrorManager& errors, jpeg_progress_mgr& progress) {
-  cinfo.err = jpeg_std_error(&errors.base);
-  errors.base.error_exit = EscapeOnError;
-  errors.base.emit_message = IgnoreMessage;
-  progress.progress_monitor = LimitScans;
-}
+// A decoder with our error and progress handlers. Its memory is released on
+// every path, also after a longjmp.
+struct Session {
+  jpeg_decompress_struct cinfo{};
+  ErrorManager errors{};
+  jpeg_progress_mgr progress{};
+
+  Session() {
+    cinfo.err = jpeg_std_error(&errors.base);
+    errors.base.error_exit = EscapeOnError;
+    errors.base.emit_message = IgnoreMessage;
+    progress.progress_monitor = LimitScans;
+  }
+  ~Session() { jpeg_destroy_decompress(&cinfo); }
+  Session(const Session&) = delete;
+  Session& operator=(const Session&) = delete;
+};
 
 bool ReadHeaderOnly(jpeg_decompress_struct& cinfo, ErrorManager& errors, std::string_view file, PixelSize& size) {
   if (setjmp(errors.escape) != 0) return false;
@@ -118,27 +123,21 @@ std::optional<Picture> DecodeJpeg(std::string_view file, int scaleDenominator) {
   // libjpeg refuses an empty source with a fatal error before our handler
   // could help; spare it the call.
   if (file.size() < 4) return std::nullopt;
-  jpeg_decompress_struct cinfo{};
-  ErrorManager errors{};
-  jpeg_progress_mgr progress{};
-  PrepareHandlers(cinfo, errors, progress);
-  DecompressGuard guard{&cinfo};
+  Session session;
   Picture picture;
   picture.source_bits = 24;
   std::vector<JSAMPLE> row;
-  if (!RunDecoder(cinfo, errors, progress, file, scaleDenominator, picture, row)) return std::nullopt;
+  if (!RunDecoder(session.cinfo, session.errors, session.progress, file, scaleDenominator, picture, row)) {
+    return std::nullopt;
+  }
   return picture;
 }
 
 std::optional<PixelSize> JpegDimensions(std::string_view file) {
   if (file.size() < 4) return std::nullopt;
-  jpeg_decompress_struct cinfo{};
-  ErrorManager errors{};
-  jpeg_progress_mgr progress{};
-  PrepareHandlers(cinfo, errors, progress);
-  DecompressGuard guard{&cinfo};
+  Session session;
   PixelSize size;
-  if (!ReadHeaderOnly(cinfo, errors, file, size)) return std::nullopt;
+  if (!ReadHeaderOnly(session.cinfo, session.errors, file, size)) return std::nullopt;
   return size;
 }
 
