@@ -13,6 +13,11 @@ namespace {
 
 // Real progressive files use about ten scans.
 constexpr int kMaxScans = 256;
+// A progressive file keeps the coefficients of the whole stored picture,
+// whatever the output scale: about 3 bytes a pixel in colour, some 72 MB for
+// a 24-megapixel photo. Beyond this libjpeg gives up instead of asking for
+// gigabytes a forged header claims.
+constexpr long kMaxDecoderMemory = 256L * 1024 * 1024;
 
 struct ErrorManager {
   jpeg_error_mgr base;  // must stay first: libjpeg hands us a pointer to it
@@ -93,6 +98,7 @@ bool RunDecoder(jpeg_decompress_struct& cinfo, ErrorManager& errors, jpeg_progre
   if (setjmp(errors.escape) != 0) return false;
   jpeg_create_decompress(&cinfo);  // clears every field but the error manager
   cinfo.progress = &progress;
+  cinfo.mem->max_memory_to_use = kMaxDecoderMemory;
   jpeg_mem_src(&cinfo, reinterpret_cast<const unsigned char*>(file.data()), static_cast<unsigned long>(file.size()));
   if (jpeg_read_header(&cinfo, TRUE) != JPEG_HEADER_OK) return false;
   cinfo.scale_num = 1;
