@@ -3,11 +3,12 @@
 #include <shellapi.h>
 
 #include "common/file_io.h"
+#include "common/win/dde_client.h"
 #include "common/win/dialog_pages.h"
 #include "common/win/file_dialogs.h"
 #include "common/win/message_dialogs.h"
+#include "common/win/user_registry.h"
 #include "common/win/wide_text.h"
-#include "settings/win/autorun_win.h"
 #include "settings/win/conf_ids.h"
 
 namespace tikolvo {
@@ -35,20 +36,7 @@ DesktopBackground BackgroundOf(int radioId) {
 
 }  // namespace
 
-std::string CurrentWallpaperPath() {
-  HKEY key = nullptr;
-  if (RegOpenKeyExW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) {
-    return {};
-  }
-  wchar_t value[MAX_PATH + 1] = {};
-  DWORD bytes = sizeof(value) - sizeof(wchar_t);  // room for the terminator the value may lack
-  DWORD type = 0;
-  const LONG status = RegQueryValueExW(key, L"Wallpaper", nullptr, &type, reinterpret_cast<BYTE*>(value), &bytes);
-  RegCloseKey(key);
-  if (status != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ)) return {};
-  value[bytes / sizeof(wchar_t)] = L'\0';
-  return Narrow(value);
-}
+std::string CurrentWallpaperPath() { return ReadUserText("Control Panel\\Desktop", "Wallpaper"); }
 
 DesktopBackgroundPage::DesktopBackgroundPage(SettingsStore& store, WallpaperPreview& preview)
     : TemplatePage(store, {"Фон", L"CONF_DESK_BACKGROUND", {}, kBackgroundColours}), preview_(preview) {}
