@@ -14,6 +14,8 @@ constexpr DWORD kExStyle = WS_EX_CLIENTEDGE;
 }  // namespace
 
 bool PlacementPreview::Create(HWND parent, int x, int y, int id) {
+  // No class brush: the background is never erased, the whole picture is
+  // copied in at every paint.
   if (!RegisterWindowClass(kClassName, CS_DBLCLKS, nullptr, LoadCursorW(nullptr, IDC_SIZEALL), nullptr)) {
     return false;
   }
@@ -59,8 +61,6 @@ LRESULT PlacementPreview::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) 
     case WM_PAINT:
       Paint();
       return 0;
-    case WM_ERASEBKGND:
-      return 1;
     case WM_LBUTTONDOWN:
       if (drag_.Press(layout, x, y) != MarkerKind::None) SetCapture(hwnd());
       return 0;

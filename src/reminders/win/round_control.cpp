@@ -63,6 +63,8 @@ RoundControl::RoundControl()
 }
 
 bool RoundControl::Create(HWND parent, int x, int y, int side, int id) {
+  // No class brush: the background is never erased, the whole picture is
+  // copied in at every paint.
   if (!RegisterWindowClass(kClassName, 0, nullptr, LoadCursorW(nullptr, IDC_ARROW), nullptr)) return false;
   knob_.SquareSide(side, side);
   if (!CreateWindowFor(0, kClassName, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP, x, y, side, side, parent)) {
@@ -179,8 +181,6 @@ LRESULT RoundControl::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_PAINT:
       Paint();
       return 0;
-    case WM_ERASEBKGND:
-      return 1;
     case WM_SIZE:
       OnSize(LOWORD(lParam), HIWORD(lParam));
       return 0;
