@@ -6,6 +6,7 @@
 
 #include "reminders/canvas.h"
 #include "reminders/reminder_record.h"
+#include "reminders/wallpaper_geometry.h"
 #include "settings/settings_model.h"
 
 namespace tikolvo {
@@ -29,13 +30,6 @@ struct TextPlacement {
   std::string fontName;
 
   bool operator==(const TextPlacement&) const = default;
-};
-
-struct PixelRect {
-  int left = 0;
-  int top = 0;
-  int right = 0;
-  int bottom = 0;
 };
 
 // The placement the wallpaper composer builds from the "MESS" settings: the

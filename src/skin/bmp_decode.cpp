@@ -173,22 +173,38 @@ bool DecodeRle(std::string_view data, const BmpLayout& bmp, const std::vector<st
   return true;
 }
 
-}  // namespace
-
-std::optional<Picture> DecodeBmp(std::string_view file) {
-  ByteReader in(file);
-  if (in.U8() != 'B' || in.U8() != 'M') return std::nullopt;
+// The file header and the info header of any kind; false when they are not
+// a BMP's.
+bool ReadHeaders(ByteReader& in, BmpLayout& bmp, std::uint32_t& header_size) {
+  if (in.U8() != 'B' || in.U8() != 'M') return false;
   in.Skip(8);  // file size and reserved words; writers get the size wrong often
-  BmpLayout bmp;
   bmp.pixel_offset = in.U32();
-  const std::uint32_t header_size = in.U32();
+  header_size = in.U32();
   if (header_size == kCoreHeaderSize) {
     ReadCoreHeader(in, bmp);
   } else if (header_size < kInfoHeaderSize || header_size > kLargestHeaderSize ||
              !ReadInfoHeader(in, header_size, bmp)) {
-    return std::nullopt;
+    return false;
   }
-  if (!in.ok() || !PictureSizeAcceptable(bmp.width, bmp.height) || !DepthAndCompressionMatch(bmp)) {
+  return in.ok();
+}
+
+}  // namespace
+
+std::optional<PixelSize> BmpDimensions(std::string_view file) {
+  ByteReader in(file);
+  BmpLayout bmp;
+  std::uint32_t header_size = 0;
+  if (!ReadHeaders(in, bmp, header_size)) return std::nullopt;
+  return PixelSize{bmp.width, bmp.height};
+}
+
+std::optional<Picture> DecodeBmp(std::string_view file) {
+  ByteReader in(file);
+  BmpLayout bmp;
+  std::uint32_t header_size = 0;
+  if (!ReadHeaders(in, bmp, header_size)) return std::nullopt;
+  if (!PictureSizeAcceptable(bmp.width, bmp.height) || !DepthAndCompressionMatch(bmp)) {
     return std::nullopt;
   }
   const auto palette = ReadPalette(in, bmp);

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string_view>
 
+#include "common/geometry.h"
 #include "skin/picture.h"
 
 namespace tikolvo {
@@ -13,5 +14,10 @@ namespace tikolvo {
 // signature, unknown header or depth, a size beyond the picture limits, or
 // pixel data that the file does not hold.
 std::optional<Picture> DecodeBmp(std::string_view file);
+
+// The width and height a BMP's headers state, limits or not, so a caller can
+// tell a picture too large to load from a damaged one; nothing when the
+// headers are not a BMP's.
+std::optional<PixelSize> BmpDimensions(std::string_view file);
 
 }  // namespace tikolvo

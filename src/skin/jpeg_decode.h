@@ -5,6 +5,7 @@
 #include <optional>
 #include <string_view>
 
+#include "common/geometry.h"
 #include "skin/picture.h"
 
 namespace tikolvo {
@@ -13,6 +14,15 @@ namespace tikolvo {
 // 24-bit pixels (alpha 0). Returns nothing for a file libjpeg rejects, for
 // dimensions beyond the picture limits, or for a progressive file with an
 // absurd number of scans (which libjpeg would take minutes to decode).
-std::optional<Picture> DecodeJpeg(std::string_view file);
+//
+// scaleDenominator 2, 4 or 8 decodes at that fraction of the size (libjpeg's
+// DCT scaling: fast, and the full picture is never held), which is how a
+// photo beyond the limits still loads; the limits then apply to the reduced
+// size. Any other value decodes at full size.
+std::optional<Picture> DecodeJpeg(std::string_view file, int scaleDenominator = 1);
+
+// The stored width and height of a JPEG, from its header alone; nothing when
+// libjpeg rejects the header.
+std::optional<PixelSize> JpegDimensions(std::string_view file);
 
 }  // namespace tikolvo

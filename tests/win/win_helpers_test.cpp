@@ -8,6 +8,7 @@
 #include "common/number_text.h"
 #include "common/win/file_replacer.h"
 #include "common/win/system_folders.h"
+#include "common/win/user_registry.h"
 #include "common/win/wide_text.h"
 
 namespace tikolvo {
@@ -29,6 +30,24 @@ TEST_CASE("UTF-8 and UTF-16 convert both ways, beyond the basic plane too") {
   CHECK(Narrow(wide) == text);
   CHECK(Widen("").empty());
   CHECK(Narrow(L"").empty());
+}
+
+TEST_CASE("a registry text reads whole even when stored without its terminator") {
+  const std::string keyPath = "Software\\TikolvoWinTests";
+  HKEY key = nullptr;
+  REQUIRE(RegCreateKeyExW(HKEY_CURRENT_USER, Widen(keyPath).c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
+                          nullptr) == ERROR_SUCCESS);
+  const std::wstring path = L"C:\\Обои\\фото.jpg";
+  RegSetValueExW(key, L"Bare", 0, REG_SZ, reinterpret_cast<const BYTE*>(path.data()),
+                 static_cast<DWORD>(path.size() * sizeof(wchar_t)));
+  const DWORD number = 7;
+  RegSetValueExW(key, L"Number", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number), sizeof(number));
+  CHECK(ReadUserText(keyPath, "Bare") == Narrow(path));
+  CHECK(ReadUserText(keyPath, "Number").empty());
+  CHECK(ReadUserText(keyPath, "Missing").empty());
+  CHECK(ReadUserText(keyPath + "\\Missing", "Bare").empty());
+  RegCloseKey(key);
+  RegDeleteKeyW(HKEY_CURRENT_USER, Widen(keyPath).c_str());
 }
 
 TEST_CASE("an atomic save replaces an existing file and leaves no temporary behind") {

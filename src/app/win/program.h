@@ -21,6 +21,7 @@
 #include "reminders/win/desktop_calendar_page.h"
 #include "reminders/win/desktop_page.h"
 #include "reminders/win/desktop_placement_page.h"
+#include "reminders/win/wallpaper_preview.h"
 #include "reminders/win/reminder_page_view.h"
 #include "scheduler/win/planner_pages.h"
 #include "scheduler/win/ras_dial_up.h"
@@ -104,10 +105,12 @@ class Program final : public ClockCommands {
   LookPage lookPage_{store_, mainForm_};
   TimerPage timerPage_{store_, clock_, sounds_};
   DesktopPage desktopPage_{store_};
-  DesktopBackgroundPage backgroundPage_{store_};
+  // The base picture's preview the desktop pages share.
+  WallpaperPreview wallpaperPreview_;
+  DesktopBackgroundPage backgroundPage_{store_, wallpaperPreview_};
   DesktopCalendarPage desktopCalendarPage_{store_};
   ReminderPageView reminderPage_{store_};
-  DesktopPlacementPage placementPage_{store_};
+  DesktopPlacementPage placementPage_{store_, wallpaperPreview_};
   MenuPages menuPages_{store_, launchers_, clock_};
   ThemesPage themesPage_{store_, mainForm_};
   PlannerPage plannerPage_{store_, settingsForm_, scheduler_, sounds_};
