@@ -31,8 +31,11 @@ list(FILTER RC_TEMPLATE_SOURCES EXCLUDE REGEX "/Tikolvo\\.rc$")
 add_executable(Tikolvo WIN32 ${WIN_SOURCES} ${RC_SOURCES})
 target_include_directories(Tikolvo PRIVATE ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/res ${CMAKE_BINARY_DIR}/generated)
 # Unreached sections collected, symbols stripped: what is built is what ships.
+# Sections laid out on whole pages in the file too, so that the loader can
+# map the image straight from the file and keep in memory only the pages the
+# program touches, instead of reading all of it into private memory.
 target_link_options(Tikolvo PRIVATE -static -static-libgcc -static-libstdc++ -municode -Wl,--gc-sections -s
-  -Wl,-Map=${CMAKE_BINARY_DIR}/Tikolvo.map)
+  -Wl,--file-alignment,0x1000 -Wl,-Map=${CMAKE_BINARY_DIR}/Tikolvo.map)
 target_link_libraries(Tikolvo PRIVATE tikolvo_core comctl32 shell32 gdi32 user32 advapi32 msimg32)
 tikolvo_warnings(Tikolvo)
 set_target_properties(Tikolvo PROPERTIES OUTPUT_NAME Tikolvo)
