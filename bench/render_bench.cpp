@@ -75,13 +75,18 @@ void RunTicks(benchmark::State& state, Engine& engine, bool smoothMinute = true)
       static_cast<double>(g_allocations.load() - before) / static_cast<double>(state.iterations()));
 }
 
-void BM_TickSimpleSupersampledWithShadows(benchmark::State& state) {
-  const Bitmap24 face = BuiltinFace();
-  Engine engine;
+// The simple model with every part: tails, shadows, the alarm hand.
+void SetUpSimple(Engine& engine, const Bitmap24& face) {
   engine.SetHandRect(kRect);
   engine.SetBackground(face);
   engine.Simple() = {55, 80, 88, 45, 0x000000, 0x000000, 0x000080, 0x00FFFF};
   engine.Options() = {.fullDrawing = true, .shadow = true, .alarmShown = true};
+}
+
+void BM_TickSimpleSupersampledWithShadows(benchmark::State& state) {
+  const Bitmap24 face = BuiltinFace();
+  Engine engine;
+  SetUpSimple(engine, face);
   RunTicks(state, engine);
 }
 BENCHMARK(BM_TickSimpleSupersampledWithShadows);
@@ -90,10 +95,7 @@ BENCHMARK(BM_TickSimpleSupersampledWithShadows);
 void BM_TickSecondHandOnly(benchmark::State& state) {
   const Bitmap24 face = BuiltinFace();
   Engine engine;
-  engine.SetHandRect(kRect);
-  engine.SetBackground(face);
-  engine.Simple() = {55, 80, 88, 45, 0x000000, 0x000000, 0x000080, 0x00FFFF};
-  engine.Options() = {.fullDrawing = true, .shadow = true, .alarmShown = true};
+  SetUpSimple(engine, face);
   RunTicks(state, engine, false);
 }
 BENCHMARK(BM_TickSecondHandOnly);

@@ -73,6 +73,20 @@ std::optional<Picture> LoadRessPicture(std::string_view name) {
   return ResourceToPicture(bytes);
 }
 
+void StretchPicture(HDC dc, int x, int y, int width, int height, const Picture& picture) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(info.bmiHeader);
+  info.bmiHeader.biWidth = picture.width;
+  info.bmiHeader.biHeight = -picture.height;  // the rows are top-down already
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  SetStretchBltMode(dc, HALFTONE);
+  SetBrushOrgEx(dc, 0, 0, nullptr);
+  StretchDIBits(dc, x, y, width, height, 0, 0, picture.width, picture.height, picture.pixels.data(), &info,
+                DIB_RGB_COLORS, SRCCOPY);
+}
+
 DibSection PictureToDib(const Picture& picture, bool premultiply) {
   DibSection dib = CreateDib32(picture.width, picture.height);
   if (!dib.bitmap) return dib;

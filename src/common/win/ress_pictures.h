@@ -25,6 +25,8 @@ std::optional<Picture> LoadRessPicture(std::string_view name);
 // A picture as a top-down 32-bit DIB section, its colours premultiplied by
 // alpha when asked (the form AlphaBlend wants).
 DibSection PictureToDib(const Picture& picture, bool premultiply);
+// Draws a picture stretched (with halftone smoothing) into a rectangle.
+void StretchPicture(HDC dc, int x, int y, int width, int height, const Picture& picture);
 
 // A "RESS" resource as a 32-bit bitmap (straight alpha, as stored).
 UniqueGdi<HBITMAP> LoadRessBitmap(std::string_view name);

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "common/file_io.h"
+#include "common/win/ress_pictures.h"
 #include "reminders/wallpaper_geometry.h"
 #include "skin/bmp_decode.h"
 #include "skin/jpeg_decode.h"
@@ -64,17 +65,7 @@ Decoded DecodeFile(const std::string& path, int screenWidth, int screenHeight, b
 // rows are laid out like a top-down 32-bit DIB already.
 bool PaintPicture(const Picture& source, int width, int height, DibCanvas& target) {
   if (!target.Resize(width, height)) return false;
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = source.width;
-  info.bmiHeader.biHeight = -source.height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  SetStretchBltMode(target.dc(), HALFTONE);
-  SetBrushOrgEx(target.dc(), 0, 0, nullptr);
-  StretchDIBits(target.dc(), 0, 0, width, height, 0, 0, source.width, source.height, source.pixels.data(), &info,
-                DIB_RGB_COLORS, SRCCOPY);
+  StretchPicture(target.dc(), 0, 0, width, height, source);
   GdiFlush();
   return true;
 }

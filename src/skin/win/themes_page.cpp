@@ -45,17 +45,7 @@ void DrawPictureIn(HDC dc, const RECT& box, const Picture& picture) {
     width = widthRules ? boxWidth : static_cast<int>(static_cast<long long>(width) * boxHeight / height);
     height = widthRules ? static_cast<int>(static_cast<long long>(height) * boxWidth / picture.width) : boxHeight;
   }
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = picture.width;
-  info.bmiHeader.biHeight = -picture.height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  SetStretchBltMode(dc, HALFTONE);
-  SetBrushOrgEx(dc, 0, 0, nullptr);
-  StretchDIBits(dc, box.left, box.top, width, height, 0, 0, picture.width, picture.height, picture.pixels.data(),
-                &info, DIB_RGB_COLORS, SRCCOPY);
+  StretchPicture(dc, box.left, box.top, width, height, picture);
 }
 
 }  // namespace
