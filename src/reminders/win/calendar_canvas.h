@@ -18,7 +18,7 @@
 
 namespace tikolvo {
 
-class DibCanvas : public ShapeCanvas {
+class DibCanvas : public InkCanvas {
  public:
   DibCanvas() = default;
   ~DibCanvas() override;
@@ -43,6 +43,8 @@ class DibCanvas : public ShapeCanvas {
   void DrawText(int x, int y, std::string_view utf8) override;
   void FillRect(const CanvasRect& rect, std::uint32_t colour) override;
   void TintRect(const CanvasRect& rect, std::uint32_t colour) override;
+  // Draws the text black on white off the picture and looks for its pixels.
+  CanvasRect MeasureInk(std::string_view utf8) override;
 
  private:
   HFONT FontFor(const CanvasFont& font);
