@@ -106,6 +106,7 @@ void Program::ConnectTaskWizard() {
 void Program::StartDayClock() {
   dayClock_.AddHook([this](DateTime now) { mainForm_.DayChanged(now); });
   dayClock_.AddHook([this](DateTime) { taskCalendarPage_.DayChanged(); });
+  dayClock_.AddHook([this](DateTime) { wallpaper_.RefreshWallpaperAtStart(); });
   dayClock_.Start();
 }
 
@@ -163,6 +164,7 @@ int Program::Run() {
   LogSystemStart(store_.programFolder + kWorkLogFileName, clock_.Now(), clock_.MillisecondsSinceStart());
   launchers_.Start();
   StartConnectionMonitor();
+  wallpaper_.RefreshWallpaperAtStart();
   scheduler_.RunStartTasks();
   StartDayClock();
   mainForm_.FormShow();

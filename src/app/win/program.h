@@ -22,6 +22,7 @@
 #include "reminders/win/desktop_page.h"
 #include "reminders/win/desktop_placement_page.h"
 #include "reminders/win/reminder_page_view.h"
+#include "reminders/win/wallpaper_composer.h"
 #include "scheduler/win/planner_pages.h"
 #include "scheduler/win/ras_dial_up.h"
 #include "scheduler/win/task_scheduler.h"
@@ -102,7 +103,9 @@ class Program final : public ClockCommands {
   PanelMenuPage panelMenuPage_{store_};
   LookPage lookPage_{store_, mainForm_};
   TimerPage timerPage_{store_, clock_, sounds_};
-  DesktopPage desktopPage_{store_};
+  // The wallpaper composed at start, at each new day and on request.
+  WallpaperComposer wallpaper_{store_, clock_};
+  DesktopPage desktopPage_{store_, wallpaper_};
   DesktopBackgroundPage backgroundPage_{store_};
   DesktopCalendarPage desktopCalendarPage_{store_};
   ReminderPageView reminderPage_{store_};

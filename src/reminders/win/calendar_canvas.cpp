@@ -55,6 +55,12 @@ std::uint32_t DibCanvas::PixelAt(int x, int y) const {
   return SwapRedBlue(PixelRow(dib_, y)[x] & 0xFFFFFF);
 }
 
+const std::uint32_t* DibCanvas::Pixels() const {
+  if (!dib_.bitmap) return nullptr;
+  GdiFlush();
+  return static_cast<const std::uint32_t*>(dib_.bits);
+}
+
 HFONT DibCanvas::FontFor(const CanvasFont& font) {
   for (const auto& [made, handle] : fonts_) {
     if (made == font) return handle.get();

@@ -36,6 +36,9 @@ class DibCanvas : public InkCanvas {
   void CopyTo(HDC target, int x, int y) const;
   // The colour (0x00BBGGRR) of a pixel, for tests; 0 outside the picture.
   std::uint32_t PixelAt(int x, int y) const;
+  // The pixels, 0x00RRGGBB, top row first, once GDI has finished drawing;
+  // nullptr for an empty canvas.
+  const std::uint32_t* Pixels() const;
 
   void SetFont(const CanvasFont& font) override;
   void SetTextColour(std::uint32_t colour) override;
