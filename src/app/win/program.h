@@ -21,6 +21,7 @@
 #include "reminders/win/desktop_calendar_page.h"
 #include "reminders/win/desktop_page.h"
 #include "reminders/win/desktop_placement_page.h"
+#include "reminders/win/wallpaper_preview.h"
 #include "reminders/win/reminder_page_view.h"
 #include "reminders/win/wallpaper_composer.h"
 #include "scheduler/win/planner_pages.h"
@@ -106,10 +107,12 @@ class Program final : public ClockCommands {
   // The wallpaper composed at start, at each new day and on request.
   WallpaperComposer wallpaper_{store_, clock_};
   DesktopPage desktopPage_{store_, wallpaper_};
-  DesktopBackgroundPage backgroundPage_{store_};
+  // The base picture's preview the desktop pages share.
+  WallpaperPreview wallpaperPreview_;
+  DesktopBackgroundPage backgroundPage_{store_, wallpaperPreview_};
   DesktopCalendarPage desktopCalendarPage_{store_};
   ReminderPageView reminderPage_{store_};
-  DesktopPlacementPage placementPage_{store_};
+  DesktopPlacementPage placementPage_{store_, wallpaperPreview_};
   MenuPages menuPages_{store_, launchers_, clock_};
   ThemesPage themesPage_{store_};
   PlannerPage plannerPage_{store_, settingsForm_, scheduler_, sounds_};

@@ -61,21 +61,25 @@ bool WinRunKeyRegistry::DeleteValue(const std::string& keyPath, const std::strin
   return RegDeleteValueW(key.get(), Widen(valueName).c_str()) == ERROR_SUCCESS;
 }
 
-bool WinProgmanDde::Execute(const std::string& command) {
+bool ExecuteDdeCommand(const std::wstring& service, const std::wstring& topic, const std::string& command) {
   DWORD instance = 0;
   if (DdeInitializeW(&instance, IgnoreDdeCallback, APPCMD_CLIENTONLY, 0) != DMLERR_NO_ERROR) return false;
   bool done = false;
-  HSZ progman = DdeCreateStringHandleW(instance, L"PROGMAN", CP_WINUNICODE);
-  if (progman) {
-    if (HCONV conversation = DdeConnect(instance, progman, progman, nullptr)) {
+  HSZ serviceName = DdeCreateStringHandleW(instance, service.c_str(), CP_WINUNICODE);
+  HSZ topicName = DdeCreateStringHandleW(instance, topic.c_str(), CP_WINUNICODE);
+  if (serviceName && topicName) {
+    if (HCONV conversation = DdeConnect(instance, serviceName, topicName, nullptr)) {
       done = ExecuteInConversation(conversation, Widen(command));
       DdeDisconnect(conversation);
     }
-    DdeFreeStringHandle(instance, progman);
   }
+  if (topicName) DdeFreeStringHandle(instance, topicName);
+  if (serviceName) DdeFreeStringHandle(instance, serviceName);
   DdeUninitialize(instance);
   return done;
 }
+
+bool WinProgmanDde::Execute(const std::string& command) { return ExecuteDdeCommand(L"PROGMAN", L"PROGMAN", command); }
 
 bool WindowConfirmer::Confirm(const ConfirmQuestion& question) {
   return AskConfirmation(owner_, question.caption, question.text, question.cancelCaption, question.actionCaption);

@@ -3,6 +3,8 @@
 // Manager's DDE service.
 #include <windows.h>
 
+#include <string>
+
 #include "settings/autorun.h"
 
 namespace tikolvo {
@@ -13,6 +15,10 @@ class WinRunKeyRegistry final : public RunKeyRegistry {
                       const std::string& data) override;
   bool DeleteValue(const std::string& keyPath, const std::string& valueName) override;
 };
+
+// Sends one command to a DDE server by its service and topic names; false
+// when no server answers or it refuses the command.
+bool ExecuteDdeCommand(const std::wstring& service, const std::wstring& topic, const std::string& command);
 
 class WinProgmanDde final : public ProgmanDde {
  public:

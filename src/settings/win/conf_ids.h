@@ -102,6 +102,11 @@
 #define IDC_B_Brows 1714
 #define IDC_CBCOLORCAL 1715
 #define IDC_I_prev_calendar 1716
+#define IDC_SpeedButton3 1717
+#define IDC_BB_find_mus 1718
+#define IDC_I_desk_preview 1719
+#define IDC_L_path 1770
+#define IDC_L_desktop_colour 1771
 // "Календарь".
 #define IDC_CB_calendare_activ 1720
 #define IDC_CB_type_cal 1721
@@ -142,6 +147,9 @@
 #define IDC_E_2 1762
 #define IDC_ud2 1763
 #define IDC_P_F_area 1764
+#define IDC_RC_width 1765
+#define IDC_RC_heigth 1766
+#define IDC_P_F 1767
 
 // "Меню" of the main notebook: the launcher menus.
 #define IDC_LBProg 1800
