@@ -110,7 +110,7 @@ class Program final : public ClockCommands {
   // The base picture's preview the desktop pages share.
   WallpaperPreview wallpaperPreview_;
   DesktopBackgroundPage backgroundPage_{store_, wallpaperPreview_};
-  DesktopCalendarPage desktopCalendarPage_{store_};
+  DesktopCalendarPage desktopCalendarPage_{store_, wallpaperPreview_, clock_};
   ReminderPageView reminderPage_{store_};
   DesktopPlacementPage placementPage_{store_, wallpaperPreview_};
   MenuPages menuPages_{store_, launchers_, clock_};

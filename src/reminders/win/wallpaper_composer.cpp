@@ -9,7 +9,9 @@
 #include "reminders/reminder_drawing.h"
 #include "reminders/wallpaper_bitmap.h"
 #include "reminders/wallpaper_geometry.h"
+#include "reminders/wallpaper_markers.h"
 #include "reminders/win/base_picture.h"
+#include "reminders/win/wallpaper_preview.h"
 
 namespace tikolvo {
 namespace {
@@ -78,25 +80,15 @@ void WallpaperComposer::Compose(HWND owner, bool modal) {
 // wallpaper stays what it was.
 bool WallpaperComposer::LoadBase(DibCanvas& picture, HWND owner, bool modal) {
   const CalendarSettings& c = store_.settings.calendar;
-  const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+  const int width = WallpaperScreenWidth(), height = WallpaperScreenHeight();
   if (c.background == DesktopBackground::PlainColour) {
     MakeColourPicture(c.desktopColour, width, height, picture);
     return picture.Width() > 0;
   }
-  switch (LoadBasePicture(c.picturePath, width, height, picture)) {
-    case BasePictureResult::Loaded: return true;
-    case BasePictureResult::Missing: return false;
-    case BasePictureResult::Unreadable:
-      Tell(owner, modal,
-           "Рисунок для рабочего стола не удалось прочитать:\n" + c.picturePath +
-               "\nРисунок рабочего стола оставлен прежним.");
-      return false;
-    case BasePictureResult::TooLarge:
-      Tell(owner, modal,
-           "Рисунок для рабочего стола слишком велик:\n" + c.picturePath + "\nРисунок рабочего стола оставлен прежним.");
-      return false;
-  }
-  return false;
+  const BasePictureResult result = LoadBasePicture(c.picturePath, width, height, picture);
+  const std::string problem = BasePictureProblem(result);
+  if (!problem.empty()) Tell(owner, modal, problem + "\n" + c.picturePath + "\nРисунок рабочего стола оставлен прежним.");
+  return result == BasePictureResult::Loaded;
 }
 
 void WallpaperComposer::DrawOnto(DibCanvas& picture) {

@@ -14,8 +14,6 @@
 namespace tikolvo {
 
 inline constexpr const char* kComposedWallpaperName = "DeskTopPicture.bmp";
-// The reminder marker over the preview has a fixed size.
-inline constexpr int kReminderMarkerSide = 32;
 
 class WallpaperComposer {
  public:
