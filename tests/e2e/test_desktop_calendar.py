@@ -13,6 +13,7 @@ from test_settings_window import CONF_CLASS, QUESTION_CLASS, IDOK, IDCANCEL
 from tikolvo_e2e import ClockTestCase, probe, wait_until, window_count, wine_env
 
 IDM_DESK_REFRESH = 2314
+NOTICE_CLASS = "TF_message"
 GREY = (0x80, 0x80, 0x80)
 MARKER = [(0xFF, 0, 0), (0, 0, 0xFF), (0, 0x80, 0)]  # red, blue, green as (r, g, b)
 RECORD = 280
@@ -131,6 +132,16 @@ class DesktopCalendar(ClockTestCase):
         wait_until(lambda: window_count(QUESTION_CLASS) == 0, what="the question to close")
         time.sleep(1)
         self.assertFalse(os.path.exists(composed_path()))
+
+    def test_a_damaged_base_picture_gives_a_notice_and_keeps_the_wallpaper(self):
+        with open(self.base, "wb") as f:
+            f.write(b"BM" + b"\xff" * 60)
+        self.configure()
+        self.folder.start_and_wait()
+        wait_until(lambda: window_count(NOTICE_CLASS) == 1, what="the notice about the picture")
+        self.assertIn("base.bmp", bytes.fromhex(probe("ctltext", NOTICE_CLASS, -1)[0]).decode("utf-8"))
+        self.assertFalse(os.path.exists(composed_path()))
+        probe("click", NOTICE_CLASS, IDOK)
 
     def test_a_new_day_composes_again(self):
         # The program's local time is moved close to midnight through its
