@@ -63,9 +63,19 @@ def reminder_record(text, day):
 
 
 def wallpaper_value():
+    """The wallpaper's path in the registry ("" when none is set)."""
     out = subprocess.run(["wine", "reg", "query", "HKCU\\Control Panel\\Desktop", "/v", "Wallpaper"],
                          env=wine_env(), stdout=subprocess.PIPE, stderr=subprocess.DEVNULL).stdout
-    return out.decode("utf-8", "replace")
+    for line in out.decode("utf-8", "replace").splitlines():
+        parts = line.split("REG_SZ", 1)
+        if len(parts) == 2 and "Wallpaper" in parts[0]:
+            return parts[1].strip()
+    return ""
+
+
+def set_wallpaper_value(path):
+    subprocess.run(["wine", "reg", "add", "HKCU\\Control Panel\\Desktop", "/v", "Wallpaper", "/d", path, "/f"],
+                   env=wine_env(), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
 
 def question_text():
@@ -85,6 +95,8 @@ class DesktopCalendar(ClockTestCase):
         if os.path.exists(composed_path()):
             os.remove(composed_path())
         self.base = os.path.join(self.folder.path, "base.bmp")
+        # The prefix outlives the test: later tests find the wallpaper they had.
+        self.addCleanup(set_wallpaper_value, wallpaper_value())
 
     def configure(self, background="usepic=1\nPath=%s"):
         path = windows_path(self.base)
@@ -114,7 +126,7 @@ class DesktopCalendar(ClockTestCase):
         # right of everything, and between the calendar and the reminder.
         self.assertEqual(changed(pixel, range(reminder[2] + 150, width, 3), range(0, height - 1, 3)), [])
         self.assertEqual(changed(pixel, range(0, width, 3), range(calendar[3] + 100, reminder[1] - 10, 3)), [])
-        self.assertIn("DeskTopPicture.bmp", wallpaper_value())
+        self.assertEqual(wallpaper_value().lower(), "c:\\windows\\desktoppicture.bmp")
 
     def test_own_output_is_skipped_at_start_and_asked_about_when_refreshed(self):
         write_bmp(self.base, self.screen_width, self.screen_height, GREY, marker=True)
