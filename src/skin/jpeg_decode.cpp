@@ -13,6 +13,11 @@ namespace {
 
 // Real progressive files use about ten scans.
 constexpr int kMaxScans = 256;
+// A progressive file keeps the coefficients of the whole stored picture,
+// whatever the output scale: about 3 bytes a pixel in colour, some 72 MB for
+// a 24-megapixel photo. Beyond this libjpeg gives up instead of asking for
+// gigabytes a forged header claims.
+constexpr long kMaxDecoderMemory = 256L * 1024 * 1024;
 
 struct ErrorManager {
   jpeg_error_mgr base;  // must stay first: libjpeg hands us a pointer to it
@@ -32,11 +37,6 @@ void LimitScans(j_common_ptr cinfo) {
   if (decoder->input_scan_number > kMaxScans) EscapeOnError(cinfo);
 }
 
-// Releases libjpeg's memory on every path, also after a longjmp.
-struct DecompressGuard {
-  jpeg_decompress_struct* cinfo;
-  ~DecompressGuard() { jpeg_destroy_decompress(cinfo); }
-};
 
 std::uint32_t CmykToPixel(const JSAMPLE* p, bool inverted) {
   // Photoshop writes inverted CMYK (Adobe marker), which is what
@@ -63,13 +63,23 @@ void ConvertRow(const jpeg_decompress_struct& cinfo, const JSAMPLE* row, std::ui
 
 bool IsLibjpegScale(int denominator) { return denominator == 2 || denominator == 4 || denominator == 8; }
 
-// Installs our error and progress handlers on a fresh decoder.
-void PrepareHandlers(jpeg_decompress_struct& cinfo, ErrorManager& errors, jpeg_progress_mgr& progress) {
-  cinfo.err = jpeg_std_error(&errors.base);
-  errors.base.error_exit = EscapeOnError;
-  errors.base.emit_message = IgnoreMessage;
-  progress.progress_monitor = LimitScans;
-}
+// A decoder with our error and progress handlers. Its memory is released on
+// every path, also after a longjmp.
+struct Session {
+  jpeg_decompress_struct cinfo{};
+  ErrorManager errors{};
+  jpeg_progress_mgr progress{};
+
+  Session() {
+    cinfo.err = jpeg_std_error(&errors.base);
+    errors.base.error_exit = EscapeOnError;
+    errors.base.emit_message = IgnoreMessage;
+    progress.progress_monitor = LimitScans;
+  }
+  ~Session() { jpeg_destroy_decompress(&cinfo); }
+  Session(const Session&) = delete;
+  Session& operator=(const Session&) = delete;
+};
 
 bool ReadHeaderOnly(jpeg_decompress_struct& cinfo, ErrorManager& errors, std::string_view file, PixelSize& size) {
   if (setjmp(errors.escape) != 0) return false;
@@ -88,6 +98,7 @@ bool RunDecoder(jpeg_decompress_struct& cinfo, ErrorManager& errors, jpeg_progre
   if (setjmp(errors.escape) != 0) return false;
   jpeg_create_decompress(&cinfo);  // clears every field but the error manager
   cinfo.progress = &progress;
+  cinfo.mem->max_memory_to_use = kMaxDecoderMemory;
   jpeg_mem_src(&cinfo, reinterpret_cast<const unsigned char*>(file.data()), static_cast<unsigned long>(file.size()));
   if (jpeg_read_header(&cinfo, TRUE) != JPEG_HEADER_OK) return false;
   cinfo.scale_num = 1;
@@ -118,27 +129,21 @@ std::optional<Picture> DecodeJpeg(std::string_view file, int scaleDenominator) {
   // libjpeg refuses an empty source with a fatal error before our handler
   // could help; spare it the call.
   if (file.size() < 4) return std::nullopt;
-  jpeg_decompress_struct cinfo{};
-  ErrorManager errors{};
-  jpeg_progress_mgr progress{};
-  PrepareHandlers(cinfo, errors, progress);
-  DecompressGuard guard{&cinfo};
+  Session session;
   Picture picture;
   picture.source_bits = 24;
   std::vector<JSAMPLE> row;
-  if (!RunDecoder(cinfo, errors, progress, file, scaleDenominator, picture, row)) return std::nullopt;
+  if (!RunDecoder(session.cinfo, session.errors, session.progress, file, scaleDenominator, picture, row)) {
+    return std::nullopt;
+  }
   return picture;
 }
 
 std::optional<PixelSize> JpegDimensions(std::string_view file) {
   if (file.size() < 4) return std::nullopt;
-  jpeg_decompress_struct cinfo{};
-  ErrorManager errors{};
-  jpeg_progress_mgr progress{};
-  PrepareHandlers(cinfo, errors, progress);
-  DecompressGuard guard{&cinfo};
+  Session session;
   PixelSize size;
-  if (!ReadHeaderOnly(cinfo, errors, file, size)) return std::nullopt;
+  if (!ReadHeaderOnly(session.cinfo, session.errors, file, size)) return std::nullopt;
   return size;
 }
 

@@ -13,5 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                   picture->pixels.size() != static_cast<std::size_t>(picture->width) * picture->height)) {
     std::abort();
   }
+  const auto stated = tikolvo::BmpDimensions(std::string_view(reinterpret_cast<const char*>(data), size));
+  if (picture && (!stated || stated->width != picture->width || stated->height != picture->height)) std::abort();
   return 0;
 }

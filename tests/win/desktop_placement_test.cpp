@@ -3,6 +3,7 @@
 // the markers are drawn where they are.
 #include "win_test.h"
 
+#include "handle_counts.h"
 #include "reminder_test_support.h"
 #include "reminders/win/desktop_placement_page.h"
 #include "settings/win/conf_ids.h"
@@ -59,6 +60,15 @@ TEST_CASE("The placement page moves and sizes the markers into the settings") {
     CHECK(SendMessageW(GetDlgItem(page.hwnd(), IDC_ud1), UDM_GETPOS32, 0, 0) == width + 2);
     for (int i = 0; i < 6; ++i) SendMessageW(widthKnob, WM_KEYDOWN, VK_LEFT, 0);
     CHECK(c.markerWidth == width - 1);
+    // Turning and repainting, focused or not, keeps no GDI object.
+    UpdateWindow(page.hwnd());
+    const long before = test::CountGuiHandles().gdi;
+    for (int i = 0; i < 20; ++i) {
+      SetFocus(i % 2 ? widthKnob : page.HeightKnob().hwnd());
+      SendMessageW(widthKnob, WM_KEYDOWN, VK_PRIOR, 0);
+      RedrawWindow(page.hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    }
+    CHECK(test::CountGuiHandles().gdi == before);
     const int height = c.markerHeight;
     SendMessageW(page.HeightKnob().hwnd(), WM_KEYDOWN, VK_END, 0);
     SendMessageW(page.HeightKnob().hwnd(), WM_KEYDOWN, VK_END, 0);  // the same place again counts as down

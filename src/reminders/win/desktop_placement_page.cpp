@@ -102,28 +102,31 @@ void DesktopPlacementPage::CreateKnob(RoundControl& knob, int editId, int contro
 
 void DesktopPlacementPage::LoadControls() {
   const CalendarSettings& c = settings().calendar;
-  const ReminderTextSettings& r = settings().reminders;
-  SendMessageW(Item(IDC_ud1), UDM_SETPOS32, 0, c.markerWidth);
-  SendMessageW(Item(IDC_ud2), UDM_SETPOS32, 0, c.markerHeight);
-  markers_.layout.calendar = {c.markerLeft, c.markerTop, c.markerWidth, c.markerHeight};
-  markers_.layout.reminders = {r.markerLeft, r.markerTop, kReminderMarkerSide, kReminderMarkerSide};
   // Turning the knobs to their stored places is no turn of the user's.
   loading_ = true;
   widthKnob_.Knob().SetPosition(c.widthKnob);
   heightKnob_.Knob().SetPosition(c.heightKnob);
   loading_ = false;
-  TakeLooks();
+  TakeMarkers();
 }
 
-// The marker colours and the reminders' corner are chosen on other pages.
-void DesktopPlacementPage::TakeLooks() {
+// The markers' colours and the reminders' corner are chosen on other pages,
+// and a calendar template places and sizes the calendar marker: the page
+// shows what the settings hold whenever it is entered.
+void DesktopPlacementPage::TakeMarkers() {
+  const CalendarSettings& c = settings().calendar;
+  const ReminderTextSettings& r = settings().reminders;
+  SendMessageW(Item(IDC_ud1), UDM_SETPOS32, 0, c.markerWidth);
+  SendMessageW(Item(IDC_ud2), UDM_SETPOS32, 0, c.markerHeight);
+  markers_.layout.calendar = {c.markerLeft, c.markerTop, c.markerWidth, c.markerHeight};
+  markers_.layout.reminders = {r.markerLeft, r.markerTop, kReminderMarkerSide, kReminderMarkerSide};
   markers_.calendarColour = settings().calendar.markerColour;
   markers_.reminderColour = settings().reminders.markerColour;
   markers_.reminderCorner = CornerIndex(settings().reminders);
   markers_.Redraw();
 }
 
-void DesktopPlacementPage::Entered() { TakeLooks(); }
+void DesktopPlacementPage::Entered() { TakeMarkers(); }
 
 void DesktopPlacementPage::SetSize(bool width, int value) {
   const int low = width ? kMarkerWidthMin : kMarkerHeightMin, high = width ? kMarkerWidthMax : kMarkerHeightMax;

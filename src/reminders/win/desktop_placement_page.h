@@ -36,7 +36,7 @@ class DesktopPlacementPage final : public TemplatePage {
   void StepSize(bool width, int delta);
   void SetSize(bool width, int value);
   void MarkerPlaced(MarkerKind kind);
-  void TakeLooks();
+  void TakeMarkers();
 
   PlacementPreview markers_;
   RoundControl widthKnob_;

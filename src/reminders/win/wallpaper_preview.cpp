@@ -26,6 +26,11 @@ void WallpaperPreview::ShowColour(std::uint32_t colour) {
   Changed();
 }
 
+void WallpaperPreview::ShowLoaded(const DibCanvas& picture) {
+  StretchIntoPreview(picture, preview_);
+  Changed();
+}
+
 void WallpaperPreview::Clear() {
   StretchIntoPreview(DibCanvas{}, preview_);
   Changed();

@@ -25,6 +25,8 @@ class WallpaperPreview {
   void ShowColour(std::uint32_t colour);
   // Nothing to show ("Не рисовать", or no picture yet): a white preview.
   void Clear();
+  // A base picture loaded elsewhere (the composer's working picture).
+  void ShowLoaded(const DibCanvas& picture);
   // What the settings choose; a picture that cannot be loaded clears it.
   BasePictureResult ShowChosen(const CalendarSettings& calendar);
 
