@@ -37,8 +37,10 @@ Program::Program(const std::string& programFolder)
   mainForm_.SetLaunchers(launchers_);
   launchers_.planCommand = [this](int code) { scheduler_.engine().PlanCommand(code); };
   launchers_.rebuilt = [this](LauncherKind kind) { menuPages_.Rebuilt(kind); };
-  desktopCalendarPage_.templateLoaded = [this] { placementPage_.Load(); };
-  wallpaper_.pictureLoaded = [this](const DibCanvas&) { desktopCalendarPage_.B_cal_prevClick(); };
+  wallpaper_.pictureLoaded = [this](const DibCanvas& picture) {
+    wallpaperPreview_.ShowLoaded(picture);
+    desktopCalendarPage_.B_cal_prevClick();
+  };
   AddSettingsPages();
 }
 

@@ -2,7 +2,6 @@
 // "Календарь": the look of the calendar drawn onto the wallpaper, its
 // preview over the right part of the base picture, and the templates that
 // keep a look under a name.
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -21,9 +20,6 @@ class DesktopCalendarPage final : public TemplatePage {
   void Entered() override { B_cal_prevClick(); }
   // B_cal_prevClick: draws the preview again from the current settings.
   void B_cal_prevClick();
-
-  // A template was loaded: the marker's size and place changed too.
-  std::function<void()> templateLoaded;
 
  private:
   void Created() override;

@@ -79,8 +79,9 @@ void DesktopCalendarPage::CB_shablonClick() {
     ShowNotice(GetAncestor(hwnd(), GA_ROOT), "Tikolvo", "Шаблон календаря не удалось прочитать:\n" + path);
     return;
   }
+  // The marker's new size and place reach the placement page when it is
+  // entered.
   Load();
-  if (templateLoaded) templateLoaded();
 }
 
 void DesktopCalendarPage::B_saveshablon_calClick() {
