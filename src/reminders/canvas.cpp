@@ -37,4 +37,12 @@ void ShapeCanvas::DrawLine(PixelPoint from, PixelPoint to, int thickness, std::u
   FillRect(run, colour);
 }
 
+void InkCanvas::FrameRect(const CanvasRect& r, int thickness, std::uint32_t colour) {
+  const int across = std::max(thickness, 1);
+  FillRect({r.left, r.top, r.right, std::min(r.top + across, r.bottom)}, colour);
+  FillRect({r.left, std::max(r.bottom - across, r.top), r.right, r.bottom}, colour);
+  FillRect({r.left, r.top + across, std::min(r.left + across, r.right), r.bottom - across}, colour);
+  FillRect({std::max(r.right - across, r.left), r.top + across, r.right, r.bottom - across}, colour);
+}
+
 }  // namespace tikolvo

@@ -56,4 +56,17 @@ class ShapeCanvas : public Canvas {
   virtual void DrawLine(PixelPoint from, PixelPoint to, int thickness, std::uint32_t colour);
 };
 
+// A shape canvas that can tell which pixels a text really covers, not only
+// the box the font reserves for it: the desktop calendar frames today's
+// number by its ink.
+class InkCanvas : public ShapeCanvas {
+ public:
+  // The smallest box holding every pixel the text in the current font
+  // paints, relative to where DrawText would put its top-left corner; an
+  // empty box for a text that paints nothing.
+  virtual CanvasRect MeasureInk(std::string_view utf8) = 0;
+  // The outline of the rectangle, `thickness` pixels wide, inside it.
+  void FrameRect(const CanvasRect& rect, int thickness, std::uint32_t colour);
+};
+
 }  // namespace tikolvo

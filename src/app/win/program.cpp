@@ -37,6 +37,10 @@ Program::Program(const std::string& programFolder)
   mainForm_.SetLaunchers(launchers_);
   launchers_.planCommand = [this](int code) { scheduler_.engine().PlanCommand(code); };
   launchers_.rebuilt = [this](LauncherKind kind) { menuPages_.Rebuilt(kind); };
+  wallpaper_.pictureLoaded = [this](const DibCanvas& picture) {
+    wallpaperPreview_.ShowLoaded(picture);
+    desktopCalendarPage_.B_cal_prevClick();
+  };
   AddSettingsPages();
 }
 
@@ -106,6 +110,7 @@ void Program::ConnectTaskWizard() {
 void Program::StartDayClock() {
   dayClock_.AddHook([this](DateTime now) { mainForm_.DayChanged(now); });
   dayClock_.AddHook([this](DateTime) { taskCalendarPage_.DayChanged(); });
+  dayClock_.AddHook([this](DateTime) { wallpaper_.RefreshWallpaperAtStart(); });
   dayClock_.Start();
 }
 
@@ -164,6 +169,7 @@ int Program::Run() {
   LogSystemStart(store_.programFolder + kWorkLogFileName, clock_.Now(), clock_.MillisecondsSinceStart());
   launchers_.Start();
   StartConnectionMonitor();
+  wallpaper_.RefreshWallpaperAtStart();
   scheduler_.RunStartTasks();
   StartDayClock();
   mainForm_.FormShow();

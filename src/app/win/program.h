@@ -23,6 +23,7 @@
 #include "reminders/win/desktop_placement_page.h"
 #include "reminders/win/wallpaper_preview.h"
 #include "reminders/win/reminder_page_view.h"
+#include "reminders/win/wallpaper_composer.h"
 #include "scheduler/win/planner_pages.h"
 #include "scheduler/win/ras_dial_up.h"
 #include "scheduler/win/task_scheduler.h"
@@ -104,11 +105,13 @@ class Program final : public ClockCommands {
   PanelMenuPage panelMenuPage_{store_};
   LookPage lookPage_{store_, mainForm_};
   TimerPage timerPage_{store_, clock_, sounds_};
-  DesktopPage desktopPage_{store_};
+  // The wallpaper composed at start, at each new day and on request.
+  WallpaperComposer wallpaper_{store_, clock_};
+  DesktopPage desktopPage_{store_, wallpaper_};
   // The base picture's preview the desktop pages share.
   WallpaperPreview wallpaperPreview_;
   DesktopBackgroundPage backgroundPage_{store_, wallpaperPreview_};
-  DesktopCalendarPage desktopCalendarPage_{store_};
+  DesktopCalendarPage desktopCalendarPage_{store_, wallpaperPreview_, clock_};
   ReminderPageView reminderPage_{store_};
   DesktopPlacementPage placementPage_{store_, wallpaperPreview_};
   MenuPages menuPages_{store_, launchers_, clock_};

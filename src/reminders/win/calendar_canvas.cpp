@@ -55,6 +55,12 @@ std::uint32_t DibCanvas::PixelAt(int x, int y) const {
   return SwapRedBlue(PixelRow(dib_, y)[x] & 0xFFFFFF);
 }
 
+const std::uint32_t* DibCanvas::Pixels() const {
+  if (!dib_.bitmap) return nullptr;
+  GdiFlush();
+  return static_cast<const std::uint32_t*>(dib_.bits);
+}
+
 HFONT DibCanvas::FontFor(const CanvasFont& font) {
   for (const auto& [made, handle] : fonts_) {
     if (made == font) return handle.get();
@@ -117,6 +123,34 @@ void DibCanvas::TintRect(const CanvasRect& rect, std::uint32_t colour) {
       row[x] = out;
     }
   }
+}
+
+// White room half as wide again as the text, so that an italic's overhang
+// is caught too; a pixel counts as ink when it is no longer white.
+CanvasRect DibCanvas::MeasureInk(std::string_view utf8) {
+  const std::wstring text = Widen(utf8);
+  const TextExtent extent = MeasureText(utf8);
+  const int width = extent.width + extent.width / 2;
+  if (width <= 0 || extent.height <= 0) return {};
+  DibSection scratch = CreateDib32(width, extent.height);
+  MemDc dc;
+  if (!scratch.bitmap || !dc.get()) return {};
+  SelectGuard bitmap(dc.get(), scratch.bitmap.get());
+  SelectGuard font(dc.get(), GetCurrentObject(dc_.get(), OBJ_FONT));
+  std::fill_n(static_cast<std::uint32_t*>(scratch.bits), static_cast<std::size_t>(width) * extent.height, 0xFFFFFFu);
+  SetBkMode(dc.get(), TRANSPARENT);
+  SetTextColor(dc.get(), RGB(0, 0, 0));
+  TextOutW(dc.get(), 0, 0, text.c_str(), static_cast<int>(text.size()));
+  GdiFlush();
+  CanvasRect ink{width, extent.height, 0, 0};
+  for (int y = 0; y < extent.height; ++y) {
+    const std::uint32_t* row = PixelRow(scratch, y);
+    for (int x = 0; x < width; ++x) {
+      if ((row[x] & 0xFFFFFF) == 0xFFFFFF) continue;
+      ink = {std::min(ink.left, x), std::min(ink.top, y), std::max(ink.right, x + 1), std::max(ink.bottom, y + 1)};
+    }
+  }
+  return ink.Empty() ? CanvasRect{} : ink;
 }
 
 }  // namespace tikolvo

@@ -18,7 +18,7 @@
 
 namespace tikolvo {
 
-class DibCanvas : public ShapeCanvas {
+class DibCanvas : public InkCanvas {
  public:
   DibCanvas() = default;
   ~DibCanvas() override;
@@ -36,6 +36,9 @@ class DibCanvas : public ShapeCanvas {
   void CopyTo(HDC target, int x, int y) const;
   // The colour (0x00BBGGRR) of a pixel, for tests; 0 outside the picture.
   std::uint32_t PixelAt(int x, int y) const;
+  // The pixels, 0x00RRGGBB, top row first, once GDI has finished drawing;
+  // nullptr for an empty canvas.
+  const std::uint32_t* Pixels() const;
 
   void SetFont(const CanvasFont& font) override;
   void SetTextColour(std::uint32_t colour) override;
@@ -43,6 +46,8 @@ class DibCanvas : public ShapeCanvas {
   void DrawText(int x, int y, std::string_view utf8) override;
   void FillRect(const CanvasRect& rect, std::uint32_t colour) override;
   void TintRect(const CanvasRect& rect, std::uint32_t colour) override;
+  // Draws the text black on white off the picture and looks for its pixels.
+  CanvasRect MeasureInk(std::string_view utf8) override;
 
  private:
   HFONT FontFor(const CanvasFont& font);

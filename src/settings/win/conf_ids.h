@@ -141,6 +141,9 @@
 #define IDC_CBCDDTP 1750
 #define IDC_CB_Visor_color 1751
 #define IDC_L_font_use 1752
+#define IDC_CB_shablon 1753
+#define IDC_SB_reap 1754
+#define IDC_B_saveshablon_cal 1755
 // "Положение и размеры".
 #define IDC_E_1 1760
 #define IDC_ud1 1761
