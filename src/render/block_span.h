@@ -6,6 +6,8 @@
 namespace tikolvo {
 
 constexpr int kSupersample = 4;
+// Output rows the supersampled buffers keep at a time.
+constexpr int kBandRows = 32;
 
 struct BlockSpan {
   int first = 0;

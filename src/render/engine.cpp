@@ -196,25 +196,29 @@ const Bitmap24& Engine::DrawMiniature() {
     return output_;
   }
   canvas_.Begin(face_);
-  DrawMiniatureHands(canvas_, Scene());
-  canvas_.ReduceInto(output_);
+  const SimpleScene scene = Scene();
+  DrawInBands(canvas_, output_, [this, &scene] { DrawMiniatureHands(canvas_, scene); });
   return output_;
 }
 
 void Engine::DrawSupersampled(const Bitmap24& background, const RowRegion& region) {
   canvas_.Begin(background);
   canvas_.LimitTo(region);
-  still_.underShadows.Replay(canvas_);
+  const DarkenTable* darkening = nullptr;
   if (Layout().shadows) {
-    const double fraction = options_.enhanced ? ShadowFraction(options_.shadowPercent) : kSimpleShadowFraction;
-    ShadowPainter shadows = StartShadows(Darkening(fraction));
-    still_.shadows.Replay(shadows);
-    second_.shadow.Replay(shadows);
+    darkening = &Darkening(options_.enhanced ? ShadowFraction(options_.shadowPercent) : kSimpleShadowFraction);
   }
-  still_.under.Replay(canvas_);
-  second_.hand.Replay(canvas_);
-  still_.over.Replay(canvas_);
-  canvas_.ReduceInto(output_);
+  DrawInBands(canvas_, output_, [this, darkening] {
+    still_.underShadows.Replay(canvas_);
+    if (darkening) {
+      ShadowPainter shadows(canvas_, mask_, *darkening);
+      still_.shadows.Replay(shadows);
+      second_.shadow.Replay(shadows);
+    }
+    still_.under.Replay(canvas_);
+    second_.hand.Replay(canvas_);
+    still_.over.Replay(canvas_);
+  });
 }
 
 void Engine::DrawKeyColour(const Bitmap24& background) {
@@ -246,11 +250,6 @@ const DarkenTable& Engine::Darkening(double fraction) {
     darkenFraction_ = fraction;
   }
   return *darken_;
-}
-
-ShadowPainter Engine::StartShadows(const DarkenTable& table) {
-  mask_.Clear();
-  return ShadowPainter(canvas_, mask_, table);
 }
 
 }  // namespace tikolvo

@@ -121,7 +121,6 @@ class Engine {
   void DrawSupersampled(const Bitmap24& background, const RowRegion& region);
   void DrawKeyColour(const Bitmap24& background);
   void DrawEnhancedHandsKeyColour(Surface& surface);
-  ShadowPainter StartShadows(const DarkenTable& table);
 
   HandRect rect_;
   bool keyColour_ = false;

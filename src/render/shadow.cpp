@@ -16,14 +16,17 @@ DarkenTable::DarkenTable(double fraction) {
   }
 }
 
-void ShadowMask::Resize(int outputWidth, int outputHeight) {
+void ShadowMask::Resize(int outputWidth, int outputHeight, int bandRows) {
   width_ = std::max(outputWidth, 0) * kSupersample;
   height_ = std::max(outputHeight, 0) * kSupersample;
-  cover_.assign(static_cast<std::size_t>(width_) * height_, 0);
+  bandHeight_ = std::min(height_, std::max(bandRows, 1) * kSupersample);
+  cover_.assign(static_cast<std::size_t>(width_) * bandHeight_, 0);
+  firstRow_ = 0;
   stamp_ = 1;
 }
 
-void ShadowMask::Clear() {
+void ShadowMask::Clear(int firstRow) {
+  firstRow_ = firstRow;
   if (++stamp_ != 0) return;
   // Once in 255 pictures the stamps run out and the buffer is wiped.
   std::memset(cover_.data(), 0, cover_.size());

@@ -8,7 +8,7 @@ namespace {
 
 constexpr int kBlockBytes = kSupersample * Bitmap24::kBytesPerPixel;
 
-// Reduces blocks first..last of one block row into `out` (an output row).
+// Reduces blocks first..last of the samples' block row into `out` (an output row).
 void ReduceBlocks(const Bitmap24& samples, int blockRow, int first, int last, std::uint8_t* out) {
   const int y = blockRow * kSupersample;
   const std::uint8_t* rows[kSupersample];
@@ -37,14 +37,28 @@ void Reduce4x4(const Bitmap24& samples, Bitmap24& output) {
   for (int j = 0; j < height; ++j) ReduceBlocks(samples, j, 0, width - 1, output.Row(j));
 }
 
-void SupersampledCanvas::Resize(int outputWidth, int outputHeight) {
+void SupersampledCanvas::Resize(int outputWidth, int outputHeight, int bandRows) {
   outputWidth = std::max(outputWidth, 0);
-  outputHeight = std::max(outputHeight, 0);
-  samples_.Resize(outputWidth * kSupersample, outputHeight * kSupersample);
-  live_.assign(static_cast<std::size_t>(outputWidth) * outputHeight, 0);
-  range_.assign(outputHeight, BlockSpan{});
+  outputHeight_ = std::max(outputHeight, 0);
+  bandRows_ = std::max(bandRows, 1);
+  samples_.Resize(outputWidth * kSupersample, std::min(outputHeight_, bandRows_) * kSupersample);
+  live_.assign(static_cast<std::size_t>(outputWidth) * outputHeight_, 0);
+  range_.assign(outputHeight_, BlockSpan{});
   background_ = nullptr;
   limit_ = nullptr;
+  StartBand(0);
+}
+
+bool SupersampledCanvas::StartBand(int band) {
+  bandTop_ = band * bandRows_;
+  int top = bandTop_, bottom = std::min(bandTop_ + bandRows_, outputHeight_);
+  if (limit_) {
+    top = std::max(top, limit_->Top());
+    bottom = std::min(bottom, limit_->Bottom());
+  }
+  firstRow_ = top * kSupersample;
+  endRow_ = std::max(top, bottom) * kSupersample;
+  return top < bottom;
 }
 
 void SupersampledCanvas::Begin(const Bitmap24& background) {
@@ -57,11 +71,17 @@ void SupersampledCanvas::Begin(const Bitmap24& background) {
     range.Clear();
   }
   limit_ = nullptr;
+  StartBand(0);
+}
+
+void SupersampledCanvas::LimitTo(const RowRegion& region) {
+  limit_ = &region;
+  StartBand(0);
 }
 
 bool SupersampledCanvas::Limit(int y, int& x0, int& x1) const {
-  if (!limit_) return true;
   if (y < FirstRow() || y >= EndRow()) return false;
+  if (!limit_) return true;
   const BlockSpan& row = limit_->Row(y / kSupersample);
   if (row.Empty()) return false;
   x0 = std::max(x0, row.first * kSupersample);
@@ -71,8 +91,7 @@ bool SupersampledCanvas::Limit(int y, int& x0, int& x1) const {
 
 void SupersampledCanvas::Stretch(int blockRow, int first, int last) {
   const std::uint8_t* source = background_->Row(blockRow) + first * Bitmap24::kBytesPerPixel;
-  const int y = blockRow * kSupersample;
-  std::uint8_t* target = samples_.Row(y) + first * kBlockBytes;
+  std::uint8_t* target = SampleRow(blockRow * kSupersample) + first * kBlockBytes;
   for (int i = first; i <= last; ++i, source += 3) {
     for (int k = 0; k < kSupersample; ++k, target += 3) {
       target[0] = source[0];
@@ -81,9 +100,9 @@ void SupersampledCanvas::Stretch(int blockRow, int first, int last) {
     }
   }
   const std::size_t bytes = static_cast<std::size_t>(last - first + 1) * kBlockBytes;
+  const std::uint8_t* stretched = SampleRow(blockRow * kSupersample) + first * kBlockBytes;
   for (int k = 1; k < kSupersample; ++k) {
-    std::memcpy(samples_.Row(y + k) + first * kBlockBytes, samples_.Row(y) + first * kBlockBytes,
-                bytes);
+    std::memcpy(SampleRow(blockRow * kSupersample + k) + first * kBlockBytes, stretched, bytes);
   }
 }
 
@@ -113,7 +132,7 @@ void SupersampledCanvas::EnsureStretched(int blockRow, int first, int last) {
 void SupersampledCanvas::FillSpan(int y, int x0, int x1, Colour c) {
   if (!Limit(y, x0, x1)) return;
   EnsureStretched(y / kSupersample, x0 / kSupersample, (x1 - 1) / kSupersample);
-  std::uint8_t* p = samples_.Row(y) + x0 * Bitmap24::kBytesPerPixel;
+  std::uint8_t* p = SampleRow(y) + x0 * Bitmap24::kBytesPerPixel;
   const std::uint8_t b = BlueOf(c), g = GreenOf(c), r = RedOf(c);
   for (int x = x0; x < x1; ++x, p += 3) {
     p[0] = b;
@@ -126,7 +145,7 @@ void SupersampledCanvas::DarkenSpan(int y, int x0, int x1, ShadowMask& mask,
                                     const DarkenTable& table) {
   if (!Limit(y, x0, x1)) return;
   EnsureStretched(y / kSupersample, x0 / kSupersample, (x1 - 1) / kSupersample);
-  std::uint8_t* row = samples_.Row(y);
+  std::uint8_t* row = SampleRow(y);
   mask.Cover(y, x0, x1, [row, &table](int x) {
     std::uint8_t* s = row + x * Bitmap24::kBytesPerPixel;
     s[0] = table[s[0]];
@@ -145,7 +164,7 @@ void SupersampledCanvas::ReduceLiveBlocks(int blockRow, Bitmap24& output) {
     }
     int runEnd = i;
     while (runEnd < range.last && live[runEnd + 1]) ++runEnd;
-    ReduceBlocks(samples_, blockRow, i, runEnd, output.Row(blockRow));
+    ReduceBlocks(samples_, blockRow - bandTop_, i, runEnd, output.Row(blockRow));
     std::fill(live + i, live + runEnd + 1, 0);
     i = runEnd + 1;
   }
@@ -154,8 +173,7 @@ void SupersampledCanvas::ReduceLiveBlocks(int blockRow, Bitmap24& output) {
 
 void SupersampledCanvas::ReduceInto(Bitmap24& output) {
   if (background_ == nullptr) return;
-  const int top = limit_ ? limit_->Top() : 0;
-  const int bottom = limit_ ? limit_->Bottom() : static_cast<int>(range_.size());
+  const int top = FirstRow() / kSupersample, bottom = EndRow() / kSupersample;
   for (int blockRow = top; blockRow < bottom; ++blockRow) {
     const BlockSpan columns = limit_ ? limit_->Row(blockRow) : BlockSpan{0, output.Width() - 1};
     if (columns.Empty()) continue;

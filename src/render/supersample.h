@@ -10,6 +10,11 @@
 // pixel, so it is copied instead. Each block has a flag saying whether its
 // samples are live; each block row remembers the range of its live blocks so
 // the reduction does not have to look at the rest.
+//
+// The samples of a whole face take sixteen times its pixels; the canvas keeps
+// only a band of output rows at a time instead. A picture is drawn band by
+// band (DrawInBands): the same shapes go to each band, the primitives work
+// out only the band's rows, and each band is reduced before the next begins.
 #include <vector>
 
 #include "render/bitmap.h"
@@ -26,9 +31,9 @@ void Reduce4x4(const Bitmap24& samples, Bitmap24& output);
 
 class SupersampledCanvas final : public Surface {
  public:
-  void Resize(int outputWidth, int outputHeight);
+  void Resize(int outputWidth, int outputHeight, int bandRows = kBandRows);
   int Width() const override { return samples_.Width(); }
-  int Height() const override { return samples_.Height(); }
+  int Height() const override { return outputHeight_ * kSupersample; }
 
   // Starts a picture over `background`, which must have the output size and
   // must stay alive and unchanged until ReduceInto.
@@ -36,13 +41,22 @@ class SupersampledCanvas final : public Surface {
   // Narrows the picture begun to a region of output pixels, which must stay
   // alive and unchanged until ReduceInto: spans are cut to it and ReduceInto
   // writes only its pixels, leaving the rest of its output as it was.
-  void LimitTo(const RowRegion& region) { limit_ = &region; }
-  int FirstRow() const override { return limit_ ? limit_->Top() * kSupersample : 0; }
-  int EndRow() const override { return limit_ ? limit_->Bottom() * kSupersample : Height(); }
+  void LimitTo(const RowRegion& region);
+  // The bands of the picture, drawn one after another between Begin and
+  // the last ReduceInto. StartBand is false when the region the picture is
+  // limited to has nothing in that band: it need not be drawn at all.
+  int BandCount() const { return (outputHeight_ + bandRows_ - 1) / bandRows_; }
+  bool StartBand(int band);
+  // The samples' rows the current band holds, [FirstRow(), EndRow()).
+  int FirstRow() const override { return firstRow_; }
+  int EndRow() const override { return endRow_; }
+  // The current band's first output row.
+  int BandTop() const { return bandTop_; }
   void FillSpan(int y, int x0, int x1, Colour c) override;
   // Covers a span in the mask and darkens the samples it covers first.
   void DarkenSpan(int y, int x0, int x1, ShadowMask& mask, const DarkenTable& table);
-  // Writes the finished picture; `output` must have the output size.
+  // Writes the current band's rows of the finished picture; `output` must
+  // have the output size.
   void ReduceInto(Bitmap24& output);
 
  private:
@@ -51,21 +65,41 @@ class SupersampledCanvas final : public Surface {
   void EnsureStretched(int blockRow, int first, int last);
   void Stretch(int blockRow, int first, int last);
   void ReduceLiveBlocks(int blockRow, Bitmap24& output);
+  std::uint8_t* SampleRow(int y) { return samples_.Row(y - bandTop_ * kSupersample); }
 
   const Bitmap24* background_ = nullptr;
-  Bitmap24 samples_;
+  Bitmap24 samples_;  // the current band's rows only
+  int outputHeight_ = 0;
+  int bandRows_ = kBandRows;
+  int bandTop_ = 0;  // the band's first output row
+  int firstRow_ = 0;
+  int endRow_ = 0;
   std::vector<std::uint8_t> live_;  // per block: its samples were stretched this picture
   std::vector<BlockSpan> range_;    // per block row: where its live blocks are
   const RowRegion* limit_ = nullptr;  // the output pixels this picture draws; none: all
 };
 
+// Draws a whole picture begun on the canvas: draw() is called once for each
+// band the picture needs, and that band is then reduced into `output`.
+template <class DrawBand>
+void DrawInBands(SupersampledCanvas& canvas, Bitmap24& output, DrawBand&& draw) {
+  for (int band = 0; band < canvas.BandCount(); ++band) {
+    if (!canvas.StartBand(band)) continue;
+    draw();
+    canvas.ReduceInto(output);
+  }
+}
+
 // Where shadow shapes are drawn: every sample under them is darkened once,
 // however many shapes overlap there, exactly as if the shapes were collected
-// in the mask first and the darkening done afterwards.
+// in the mask first and the darkening done afterwards. A painter starts with
+// nothing covered in the canvas's current band.
 class ShadowPainter final : public Surface {
  public:
   ShadowPainter(SupersampledCanvas& canvas, ShadowMask& mask, const DarkenTable& table)
-      : canvas_(canvas), mask_(mask), table_(table) {}
+      : canvas_(canvas), mask_(mask), table_(table) {
+    mask_.Clear(canvas.BandTop() * kSupersample);
+  }
   int Width() const override { return canvas_.Width(); }
   int Height() const override { return canvas_.Height(); }
   int FirstRow() const override { return canvas_.FirstRow(); }

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -41,54 +42,59 @@ inline void Pump(DWORD milliseconds) {
 }
 
 // Runs action(window) once a visible window of className shows up. A thread
-// timer drives it, so the action runs inside the dialog's own message loop.
-// Set TIKOLVO_DIALOG_PAUSE_MS to keep each dialog on screen for a look.
+// timer of its own drives it, so the action runs inside the dialog's own
+// message loop, and it keeps looking until it has run or goes out of scope:
+// a dialog that is slow to appear is still answered instead of waiting for
+// a click forever. A window that exists but stays hidden is closed after
+// five seconds. Set TIKOLVO_DIALOG_PAUSE_MS to keep each dialog on screen
+// for a look.
 class WhenShown {
  public:
-  WhenShown(const wchar_t* className, std::function<void(HWND)> action) {
-    State& s = state();
-    s = State{className, std::move(action), 0, false, SetTimer(nullptr, 0, 20, &Tick)};
+  WhenShown(const wchar_t* className, std::function<void(HWND)> action)
+      : className_(className), action_(std::move(action)), started_(GetTickCount()) {
+    timer_ = SetTimer(nullptr, 0, 20, &Tick);
+    Waiting()[timer_] = this;
   }
-  ~WhenShown() {
-    if (state().timer) KillTimer(nullptr, state().timer);
-    state() = State{};
-  }
+  ~WhenShown() { Stop(); }
   WhenShown(const WhenShown&) = delete;
   WhenShown& operator=(const WhenShown&) = delete;
-  bool ran() const { return state().ran; }
+  bool ran() const { return ran_; }
 
  private:
-  struct State {
-    std::wstring className;
-    std::function<void(HWND)> action;
-    int ticks = 0;
-    bool ran = false;
-    UINT_PTR timer = 0;
-  };
-  static State& state() {
-    static State s;
-    return s;
+  static std::map<UINT_PTR, WhenShown*>& Waiting() {
+    static std::map<UINT_PTR, WhenShown*> waiting;
+    return waiting;
   }
-  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-    State& s = state();
-    // A tick already queued when the action began (or after it ran) finds
-    // nothing to do.
-    if (!s.action) return;
-    HWND window = FindWindowW(s.className.c_str(), nullptr);
+  // A tick already queued when its timer was killed finds nobody waiting.
+  static void CALLBACK Tick(HWND, UINT, UINT_PTR timer, DWORD) {
+    const auto found = Waiting().find(timer);
+    if (found != Waiting().end()) found->second->Look();
+  }
+  void Stop() {
+    if (!timer_) return;
+    KillTimer(nullptr, timer_);
+    Waiting().erase(timer_);
+    timer_ = 0;
+  }
+  void Look() {
+    HWND window = FindWindowW(className_.c_str(), nullptr);
     if (window && IsWindowVisible(window)) {
-      KillTimer(nullptr, s.timer);
-      s.timer = 0;
+      Stop();
       const std::string pause = EnvVar(L"TIKOLVO_DIALOG_PAUSE_MS");
       if (!pause.empty()) Pump(static_cast<DWORD>(std::stoul(pause)));
-      s.ran = true;
-      auto action = std::move(s.action);
-      action(window);
-    } else if (++s.ticks > 250) {  // five seconds: never hang the suite
-      KillTimer(nullptr, s.timer);
-      s.timer = 0;
-      if (window) PostMessageW(window, WM_CLOSE, 0, 0);
+      ran_ = true;
+      action_(window);
+    } else if (window && GetTickCount() - started_ > 5000) {
+      Stop();
+      PostMessageW(window, WM_CLOSE, 0, 0);
     }
   }
+
+  std::wstring className_;
+  std::function<void(HWND)> action_;
+  DWORD started_;
+  UINT_PTR timer_ = 0;
+  bool ran_ = false;
 };
 
 // Pixels of a window, top-down, 0x00RRGGBB.
