@@ -92,6 +92,7 @@ TEST_CASE("a skin that fails to load is taken by the accept button only, not by 
     HWND host = test::CreateHostWindow(570, 340);
     REQUIRE(host);
     REQUIRE(page.Create(host, RECT{0, 0, 570, 340}));
+    page.Opening();
     HWND list = GetDlgItem(page.hwnd(), IDC_LBSkins);
     REQUIRE(PumpUntil([&] { return SendMessageW(list, LB_GETCOUNT, 0, 0) == 1; }));
     SendMessageW(list, LB_SETCURSEL, 0, 0);

@@ -105,15 +105,18 @@ void TFormConf::ShowInnerPage(OuterPage& outer, int index) {
   if (index >= 0 && index < static_cast<int>(outer.inner.size())) outer.inner[static_cast<std::size_t>(index)]->Entered();
 }
 
-void TFormConf::LoadPages() {
+void TFormConf::ForEachPage(void (SettingsPage::*call)()) {
   for (const auto& outer : pages_) {
-    outer->page->Load();
-    for (SettingsPage* page : outer->inner) page->Load();
+    (outer->page->*call)();
+    for (SettingsPage* page : outer->inner) (page->*call)();
   }
 }
 
+void TFormConf::LoadPages() { ForEachPage(&SettingsPage::Load); }
+
 void TFormConf::ShowSettings() {
   LoadPages();
+  ForEachPage(&SettingsPage::Opening);
   if (IsIconic(hwnd())) ShowWindow(hwnd(), SW_RESTORE);
   ShowWindow(hwnd(), SW_SHOW);
   SetForegroundWindow(hwnd());
@@ -233,11 +236,6 @@ void TFormConf::FormClose() {
   ShowWindow(hwnd(), SW_HIDE);
 }
 
-void TFormConf::OfferPendingEdits() {
-  for (const auto& outer : pages_) {
-    outer->page->Closing();
-    for (SettingsPage* page : outer->inner) page->Closing();
-  }
-}
+void TFormConf::OfferPendingEdits() { ForEachPage(&SettingsPage::Closing); }
 
 }  // namespace tikolvo

@@ -67,6 +67,8 @@ class TFormConf : public Window, public PageHost {
   bool CreateInnerPages(OuterPage& outer);
   void SelectRememberedPages();
   void LoadPages();
+  // Every page, outer and inner, in the notebook's order.
+  void ForEachPage(void (SettingsPage::*call)());
   void OnCommand(int id, int code, HWND control);
   bool RouteToPage(SettingsPage& page, int id, int code);
   void OnNotify(const NMHDR& header);

@@ -35,6 +35,9 @@ class SettingsPage {
   virtual bool MenuCommand(int id) { return false; }
   // The system colours changed: self-drawn controls draw again.
   virtual void ColoursChanged() {}
+  // The window is about to show: what a page needs only once it can be
+  // seen is started now rather than at the program's start.
+  virtual void Opening() {}
   // The window is about to hide (its close box, Esc or Ok): a page holding
   // unsaved edits offers them now.
   virtual void Closing() {}

@@ -65,7 +65,10 @@ void ThemesPage::Created() {
   const std::string folder = store().programFolder;
   const SkinChoice skin = ReadCurrentSkinFile(folder + "skin.cfg", folder);
   ShowCurrent(skin.name, skin.path);
-  StartSearch();
+}
+
+void ThemesPage::Opening() {
+  if (!searched_) StartSearch();
 }
 
 bool ThemesPage::Command(int id, int code) {
@@ -98,7 +101,10 @@ void ThemesPage::BREFClick() {
   StartSearch();
 }
 
-void ThemesPage::StartSearch() { search_.StartSearch(store().programFolder + "skins\\", settings().inter.oldSkins); }
+void ThemesPage::StartSearch() {
+  searched_ = true;
+  search_.StartSearch(store().programFolder + "skins\\", settings().inter.oldSkins);
+}
 
 void ThemesPage::ShowFound(const std::vector<std::string>& entries) {
   if (!hwnd()) return;

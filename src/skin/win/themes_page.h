@@ -24,6 +24,9 @@ class ThemesPage final : public TemplatePage {
   // refused with a notice and nothing is copied. owner: the questions'
   // window.
   void InstallDroppedSkin(HWND owner, const std::string& path);
+  // The first showing of the settings window starts the search: a search
+  // thread at every start would cost memory for a list rarely looked at.
+  void Opening() override;
 
  private:
   void Created() override;
@@ -49,6 +52,7 @@ class ThemesPage final : public TemplatePage {
   SkinSearchReceiver search_;
   std::optional<Picture> preview_;
   HWND tips_ = nullptr;
+  bool searched_ = false;
 };
 
 }  // namespace tikolvo
