@@ -63,16 +63,23 @@ void Engine::SetLayerBackground(const Bitmap32& layer) {
 
 void Engine::SetDayPicture(const Bitmap24& picture) {
   Forget();
-  day_.Resize(Side(rect_.left, rect_.right), Side(rect_.top, rect_.bottom));
-  CutRectangle(picture, rect_.left, rect_.top, day_);
-  hasDay_ = picture.Width() >= kMinPictureWidth;
+  hasDay_ = CutBackdrop(picture, day_);
 }
 
 void Engine::SetNightPicture(const Bitmap24& picture) {
   Forget();
-  night_.Resize(Side(rect_.left, rect_.right), Side(rect_.top, rect_.bottom));
-  CutRectangle(picture, rect_.left, rect_.top, night_);
-  hasNight_ = picture.Width() >= kMinPictureWidth;
+  hasNight_ = CutBackdrop(picture, night_);
+}
+
+// A missing picture keeps no memory: most skins have neither.
+bool Engine::CutBackdrop(const Bitmap24& picture, Bitmap24& backdrop) const {
+  if (picture.Width() < kMinPictureWidth) {
+    backdrop = Bitmap24();
+    return false;
+  }
+  backdrop.Resize(Side(rect_.left, rect_.right), Side(rect_.top, rect_.bottom));
+  CutRectangle(picture, rect_.left, rect_.top, backdrop);
+  return true;
 }
 
 const Bitmap24& Engine::ChooseBackground(Backdrop backdrop) const {

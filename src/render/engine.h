@@ -116,6 +116,7 @@ class Engine {
   const DarkenTable& Darkening(double fraction);
 
   void SizeFor(const Bitmap24& face, bool keyColour);
+  bool CutBackdrop(const Bitmap24& picture, Bitmap24& backdrop) const;
   const Bitmap24& ChooseBackground(Backdrop backdrop) const;
   SimpleScene Scene() const;
   void DrawSupersampled(const Bitmap24& background, const RowRegion& region);
