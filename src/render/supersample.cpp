@@ -91,7 +91,8 @@ bool SupersampledCanvas::Limit(int y, int& x0, int& x1) const {
 
 void SupersampledCanvas::Stretch(int blockRow, int first, int last) {
   const std::uint8_t* source = background_->Row(blockRow) + first * Bitmap24::kBytesPerPixel;
-  std::uint8_t* target = SampleRow(blockRow * kSupersample) + first * kBlockBytes;
+  std::uint8_t* const stretched = SampleRow(blockRow * kSupersample) + first * kBlockBytes;
+  std::uint8_t* target = stretched;
   for (int i = first; i <= last; ++i, source += 3) {
     for (int k = 0; k < kSupersample; ++k, target += 3) {
       target[0] = source[0];
@@ -100,7 +101,6 @@ void SupersampledCanvas::Stretch(int blockRow, int first, int last) {
     }
   }
   const std::size_t bytes = static_cast<std::size_t>(last - first + 1) * kBlockBytes;
-  const std::uint8_t* stretched = SampleRow(blockRow * kSupersample) + first * kBlockBytes;
   for (int k = 1; k < kSupersample; ++k) {
     std::memcpy(SampleRow(blockRow * kSupersample + k) + first * kBlockBytes, stretched, bytes);
   }
