@@ -36,7 +36,7 @@ target_include_directories(Tikolvo PRIVATE ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURC
 # program touches, instead of reading all of it into private memory.
 target_link_options(Tikolvo PRIVATE -static -static-libgcc -static-libstdc++ -municode -Wl,--gc-sections -s
   -Wl,--file-alignment,0x1000 -Wl,-Map=${CMAKE_BINARY_DIR}/Tikolvo.map)
-target_link_libraries(Tikolvo PRIVATE tikolvo_core comctl32 shell32 gdi32 user32 advapi32 msimg32)
+target_link_libraries(Tikolvo PRIVATE tikolvo_core shell32 gdi32 user32 advapi32 msimg32)
 tikolvo_warnings(Tikolvo)
 set_target_properties(Tikolvo PROPERTIES OUTPUT_NAME Tikolvo)
 

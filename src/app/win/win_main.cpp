@@ -1,6 +1,5 @@
 // Program entry: one copy only, then the program object runs.
 #include <windows.h>
-#include <commctrl.h>
 
 #include <memory>
 
@@ -14,8 +13,6 @@ namespace {
 
 int RunProgram() {
   tikolvo::InstallWindowsFileReplacer();
-  INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_DATE_CLASSES};
-  InitCommonControlsEx(&controls);
   // Large enough to live on the heap rather than the start thread's stack.
   auto program = std::make_unique<tikolvo::Program>(tikolvo::ProgramFolder());
   return program->Run();

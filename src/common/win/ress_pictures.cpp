@@ -3,6 +3,7 @@
 #include <cstring>
 #include <string>
 
+#include "common/win/common_controls.h"
 #include "common/win/wide_text.h"
 #include "skin/picture_strip.h"
 #include "skin/program_pictures.h"
@@ -110,7 +111,7 @@ UniqueImageList& UniqueImageList::operator=(UniqueImageList&& other) noexcept {
 }
 
 void UniqueImageList::Reset(HIMAGELIST list) {
-  if (list_) ImageList_Destroy(list_);
+  DestroyImageList(list_);
   list_ = list;
 }
 
@@ -118,11 +119,11 @@ UniqueImageList LoadRessImageList(std::string_view name, int iconSize) {
   const std::optional<ImageStrip> strip = LoadRessStrip(name);
   const int count = strip ? strip->IconCount(iconSize) : 0;
   if (count <= 0) return {};
-  UniqueImageList list(ImageList_Create(iconSize, strip->picture.height, ILC_COLOR32 | ILC_MASK, count, 0));
+  UniqueImageList list(CreateImageList(iconSize, strip->picture.height, ILC_COLOR32 | ILC_MASK, count, 0));
   DibSection colour = PictureToDib(strip->picture, false);
   UniqueGdi<HBITMAP> mask = MonochromeMask(strip->mask);
   if (!list || !colour.bitmap || !mask) return {};
-  if (ImageList_Add(list.get(), colour.bitmap.get(), mask.get()) < 0) return {};
+  if (AddToImageList(list.get(), colour.bitmap.get(), mask.get()) < 0) return {};
   return list;
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "common/win/common_controls.h"
 #include "common/win/wide_text.h"
 
 #ifndef LVS_EX_DOUBLEBUFFER
@@ -43,12 +44,11 @@ void SetCellText(HWND list, int row, int column, const std::string& text) {
 
 StripedGrid::~StripedGrid() {
   Detach();
-  if (rowSpacer_) ImageList_Destroy(rowSpacer_);
+  DestroyImageList(rowSpacer_);
 }
 
 bool StripedGrid::Create(HWND parent, int id, const RECT& rect) {
-  INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_LISTVIEW_CLASSES};
-  InitCommonControlsEx(&controls);
+  LoadCommonControls();
   HWND list = CreateWindowExW(WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"",
                               WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS |
                                   LVS_SHAREIMAGELISTS | LVS_NOSORTHEADER,
@@ -107,10 +107,10 @@ LRESULT CALLBACK StripedGrid::ListProcedure(HWND hwnd, UINT message, WPARAM wPar
 void StripedGrid::SetRowHeight(int pixels) {
   if (!list_ || pixels <= 0 || pixels == rowHeight_) return;
   // The list view makes a row one pixel taller than its small pictures.
-  HIMAGELIST spacer = ImageList_Create(1, std::max(1, pixels - 1), ILC_COLOR, 1, 0);
+  HIMAGELIST spacer = CreateImageList(1, std::max(1, pixels - 1), ILC_COLOR, 1, 0);
   if (!spacer) return;
   SendMessageW(list_, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(spacer));
-  if (rowSpacer_) ImageList_Destroy(rowSpacer_);
+  DestroyImageList(rowSpacer_);
   rowSpacer_ = spacer;
   rowHeight_ = pixels;
 }
@@ -339,10 +339,10 @@ void StripedGrid::DrawPicture(HDC dc, const grid::Box& cell, const CellPicture& 
   }
   if (picture.image < 0 || !images_) return;
   int width = 0, height = 0;
-  if (!ImageList_GetIconSize(images_, &width, &height)) return;
+  if (!ImageListIconSize(images_, width, height)) return;
   const grid::Point at = grid::PictureOrigin(cell, width, height, picture.across, picture.down, picture.dx, picture.dy);
   if (picture.opacity >= 255) {
-    ImageList_Draw(images_, picture.image, dc, at.x, at.y, ILD_TRANSPARENT);
+    DrawFromImageList(images_, picture.image, dc, at.x, at.y, ILD_TRANSPARENT);
     return;
   }
   // Blended: the picture is drawn over a copy of what lies beneath it, and
@@ -351,7 +351,7 @@ void StripedGrid::DrawPicture(HDC dc, const grid::Box& cell, const CellPicture& 
   UniqueGdi<HBITMAP> bitmap(CreateCompatibleBitmap(dc, width, height));
   SelectGuard select(layer.get(), bitmap.get());
   BitBlt(layer.get(), 0, 0, width, height, dc, at.x, at.y, SRCCOPY);
-  ImageList_Draw(images_, picture.image, layer.get(), 0, 0, ILD_TRANSPARENT);
+  DrawFromImageList(images_, picture.image, layer.get(), 0, 0, ILD_TRANSPARENT);
   const BLENDFUNCTION blend{AC_SRC_OVER, 0, static_cast<BYTE>(std::clamp(picture.opacity, 0, 255)), 0};
   AlphaBlend(dc, at.x, at.y, width, height, layer.get(), 0, 0, width, height, blend);
 }

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include "common/win/common_controls.h"
+
 namespace tikolvo {
 namespace {
 
@@ -20,8 +22,7 @@ bool AddTool(HWND tips, TOOLINFOW tool, const std::wstring& text) {
 }  // namespace
 
 HWND CreateToolTips(HWND owner) {
-  INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_BAR_CLASSES};
-  InitCommonControlsEx(&controls);
+  LoadCommonControls();
   return CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                          CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr,
                          GetModuleHandleW(nullptr), nullptr);

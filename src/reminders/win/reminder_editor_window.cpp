@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "common/win/common_controls.h"
 #include "common/win/error_report.h"
 #include "common/win/system_time.h"
 #include "common/win/wide_text.h"
@@ -32,8 +33,7 @@ class ReminderEditorWindow : public DialogFrame {
   }
 
   bool Build(HWND owner) {
-    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_DATE_CLASSES};
-    InitCommonControlsEx(&controls);
+    LoadCommonControls();
     const dialog::Box work = PrimaryWorkArea();
     const dialog::ReminderEditorLayout layout = dialog::LayoutReminderEditor(
         metrics(), TextWidth(editor_.title, true), TextWidth(kTextLabel), TextWidth(kFromLabel), TextWidth(kToLabel),

@@ -4,6 +4,7 @@
 #include <exception>
 
 #include "common/win/system_clock.h"
+#include "common/win/common_controls.h"
 #include "common/win/tool_tips.h"
 #include "common/win/error_report.h"
 #include "common/win/gdi.h"
@@ -247,8 +248,7 @@ class TaskWizardWindow {
 
 bool RunTaskWizard(HWND owner, const WizardRequest& request, WizardTests& tests, WizardFolders folders,
                    const std::function<void()>& saved) {
-  INITCOMMONCONTROLSEX classes{sizeof classes, ICC_DATE_CLASSES | ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
-  InitCommonControlsEx(&classes);
+  LoadCommonControls();
   TaskWizardWindow window(request, tests, folders, saved);
   return window.Run(owner);
 }
