@@ -9,7 +9,7 @@ import subprocess
 import time
 
 from plan_db import windows_path
-from test_settings_window import CONF_CLASS, QUESTION_CLASS, IDOK, IDCANCEL
+from test_settings_window import CONF_CLASS, QUESTION_CLASS, IDOK, IDCANCEL, SettingsWindowBase
 from tikolvo_e2e import ClockTestCase, probe, wait_until, window_count, wine_env
 
 IDM_DESK_REFRESH = 2314
@@ -89,7 +89,7 @@ def changed(pixel, xs, ys):
     return [(x, y) for y in ys for x in xs if pixel(x, y) != GREY]
 
 
-class DesktopCalendar(ClockTestCase):
+class DesktopCalendar(SettingsWindowBase):
     def setUp(self):
         super().setUp()
         if os.path.exists(composed_path()):
@@ -131,8 +131,7 @@ class DesktopCalendar(ClockTestCase):
     def test_own_output_is_skipped_at_start_and_asked_about_when_refreshed(self):
         write_bmp(self.base, self.screen_width, self.screen_height, GREY, marker=True)
         self.configure()
-        self.folder.start_and_wait()
-        wait_until(lambda: window_count(CONF_CLASS) == 1, what="the settings window")
+        self.start()
         self.assertFalse(os.path.exists(composed_path()))
 
         probe("command", CONF_CLASS, IDM_DESK_REFRESH)

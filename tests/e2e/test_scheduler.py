@@ -5,6 +5,7 @@ import os
 import time
 
 import plan_db
+from test_settings_window import CONF_CLASS, SettingsWindowBase
 from tikolvo_e2e import ClockTestCase, probe, wait_until, window_count, window_rect, work_area
 
 NOTICE_CLASS = "TF_message"
@@ -72,7 +73,7 @@ class Scheduler(ClockTestCase):
         self.assertGreater(time.monotonic() - shown, 1.5)
 
 
-class Wizard(ClockTestCase):
+class Wizard(SettingsWindowBase):
     """A task made with the wizard from the settings window's main menu."""
     WIZARD_CLASS = "#32770"
     IDM_PLAN_ADD = 2320
@@ -86,10 +87,10 @@ class Wizard(ClockTestCase):
         time.sleep(0.4)
 
     def test_a_task_made_with_the_wizard_lands_in_plan_db(self):
-        self.folder.start_and_wait()
+        self.start()
         plan = os.path.join(self.folder.path, "plan.db")
         wait_until(lambda: os.path.exists(plan), what="plan.db")
-        probe("command", "TFormConf", self.IDM_PLAN_ADD)
+        probe("command", CONF_CLASS, self.IDM_PLAN_ADD)
         wait_until(lambda: window_count(self.WIZARD_CLASS) == 1, what="the task wizard")
         wizard = self.WIZARD_CLASS
         self.step("click", wizard, self.MESSAGE_ACTION)

@@ -261,7 +261,7 @@ class ThemesPage(SkinTestCase, SettingsWindowBase):
         broken = os.path.join(outside, "broken.tks")
         with open(broken, "wb") as f:
             f.write(archive[:700])
-        self.start()
+        self.start(made=False)  # the list is searched at its first opening
         with open(self.skin_path("default.tks"), "rb") as f:
             shipped_default = f.read()
 
@@ -283,6 +283,8 @@ class ThemesPage(SkinTestCase, SettingsWindowBase):
         with open(self.skin_path("default.tks"), "rb") as f:
             self.assertEqual(f.read(), shipped_default, "nothing is overwritten")
         wait_until(lambda: remembered(self.folder.path) == wine_path(installed), what="skin.cfg")
+        self.open_from_tray()  # the dropped skin has no settings button
+        probe("tab", CONF_CLASS, IDC_NOTEBOOK, THEMES_PAGE)
         self.wait_listed("default (2).tks")
 
 

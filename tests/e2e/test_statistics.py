@@ -14,10 +14,10 @@ import xml.etree.ElementTree as ET
 import zipfile
 
 import plan_db
+from test_settings_window import CONF_CLASS, SettingsWindowBase
 from tikolvo_e2e import (ClockTestCase, probe, probe_numbers, required_path, save_screenshot, wait_until, window_count,
                          wine_env)
 
-CONF_CLASS = "TFormConf"
 DIALOG_CLASS = "#32770"  # the statistics window and the save dialog
 IDM_STAT_LOG = 2330
 IDC_SG_LOG_WWW = 2101
@@ -236,7 +236,7 @@ def probe_succeeds(*args):
                           stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=60).returncode == 0
 
 
-class Statistics(ClockTestCase):
+class Statistics(SettingsWindowBase):
     NAME = "Дом"
     DECIMALS, UNIT = 2, 1  # two decimals, kilobytes
     TARIFFS = [
@@ -295,8 +295,7 @@ class Statistics(ClockTestCase):
 
     def test_the_detailed_report_and_the_workbook_hold_the_connections_sessions(self):
         self.write_logs()
-        self.folder.start_and_wait()
-        wait_until(lambda: window_count(CONF_CLASS) == 1, what="the settings window")
+        self.start()
         self.open_statistics()
         mine = [s for s in self.SESSIONS if s.valid and s.name == self.NAME]
 

@@ -140,7 +140,10 @@ struct OpenPage {
   CountingActions actions;
   PageWindow window;
   TaskScheduler page{plan.path(), clock, actions, Locale()};
-  OpenPage() { REQUIRE(page.Create(window.Controls())); }
+  OpenPage() {
+    REQUIRE(page.Start());
+    page.AttachViews(window.Controls());
+  }
 };
 
 // The Enter key as the user presses it, into the focused control.

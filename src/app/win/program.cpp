@@ -160,12 +160,11 @@ int Program::Run() {
   scheduler_.SetSchedulerEnabled(store_.settings.alarm.schedulerEnabled);
   scheduler_.alarmHandChanged = [this](const AlarmHand& hand) { mainForm_.SetAlarmTime(hand.hour, hand.minute); };
   ConnectTaskWizard();
-  if (!settingsForm_.FormCreate()) {
-    ReportError("Не удалось создать окно настроек программы.");
-    return 1;
-  }
-  scheduler_.Create({settingsForm_.hwnd(), taskListPage_.grid(), taskCalendarPage_.dayGrid(),
-                     plannerOptionsPage_.nextLine(), taskCalendarPage_.dayCaption()});
+  settingsForm_.created = [this] {
+    scheduler_.AttachViews({settingsForm_.hwnd(), taskListPage_.grid(), taskCalendarPage_.dayGrid(),
+                            plannerOptionsPage_.nextLine(), taskCalendarPage_.dayCaption()});
+  };
+  scheduler_.Start();
   LogSystemStart(store_.programFolder + kWorkLogFileName, clock_.Now(), clock_.MillisecondsSinceStart());
   launchers_.Start();
   StartConnectionMonitor();
@@ -179,10 +178,12 @@ int Program::Run() {
 // Keyboard navigation (Tab, arrows, Enter, Esc, mnemonics) is the dialog
 // manager's work in the settings window, whose pages are nested dialogs.
 int Program::RunMessageLoop() {
-  HWND settingsWindow = settingsForm_.hwnd();
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-    const bool forSettings = message.hwnd == settingsWindow || IsChild(settingsWindow, message.hwnd);
+    // Made on first use, so looked up each time.
+    HWND settingsWindow = settingsForm_.hwnd();
+    const bool forSettings =
+        settingsWindow && (message.hwnd == settingsWindow || IsChild(settingsWindow, message.hwnd));
     if (forSettings && IsDialogMessageW(settingsWindow, &message)) continue;
     TranslateMessage(&message);
     DispatchMessageW(&message);

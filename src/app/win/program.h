@@ -44,8 +44,9 @@ class Program final : public ClockCommands {
   // Reads config.cfg of the folder (ending with a separator).
   explicit Program(const std::string& programFolder);
 
-  // Creates the clock's window and the settings window, runs the tasks bound
-  // to the program's start and then the message loop; the exit code.
+  // Creates the clock's window, runs the tasks bound to the program's start
+  // and then the message loop; the exit code. The settings window is made
+  // when it is first opened.
   int Run();
 
   void OpenSettings() override { settingsForm_.ShowSettings(); }

@@ -11,13 +11,15 @@ const CheckBinding kStatusChecks[] = {
 };
 
 // The console keeps the latest lines only.
-constexpr LRESULT kConsoleLines = 200;
+constexpr std::size_t kConsoleLines = 200;
 
 }  // namespace
 
 StatusPage::StatusPage(SettingsStore& store) : TemplatePage(store, {"Статус", L"CONF_STAT_STATUS", kStatusChecks}) {}
 
 void StatusPage::Created() {
+  if (HWND list = Item(IDC_LB_console))
+    for (const std::string& line : consoleLines_) ShowConsoleLine(list, line);
   if (!grid_.Attach(Item(IDC_SG_STATUS))) return;
   GridColumn device{"Device", 120};
   device.stretch = true;
@@ -36,10 +38,16 @@ void StatusPage::ShowAdapters(const std::vector<StatusRow>& rows) {
   grid_.SetRows(std::move(cells));
 }
 
+// The lines are kept while the page is not made yet, so that its first
+// opening shows what the monitor said since the start.
 void StatusPage::AddConsoleLine(const std::string& line) {
-  HWND list = Item(IDC_LB_console);
-  if (!list) return;
-  if (SendMessageW(list, LB_GETCOUNT, 0, 0) >= kConsoleLines) SendMessageW(list, LB_DELETESTRING, 0, 0);
+  if (consoleLines_.size() >= kConsoleLines) consoleLines_.pop_front();
+  consoleLines_.push_back(line);
+  if (HWND list = Item(IDC_LB_console)) ShowConsoleLine(list, line);
+}
+
+void StatusPage::ShowConsoleLine(HWND list, const std::string& line) {
+  if (SendMessageW(list, LB_GETCOUNT, 0, 0) >= static_cast<LRESULT>(kConsoleLines)) SendMessageW(list, LB_DELETESTRING, 0, 0);
   const std::wstring text = Widen(line);
   const LRESULT at = SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
   SendMessageW(list, LB_SETTOPINDEX, at, 0);

@@ -2,6 +2,7 @@
 // "Статус": every network adapter the traffic pass sees (device, counters,
 // speed, hardware and IPv4 address) and the monitor's console of what it
 // did.
+#include <deque>
 #include <string>
 #include <vector>
 
@@ -21,7 +22,10 @@ class StatusPage final : public TemplatePage {
   void Created() override;
   bool Notify(const NMHDR& header, LRESULT& result) override { return grid_.HandleNotify(header, result); }
 
+  static void ShowConsoleLine(HWND list, const std::string& line);
+
   StripedGrid grid_;
+  std::deque<std::string> consoleLines_;
 };
 
 }  // namespace tikolvo

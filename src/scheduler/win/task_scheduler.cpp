@@ -54,10 +54,18 @@ TaskScheduler::~TaskScheduler() {
   dayGrid_.Detach();
 }
 
-bool TaskScheduler::Create(const SchedulerControls& controls) {
-  controls_ = controls;
+bool TaskScheduler::Start() {
   RegisterWindowClass(kClockClass, 0, nullptr, nullptr, nullptr);
   if (!CreateWindowFor(0, kClockClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE)) return false;
+  shownDay_ = DateOf(clock_.Now());
+  engine_.alarmMoved = [this] { ArmReading(); };
+  ReportPlanFailure(engine_.Start());  // the first search
+  FillViews();
+  return true;
+}
+
+void TaskScheduler::AttachViews(const SchedulerControls& controls) {
+  controls_ = controls;
   pictures_ = LoadRessImageList(kSchedulerStripName, kPictureCell);
   for (auto* grid : {&planGrid_, &dayGrid_}) {
     HWND list = grid == &planGrid_ ? controls.planGrid : controls.dayGrid;
@@ -96,11 +104,7 @@ bool TaskScheduler::Create(const SchedulerControls& controls) {
     grid->doubleClicked = [this, day](int) { EditSelected(day); };
     grid->rightClicked = [this, day](int, POINT screen) { ShowContextMenu(day, screen); };
   }
-  shownDay_ = DateOf(clock_.Now());
-  engine_.alarmMoved = [this] { ArmReading(); };
-  ReportPlanFailure(engine_.Start());  // the first search
   FillViews();
-  return true;
 }
 
 // Event tasks change nothing in plan.db, so the views stay as they are.
@@ -139,7 +143,8 @@ void TaskScheduler::RefreshPlanViews() {
 }
 
 void TaskScheduler::FillViews() {
-  if (std::optional<PlanBase> base = LoadPlanBase(planPath_)) {
+  const bool viewsShown = planGrid_.hwnd() || dayGrid_.hwnd();
+  if (std::optional<PlanBase> base = viewsShown ? LoadPlanBase(planPath_) : std::nullopt) {
     FillGrid(planGrid_, FillPlanGrid(*base, locale_), TaskGridKind::kPlan, planLooks_, planIds_);
     FillDayView(*base);
   }

@@ -40,9 +40,12 @@ class TaskScheduler : private Window {
   TaskScheduler(std::string planPath, const Clock& clock, TaskActions& actions, const Locale& locale);
   ~TaskScheduler() override;
 
-  // Attaches the grids, starts the engine (creating a missing plan.db) and
-  // fills the views. The program-start tasks run with RunStartTasks.
-  bool Create(const SchedulerControls& controls);
+  // Starts the engine (creating a missing plan.db) with its first search.
+  // The program-start tasks run with RunStartTasks.
+  bool Start();
+  // The page's grids and lines, made when the settings window first opens:
+  // they are filled now and after every search from then on.
+  void AttachViews(const SchedulerControls& controls);
   void RunStartTasks();
 
   PlanEngine& engine() { return engine_; }

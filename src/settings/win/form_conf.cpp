@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include "common/win/common_controls.h"
+#include "common/win/error_report.h"
 #include "common/win/system_look.h"
 #include "settings/win/conf_ids.h"
 
@@ -30,11 +32,27 @@ void TFormConf::AddInnerPage(SettingsPage& page) {
 }
 
 bool TFormConf::FormCreate() {
+  // The pages' dialogs and the windows they open use the common controls.
+  if (!LoadCommonControls()) return false;
   if (!CreateFrame() || !CreatePages()) return false;
   const int opened = store_.settings.pages.settingsPage;
   notebook_.Select(Clamped(opened, notebook_.count()));
   LoadPages();
   SelectRememberedPages();
+  return true;
+}
+
+// The window costs memory a clock that is only looked at never needs, so it
+// waits until someone opens it.
+bool TFormConf::EnsureCreated() {
+  if (hwnd()) return true;
+  if (!FormCreate()) {
+    // Half a window would pass for a made one at the next opening.
+    if (hwnd()) DestroyWindow(hwnd());
+    ReportError("Не удалось создать окно настроек программы.");
+    return false;
+  }
+  if (created) created();
   return true;
 }
 
@@ -115,6 +133,7 @@ void TFormConf::ForEachPage(void (SettingsPage::*call)()) {
 void TFormConf::LoadPages() { ForEachPage(&SettingsPage::Load); }
 
 void TFormConf::ShowSettings() {
+  if (!EnsureCreated()) return;
   LoadPages();
   ForEachPage(&SettingsPage::Opening);
   if (IsIconic(hwnd())) ShowWindow(hwnd(), SW_RESTORE);
@@ -123,7 +142,7 @@ void TFormConf::ShowSettings() {
 }
 
 void TFormConf::ShowPage(int page, int innerPage) {
-  if (page < 0 || page >= static_cast<int>(pages_.size())) return;
+  if (page < 0 || page >= static_cast<int>(pages_.size()) || !EnsureCreated()) return;
   notebook_.Select(page);
   store_.settings.pages.settingsPage = page;
   OuterPage& outer = *pages_[static_cast<std::size_t>(page)];

@@ -1,12 +1,13 @@
 #pragma once
-// The settings window "TFormConf": made hidden at start, shown from the
+// The settings window "TFormConf": made when it is first opened from the
 // clock's settings button and menus, hidden again by "Ok" (which saves) or by
-// closing. It is a frame: its notebook holds the pages handed to it, each
+// closing, and kept from then on. It is a frame: its notebook holds the pages handed to it, each
 // page a class of its own that loads and handles its controls; the frame
 // keeps the main menu, Ok and hiding, and passes each menu command to the
 // page that takes it.
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -42,6 +43,9 @@ class TFormConf : public Window, public PageHost {
 
   // Creates the window hidden, with every page holding the loaded settings.
   bool FormCreate();
+  // Made once, before the window first shows: what the program attaches to
+  // the pages' controls.
+  std::function<void()> created;
   // Brings the window up with the controls showing the current settings.
   void ShowSettings();
   // The same, on a page of the main notebook (and of its inner notebook).
@@ -62,6 +66,8 @@ class TFormConf : public Window, public PageHost {
     int shownInner = -1;
   };
 
+  // FormCreate on first use; false when the window cannot be made.
+  bool EnsureCreated();
   bool CreateFrame();
   bool CreatePages();
   bool CreateInnerPages(OuterPage& outer);

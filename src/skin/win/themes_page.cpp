@@ -194,7 +194,8 @@ void ThemesPage::InstallDroppedSkin(HWND owner, const std::string& path) {
   }
   const bool layered = TksArchive(*bytes).SkinTypeByte() == 3;
   Accept(ParseSkinListEntry(*installed + (layered ? "||+" : "||*")), SkinAcceptedBy::Button);
-  BREFClick();
+  // Before the settings window is first made, its first opening searches.
+  if (hwnd()) BREFClick();
 }
 
 // The new file is created, never opened over one that exists: a name taken
