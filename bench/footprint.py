@@ -220,7 +220,7 @@ def main():
         figures = one_round(args, display, clock_first=n % 2 == 0)
         rounds.append(figures)
         print("  round %d: %s" % (n + 1, "; ".join(
-            "%s start %.2f s, cpu %.2f %%, rss %.1f MB" % (name, f["start"], f["cpu"], f["rss"])
+            "%s start %.2f s, cpu %.3f %%, rss %.1f MB" % (name, f["start"], f["cpu"], f["rss"])
             for name, f in sorted(figures.items()))))
     med = {name: {key: statistics.median(r[name][key] for r in rounds) for key in ("start", "cpu", "rss")}
            for name in ("Tikolvo", "floor")}
@@ -228,7 +228,7 @@ def main():
     print("medians of %d rounds, %.0f s idle window each:" % (args.rounds, args.window))
     for name in ("Tikolvo", "floor"):
         f = med[name]
-        print("  %-8s start to visible %.2f s, idle CPU %.2f %% of a core, resident %.1f MB" %
+        print("  %-8s start to visible %.2f s, idle CPU %.3f %% of a core, resident %.1f MB" %
               (name, f["start"], f["cpu"], f["rss"]))
     cpu_ratio = clock["cpu"] / floor["cpu"] if floor["cpu"] > 0 else float("inf")
     print("  idle CPU ratio %.2fx (goal at most 1.2x)" % cpu_ratio)

@@ -27,7 +27,8 @@ Fn RasFunction(const char* name) {
 }  // namespace
 
 std::vector<DialUpConnection> RasDialUpLines::ActiveConnections() {
-  const auto enumConnections = RasFunction<EnumConnectionsFn>("RasEnumConnectionsW");
+  // Found once: under some systems the look-up costs more than the call.
+  static const auto enumConnections = RasFunction<EnumConnectionsFn>("RasEnumConnectionsW");
   if (!enumConnections) return {};
   // The monitor asks twice a second: the room for the entries is made once,
   // not allocated and cleared at every pass.
