@@ -73,8 +73,11 @@ void SetBuiltinLabels(FaceLabelView& view, FaceLabelTexts& texts) {
 
 bool FaceView::SizeFrame(int width, int height) {
   if (frame_.bitmap && frame_.width == width && frame_.height == height) return true;
+  frameSelected_.reset();  // a bitmap still selected could not be deleted
   frame_ = CreateDib32(width, height);
-  return static_cast<bool>(frame_.bitmap);
+  if (!frame_.bitmap) return false;
+  frameSelected_.emplace(frameDc_.get(), frame_.bitmap.get());
+  return true;
 }
 
 bool FaceView::ShowBuiltin(FaceLabelTexts& texts) {
@@ -82,11 +85,8 @@ bool FaceView::ShowBuiltin(FaceLabelTexts& texts) {
   if (!SizeFrame(face.width, face.height)) return false;
   base_ = OpaqueBase(ToPicture(face));
   RestoreBox(base_, View(), Everything());
-  {
-    MemDc dc;
-    SelectGuard select(dc.get(), frame_.bitmap.get());
-    DrawBrand(dc.get());
-  }
+  DrawBrand(frameDc_.get());
+  GdiFlush();
   std::memcpy(base_.Row(0), frame_.bits, static_cast<std::size_t>(face.width) * face.height * 4);
   builtinShape_ = CoveredRuns(face);
   layered_ = false;
@@ -163,9 +163,7 @@ FaceChanges FaceView::Redraw(const Box& dirty, bool hands, const FaceLabelTexts&
                           Everything()));
   }
   if (changes.Empty()) return changes;
-  MemDc dc;
-  SelectGuard select(dc.get(), frame_.bitmap.get());
-  for (int i = 0; i < changes.count; ++i) Compose(changes.boxes[i], dc.get(), texts);
+  for (int i = 0; i < changes.count; ++i) Compose(changes.boxes[i], frameDc_.get(), texts);
   return changes;
 }
 
@@ -184,9 +182,7 @@ void FaceView::Compose(const Box& box, HDC dc, const FaceLabelTexts& texts) {
 
 void FaceView::Paint(HDC target, const RECT& dirty) const {
   if (!frame_.bitmap) return;
-  MemDc dc;
-  SelectGuard select(dc.get(), frame_.bitmap.get());
-  BitBlt(target, dirty.left, dirty.top, dirty.right - dirty.left, dirty.bottom - dirty.top, dc.get(), dirty.left,
+  BitBlt(target, dirty.left, dirty.top, dirty.right - dirty.left, dirty.bottom - dirty.top, frameDc_.get(), dirty.left,
          dirty.top, SRCCOPY);
 }
 
@@ -196,9 +192,7 @@ namespace tikolvo {
 
 bool FaceView::Push(HWND hwnd, int opacity) const {
   if (!frame_.bitmap || !layered_) return false;
-  MemDc dc;
-  SelectGuard select(dc.get(), frame_.bitmap.get());
-  return PushLayeredPicture(hwnd, dc.get(), frame_.width, frame_.height, opacity);
+  return PushLayeredPicture(hwnd, frameDc_.get(), frame_.width, frame_.height, opacity);
 }
 
 }  // namespace tikolvo

@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <array>
+#include <optional>
 #include <vector>
 
 #include "app/face_compose.h"
@@ -79,6 +80,11 @@ class FaceView {
   bool layered_ = false;
   bool handsEnabled_ = true;
   std::vector<MaskRect> builtinShape_;
+  // The frame stays selected in one memory DC while it lives: making and
+  // selecting a DC for every draw and paint cost more under Wine than the
+  // drawing of a second. Declared after the frame, so it lets go first.
+  MemDc frameDc_;
+  std::optional<SelectGuard> frameSelected_;
 };
 
 }  // namespace tikolvo
