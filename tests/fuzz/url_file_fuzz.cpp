@@ -27,7 +27,10 @@ const std::string kRoot = "C:\\T\\";
 // Each line of the bytes names an entry of the folder the lines before it
 // opened: a first byte below 0x40 makes it a folder (entered), "<" goes up,
 // otherwise a file; every file holds the whole bytes and every shortcut
-// points at the folder it stands in.
+// points at the folder it stands in. A folder lists a name once, as a file
+// system does: with repeats, a folder listed twice was walked twice, and so
+// on down, so that most runs spent themselves walking up to the scan's item
+// budget.
 FakeFolderTree TreeOf(std::string_view bytes, const std::string& top) {
   FakeFolderTree tree;
   std::vector<std::string> path = {top};
@@ -41,9 +44,10 @@ FakeFolderTree TreeOf(std::string_view bytes, const std::string& top) {
       if (path.size() > 1) path.pop_back();
       continue;
     }
+    std::vector<FolderListEntry>& listed = folders[path.back()];
+    if (std::any_of(listed.begin(), listed.end(), [&](const FolderListEntry& e) { return e.name == name; })) continue;
     const bool folder = !name.empty() && static_cast<unsigned char>(name[0]) < 0x40;
-    FolderListEntry entry{name, folder, name.size() % 2 == 0, name.size() % 5 == 4, name.size() % 7 == 6};
-    folders[path.back()].push_back(entry);
+    listed.push_back({name, folder, name.size() % 2 == 0, name.size() % 5 == 4, name.size() % 7 == 6});
     const std::string full = path.back() + name;
     tree.File(full, std::string(bytes)).Shortcut(full, {path.back(), name});
     if (folder) {
