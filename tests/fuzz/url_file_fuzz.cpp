@@ -4,10 +4,12 @@
 #include <algorithm>
 #include <cstddef>
 #include <map>
+#include <set>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "../menus/menu_test_helpers.h"
 #include "menus/drop_entry.h"
@@ -23,19 +25,24 @@ void Check(bool condition) {
 }
 
 const std::string kRoot = "C:\\T\\";
+constexpr std::size_t kWholeCopies = 8;
+constexpr std::size_t kLongestPath = 260;
 
 // Each line of the bytes names an entry of the folder the lines before it
-// opened: a first byte below 0x40 makes it a folder (entered), "<" goes up,
-// otherwise a file; every file holds the whole bytes and every shortcut
-// points at the folder it stands in. A folder lists a name once, as a file
-// system does: with repeats, a folder listed twice was walked twice, and so
-// on down, so that most runs spent themselves walking up to the scan's item
-// budget.
+// opened: a first byte below 0x40 makes it a folder (entered while its path
+// stays within what Windows allows), "<" goes up, otherwise a file; every
+// shortcut points at the folder it stands in. A folder lists a name once, as
+// a file system does: with repeats, a folder listed twice was walked twice,
+// and so on down, so that most runs spent themselves walking up to the scan's
+// item budget. The first few files hold the whole bytes and the rest only
+// their own line, so that neither the copies nor the paths grow with the
+// square of the input; the address parser sees the whole bytes directly.
 FakeFolderTree TreeOf(std::string_view bytes, const std::string& top) {
   FakeFolderTree tree;
   std::vector<std::string> path = {top};
   std::map<std::string, std::vector<FolderListEntry>> folders = {{top, {}}};
-  std::size_t start = 0;
+  std::set<std::string> listed;
+  std::size_t start = 0, whole_copies = 0;
   while (start < bytes.size() && folders.size() < 64) {
     const std::size_t end = std::min(bytes.find('\n', start), bytes.size());
     const std::string name(bytes.substr(start, end - start));
@@ -44,18 +51,19 @@ FakeFolderTree TreeOf(std::string_view bytes, const std::string& top) {
       if (path.size() > 1) path.pop_back();
       continue;
     }
-    std::vector<FolderListEntry>& listed = folders[path.back()];
-    if (std::any_of(listed.begin(), listed.end(), [&](const FolderListEntry& e) { return e.name == name; })) continue;
-    const bool folder = !name.empty() && static_cast<unsigned char>(name[0]) < 0x40;
-    listed.push_back({name, folder, name.size() % 2 == 0, name.size() % 5 == 4, name.size() % 7 == 6});
     const std::string full = path.back() + name;
-    tree.File(full, std::string(bytes)).Shortcut(full, {path.back(), name});
-    if (folder) {
+    if (!listed.insert(full).second) continue;
+    const bool folder = !name.empty() && static_cast<unsigned char>(name[0]) < 0x40;
+    folders[path.back()].push_back({name, folder, name.size() % 2 == 0, name.size() % 5 == 4, name.size() % 7 == 6});
+    const bool whole = whole_copies < kWholeCopies;
+    whole_copies += whole;
+    tree.File(full, whole ? std::string(bytes) : name).Shortcut(full, {path.back(), name});
+    if (folder && full.size() < kLongestPath) {
       path.push_back(full + "\\");
       folders[path.back()];
     }
   }
-  for (auto& [folder, entries] : folders) tree.Folder(folder, entries);
+  for (auto& [folder, entries] : folders) tree.Folder(folder, std::move(entries));
   return tree;
 }
 
