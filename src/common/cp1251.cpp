@@ -25,8 +25,11 @@ char32_t ByteToCodePoint(unsigned char b) {
 int CodePointToByte(char32_t cp) {
   if (cp < 0x80) return static_cast<int>(cp);
   if (cp >= 0x0410 && cp <= 0x044F) return static_cast<int>(0xC0 + (cp - 0x0410));
+  // Outside the high half's span (which also leaves out the U+FFFD of every
+  // undecodable byte) there is nothing to search for.
+  if (cp < 0x00A0 || cp > 0x2122) return -1;
   for (size_t i = 0; i < kHighHalf.size(); ++i)
-    if (kHighHalf[i] == cp && cp != 0xFFFD) return static_cast<int>(0x80 + i);
+    if (kHighHalf[i] == cp) return static_cast<int>(0x80 + i);
   return -1;
 }
 
