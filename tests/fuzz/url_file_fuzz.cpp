@@ -29,14 +29,16 @@ constexpr std::size_t kWholeCopies = 8;
 constexpr std::size_t kLongestPath = 260;
 
 // Each line of the bytes names an entry of the folder the lines before it
-// opened: a first byte below 0x40 makes it a folder (entered while its path
-// stays within what Windows allows), "<" goes up, otherwise a file; every
-// shortcut points at the folder it stands in. A folder lists a name once, as
-// a file system does: with repeats, a folder listed twice was walked twice,
-// and so on down, so that most runs spent themselves walking up to the scan's
-// item budget. The first few files hold the whole bytes and the rest only
-// their own line, so that neither the copies nor the paths grow with the
-// square of the input; the address parser sees the whole bytes directly.
+// opened: a first byte below 0x40 makes it a folder (entered), "<" goes up,
+// otherwise a file; every shortcut points at the folder it stands in.
+// The tree stays one a file system could hold, or the scans' cost, not their
+// code, would take the target's time:
+// - a folder lists a name once; with repeats, a folder listed twice was
+//   walked twice, and so on down, up to the scan's item budget;
+// - only paths Windows allows are listed; each folder's key costs its path;
+// - the first few files hold the whole bytes and the rest their own line, so
+//   that the copies do not grow with the square of the input (the address
+//   parser sees the whole bytes directly).
 FakeFolderTree TreeOf(std::string_view bytes, const std::string& top) {
   FakeFolderTree tree;
   std::vector<std::string> path = {top};
@@ -52,13 +54,13 @@ FakeFolderTree TreeOf(std::string_view bytes, const std::string& top) {
       continue;
     }
     const std::string full = path.back() + name;
-    if (!listed.insert(full).second) continue;
+    if (full.size() >= kLongestPath || !listed.insert(full).second) continue;
     const bool folder = !name.empty() && static_cast<unsigned char>(name[0]) < 0x40;
     folders[path.back()].push_back({name, folder, name.size() % 2 == 0, name.size() % 5 == 4, name.size() % 7 == 6});
     const bool whole = whole_copies < kWholeCopies;
     whole_copies += whole;
     tree.File(full, whole ? std::string(bytes) : name).Shortcut(full, {path.back(), name});
-    if (folder && full.size() < kLongestPath) {
+    if (folder) {
       path.push_back(full + "\\");
       folders[path.back()];
     }
