@@ -108,10 +108,14 @@ void Program::ConnectTaskWizard() {
 
 // The scheduler's next-task search at the new day runs on its own alarm clock.
 void Program::StartDayClock() {
-  dayClock_.AddHook([this](DateTime now) { mainForm_.DayChanged(now); });
-  dayClock_.AddHook([this](DateTime) { taskCalendarPage_.DayChanged(); });
-  dayClock_.AddHook([this](DateTime) { wallpaper_.RefreshWallpaperAtStart(); });
-  dayClock_.Start();
+  clDay_.AddHook([this](DateTime now) { CLDayAlarm(now); });
+  clDay_.Start();
+}
+
+void Program::CLDayAlarm(DateTime now) {
+  mainForm_.DayChanged(now);
+  taskCalendarPage_.DayChanged();
+  wallpaper_.RefreshWallpaperAtStart();
 }
 
 void Program::StartConnectionMonitor() {

@@ -71,6 +71,7 @@ class Program final : public ClockCommands {
   std::optional<CountdownTask> CountdownOf(int taskId);
   void ConnectTaskWizard();
   void StartDayClock();
+  void CLDayAlarm(DateTime now);
   void StartConnectionMonitor();
   void AddSettingsPages();
   int RunMessageLoop();
@@ -124,7 +125,7 @@ class Program final : public ClockCommands {
   StatisticsPages statisticsPages_{store_, connectionMonitor_.dialUp(), clock_};
   AboutPage aboutPage_{store_};
   // The new day reaches the face and the calendar whether the face ticks or not.
-  DayClock dayClock_{clock_};
+  DayClock clDay_{clock_};
 };
 
 }  // namespace tikolvo
