@@ -3,10 +3,10 @@
 // web tree and the favourites end with every item where it belongs.
 #include <algorithm>
 #include <cstddef>
-#include <map>
-#include <set>
 #include <cstdint>
 #include <cstdlib>
+#include <map>
+#include <set>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -44,7 +44,7 @@ FakeFolderTree TreeOf(std::string_view bytes, const std::string& top) {
   std::vector<std::string> path = {top};
   std::map<std::string, std::vector<FolderListEntry>> folders = {{top, {}}};
   std::set<std::string> listed;
-  std::size_t start = 0, whole_copies = 0;
+  std::size_t start = 0;
   while (start < bytes.size() && folders.size() < 64) {
     const std::size_t end = std::min(bytes.find('\n', start), bytes.size());
     const std::string name(bytes.substr(start, end - start));
@@ -57,9 +57,7 @@ FakeFolderTree TreeOf(std::string_view bytes, const std::string& top) {
     if (full.size() >= kLongestPath || !listed.insert(full).second) continue;
     const bool folder = !name.empty() && static_cast<unsigned char>(name[0]) < 0x40;
     folders[path.back()].push_back({name, folder, name.size() % 2 == 0, name.size() % 5 == 4, name.size() % 7 == 6});
-    const bool whole = whole_copies < kWholeCopies;
-    whole_copies += whole;
-    tree.File(full, whole ? std::string(bytes) : name).Shortcut(full, {path.back(), name});
+    tree.File(full, listed.size() <= kWholeCopies ? std::string(bytes) : name).Shortcut(full, {path.back(), name});
     if (folder) {
       path.push_back(full + "\\");
       folders[path.back()];
